@@ -1,0 +1,15 @@
+#pragma once
+
+// Modal message boxes captioned "SELVAR". The shell shows them; tests fake them.
+// The core only ever asks through this interface, so it never links widgets.
+class TKomunikaty {
+public:
+    // Values match the Windows button codes the stored preferences and callers expect.
+    enum Flagi { Pytanie = 1, Blad = 2, Informacja = 3 };
+    enum Przycisk { Ok = 1, Tak = 6, Nie = 7 };
+
+    virtual ~TKomunikaty() = default;
+
+    // Shows the text of the id with the icon and buttons of the flags; returns the button.
+    virtual int Komunikat(int idTekstu, int flagi) = 0;
+};

@@ -1,0 +1,14 @@
+#!/bin/sh
+# Installs the Debian packages the build needs, only when one is missing.
+set -e
+PAKIETY="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev"
+BRAK=""
+for p in $PAKIETY; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || BRAK="$BRAK $p"
+done
+[ -z "$BRAK" ] && exit 0
+echo "installing:$BRAK"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $BRAK
