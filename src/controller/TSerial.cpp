@@ -23,7 +23,7 @@ constexpr int CzasZapisuMs = 1000;
 } // namespace
 
 TSerial::TSerial(const TMapaPortow& mapaPortow, const QString& bibliotekaD2xx, QObject* rodzic)
-    : QObject(rodzic), mapa(mapaPortow), d2xx(std::make_unique<TBibliotekaD2xx>(bibliotekaD2xx)) {}
+    : QObject(rodzic), numeracja(mapaPortow), d2xx(std::make_unique<TBibliotekaD2xx>(bibliotekaD2xx)) {}
 
 TSerial::~TSerial() { PortClose(); }
 
@@ -61,7 +61,7 @@ bool TSerial::OtworzFtdi(int indeks) {
 }
 
 bool TSerial::OtworzCom(int numer) {
-    NazwaPortu = mapa.Sciezka(numer);
+    NazwaPortu = numeracja.Sciezka(numer);
     PortOpenComm();
     return serialOtwarty;
 }

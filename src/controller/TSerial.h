@@ -59,7 +59,7 @@ private:
     bool OtworzCom(int numer);
     void Czekaj(int ms) const;
 
-    const TMapaPortow& mapa;
+    const TMapaPortow& numeracja;
     QSerialPort* com = nullptr;
     bool serialOtwarty = false;
     std::unique_ptr<TBibliotekaD2xx> d2xx;

@@ -43,7 +43,7 @@ void TSerial::PortList(TMenuPortow& menu, TMenuPortow* popup) {
         }
     }
 
-    const QList<TDostepnyPort> porty = mapa.DostepnePorty();
+    const QList<TDostepnyPort> porty = numeracja.DostepnePorty();
     for (const TDostepnyPort& port : porty) {
         QString napis = port.opis;
         if (!serialOtwarty && port.numer == NumerPortu) napis += QStringLiteral(" (*)");

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "Kolor.h"
+#include "TSerial.h"
+
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <random>
+
+class TKomunikaty;
+
+// The controller: its link engine on a 25 ms tick and its data model, held byte-exact.
+// Nothing else ever sends a frame: callers change a block in memory, then post a read,
+// a write or a command here, and the engine decides when it goes out.
+class TSterownik : public TSerial {
+public:
+    using TOnTekst = std::function<void(TSerial* nadawca, const QString& tekst, TKolor kolor)>;
+    using TOnZdarzenie = std::function<void(int kod, int a1, int a2, int a3)>;
+
+    // Command bits of Rozkazy.
+    static constexpr int RozkazIdentyfikacja = 0x1;      // 0x81
+    static constexpr int RozkazBledy = 0x2;              // 0x82
+    static constexpr int RozkazIdentyfikacjaObd = 1 << 24; // 0x71
+    static constexpr int RozkazBledyObd = 1 << 25;       // 0x76
+    static constexpr int RozkazKasujBledyObd = 1 << 26;  // 0x74
+
+    explicit TSterownik(const TMapaPortow& mapaPortow,
+                        const QString& bibliotekaD2xx = QStringLiteral("ftd2xx"),
+                        QObject* rodzic = nullptr);
+    ~TSterownik() override;
+
+    // Posting requests.
+    void CzytajZeSterownika(int maska);
+    void ZapiszDoSterownika(int maska);
+    void RozkazDoSterownika(int maska);
+    void CzytajBledyObd(int ktore);
+    void KasujBledyObd(int ktore);
+
+    // The engine; public so that tests drive it tick by tick.
+    void Timer1OnTimer();
+    int OdbiorRx();
+    void NadawanieTx();
+    bool AnalizaOdbioru(int dlugosc);
+    QTimer& Zegar() { return zegar; }
+    // Transmit slots run so far; even ones carry the live poll.
+    int NumerSlotu() const { return licznikSlotow; }
+
+    // The 256-byte block of a mask bit index (0..23), or nullptr for bits naming none.
+    unsigned char* DaneBloku(int bit);
+
+    // Calls into the data model run by the engine.
+    void HistoriaZmian(unsigned char rodzaj);
+    void ListaParamOdPlytki();
+    void ListaRpmLamMafAfr();
+    void EtapyKalibracji();
+
+    // Link state.
+    unsigned char RamkaTx[1024] = {};
+    unsigned char RamkaRx[1024] = {};
+    int CzekajSloty = 0;
+    int BezOdpowiedzi = 0;
+    int LicznikObd = 0;
+    int DoOdczytu = 0;
+    int DoZapisu = 0;
+    int BezPotwierdzenia = 0;
+    int Rozkazy = 0;
+    unsigned char KasujBledy = 0, ZmianaPaliwaAuto = 0, ZmianaPaliwaSzybka = 0,
+                  ZmianaWtryskiwaczy = 0, TestGlosnika = 0, TestSzczelnosci = 0, Fabryczne = 0;
+    unsigned char WyslijObd = 0;
+    unsigned char MaskaWtryskiwaczy = 255;
+    int FlagiParam = 0;
+    unsigned char LogParam = 0, LogObd = 0;
+    // Firmware update sequence.
+    unsigned char SkokDoBootloadera = 0, PowrotZBootloadera = 0, FlashUzbrojony = 0,
+                  FlashZapis = 0, BlokBezPotwierdzenia = 0;
+    int LicznikBlokow = 0;
+
+    TOnTekst OnTekst;
+    TOnZdarzenie OnZdarzenie;
+    TKomunikaty* Komunikaty = nullptr;
+
+    // Data blocks, as the controller stores them.
+    unsigned char Nastawy[256] = {}; // byte 0: checksum, the block sums to 0
+    unsigned char NastawyObd[48] = {};
+    unsigned char MapaEcuBen[256] = {}, MapaEcuGaz[256] = {};
+    unsigned char MapaObdBen1[256] = {}, MapaObdGaz1[256] = {};
+    unsigned char MapaObdBen2[256] = {}, MapaObdGaz2[256] = {};
+    unsigned char Mnoznik1[256] = {}, Mnoznik2[256] = {};
+    unsigned char KorOdObr1[256] = {}, KorOdObr2[256] = {};
+    unsigned char KorOdCis[256] = {}, KorOdTempRed[256] = {}, KorOdTempGazu[256] = {};
+    unsigned char EmulatorCis[256] = {}, OpoznienieWtr[256] = {}, Wzbogacenie[256] = {};
+    unsigned char Historia[256] = {};
+    unsigned char IdentSterownika[128] = {};
+    unsigned char IdentObd[128] = {};
+    unsigned char StanObd[36] = {};
+    // Live-frame bytes 10..12: work mode, work flags, state for the views.
+    unsigned char StanPracy[3] = {};
+    bool ModulObd = false;
+
+private:
+    // Transmit rules, tried in order until one sends or waits.
+    bool NadajBootloader();
+    void NadawanieKolejki();
+    bool NadajRozkaz();
+    bool NadajZapisBloku(int w);
+    bool NadajOdczytBloku();
+    bool NadajObd(int w);
+    void NadajParametry(bool zObd);
+    void ZapiszBlok(unsigned char kod, const unsigned char* blok, int rozmiar, int czekaj);
+    void RamkaAll(unsigned char start, unsigned char kod, int dlugoscDanych);
+    void Ramka(unsigned char kod, int dlugoscDanych);
+    void RamkaObd(unsigned char kod, int dlugoscDanych);
+
+    // Reply decoding.
+    bool OdbiorSterownika(int dlugosc);
+    bool OdbiorObd(int dlugosc);
+    void OdbiorIdentyfikacji(int dlugosc);
+    void OdbiorBiezacych();
+    void KomunikatBoczny();
+    bool OdbiorBloku(int dlugosc);
+    bool OdbiorZapisu();
+    bool PelnyBlok(int dlugosc, int rozmiar);
+    void SumaBloku(const unsigned char* blok, int rozmiar, const char* blad);
+
+    // Firmware blocks.
+    void ZapisBlokuFlash();
+    void PotwierdzenieBlokuFlash();
+
+    void Opis(const char* tekst);
+    void Log(const QString& tekst, TKolor kolor);
+    void Zdarzenie(int kod, int a1, int a2, int a3);
+
+    QTimer zegar;
+    std::minstd_rand losowe;
+    int naglowekRx = 0; // 4 while a header is held and its body awaited
+    int dlugoscCiala = 0;
+    int licznikTykniec = 0;
+    int licznikSlotow = 0;
+    bool straznik = false;
+};
