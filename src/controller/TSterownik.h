@@ -136,6 +136,8 @@ private:
     std::minstd_rand losowe;
     int naglowekRx = 0; // 4 while a header is held and its body awaited
     int dlugoscCiala = 0;
+    int tykniecNaCialo = 0; // ticks a held header has waited for its body
+    static constexpr int MaksTykniecNaCialo = 12;
     int licznikTykniec = 0;
     int licznikSlotow = 0;
     bool straznik = false;

@@ -25,13 +25,19 @@ void TSterownik::Timer1OnTimer() {
 
 int TSterownik::OdbiorRx() {
     const int q = PortInQueCount();
-    if (q <= 0) return -1;
+    // A body that never completes would hold the transmit clock for good: the controller
+    // only speaks when asked. The longest frame takes 135 ms at 38400 baud.
+    const bool cialoUtknelo = naglowekRx != 0 && ++tykniecNaCialo > MaksTykniecNaCialo;
+    if (!cialoUtknelo && q <= 0) return -1;
     if (naglowekRx == 0 && q < Ramki::Naglowek) return -1;
-    if (naglowekRx + q >= Ramki::MaksRamka) {
+    if (cialoUtknelo) {
+        Log(QStringLiteral("  niepełna ramka"), Kolory::Czerwony);
+    } else if (naglowekRx + q >= Ramki::MaksRamka) {
         Log(QStringLiteral("  przekroczenie bufora"), Kolory::Czerwony);
     } else if (naglowekRx == 0) {
         PortRead(RamkaRx, Ramki::Naglowek);
         naglowekRx = Ramki::Naglowek;
+        tykniecNaCialo = 0;
         const unsigned char start = RamkaRx[0];
         if (start == Ramki::OdpSterownik || start == Ramki::OdpObd || start == Ramki::StartObd) {
             dlugoscCiala = 2 * RamkaRx[2];

@@ -22,6 +22,7 @@ class TestLacze : public QObject {
         QList<int> kody;
         for (int i = 0; i < n; ++i) {
             const auto z = st.Slot();
+            QVERIFY(z);
             kody.append(z ? z->kod : Nic);
             if (!z) continue;
             const auto kod = static_cast<std::uint8_t>(z->kod);
@@ -59,7 +60,7 @@ private slots:
     void identityReplyStartsFullReadWithPendingWritesFirst() {
         TStanowisko st;
         QVERIFY(st.Otworz());
-        QCOMPARE(st.Slot()->kod, 0x81);
+        QCOMPARE(st.Sloty(1), QList<int>{0x81});
         // A write posted before the reads exist is served first on the queue's slots.
         std::memset(st.s->OpoznienieWtr, 7, 256);
         st.s->ZapiszDoSterownika(Bloki::OpoznienieWtr);
@@ -87,6 +88,7 @@ private slots:
         QCOMPARE(st.Sloty(8), (QList<int>{0xC8, Nic, Nic, 0x90, 0xC8, Nic, Nic, 0x90}));
         QVERIFY(st.s->BezPotwierdzenia & Bloki::KorOdCis);
         const auto zapis = st.Slot();
+        QVERIFY(zapis);
         QCOMPARE(zapis->kod, 0xC8);
         QCOMPARE(zapis->dane.mid(2), QByteArray(reinterpret_cast<const char*>(st.s->KorOdCis), 256));
         QVERIFY(zapis->sumaZgodna);
@@ -114,6 +116,7 @@ private slots:
         for (int i = 0; i < 256; ++i) st.s->Nastawy[i] = static_cast<unsigned char>(i * 3);
         st.s->ZapiszDoSterownika(Bloki::Nastawy);
         const auto z = st.Slot();
+        QVERIFY(z);
         QCOMPARE(z->kod, 0xF8);
         const QByteArray blok = z->dane.mid(2);
         QCOMPARE(blok.size(), 256);
@@ -129,10 +132,10 @@ private slots:
         const qsizetype wyslane = st.Wyslane();
         // A held header with part of its body waiting stops the transmit clock.
         st.pty.Wyslij(odp.left(20));
-        for (int i = 0; i < 12; ++i) st.s->Timer1OnTimer();
+        for (int i = 0; i < 5; ++i) st.s->Timer1OnTimer();
         QCOMPARE(st.Wyslane(), wyslane);
         st.pty.Wyslij(odp.mid(20, 14));
-        for (int i = 0; i < 12; ++i) st.s->Timer1OnTimer();
+        for (int i = 0; i < 5; ++i) st.s->Timer1OnTimer();
         QCOMPARE(st.Wyslane(), wyslane);
         QVERIFY(!st.BylaOdpowiedz(0x81));
         st.pty.Wyslij(odp.mid(34));
@@ -145,17 +148,36 @@ private slots:
         QVERIFY(st.Otworz());
         st.s->Timer1OnTimer();
         const QByteArray odp = RamkaTestowa::Odpowiedz(0xE9, Blok256('\x42'));
-        st.s->DoOdczytu = Bloki::Mnoznik1;
-        for (char bajt : odp) {
-            st.pty.Wyslij(QByteArray(1, bajt));
+        for (int podzial = 1; podzial < odp.size(); ++podzial) {
+            st.s->DoOdczytu = Bloki::Mnoznik1;
+            st.s->Mnoznik1[255] = 0;
+            st.zdarzenia.clear();
+            st.pty.Wyslij(odp.left(podzial));
             st.s->OdbiorRx();
+            st.pty.Wyslij(odp.mid(podzial));
+            st.s->OdbiorRx();
+            st.s->OdbiorRx();
+            QCOMPARE(st.zdarzenia.size(), 1);
+            QCOMPARE(st.s->DoOdczytu, 0);
+            QCOMPARE(int(st.s->Mnoznik1[255]), 0x42);
         }
-        st.s->OdbiorRx();
-        int odpowiedzi = 0;
-        for (const auto& z : st.zdarzenia) odpowiedzi += z[0] == 0;
-        QCOMPARE(odpowiedzi, 1);
-        QCOMPARE(st.s->DoOdczytu, 0);
-        QCOMPARE(int(st.s->Mnoznik1[255]), 0x42);
+    }
+
+    void bodyThatNeverCompletesIsDroppedAndTheLinkResumes() {
+        TStanowisko st;
+        QVERIFY(st.Otworz());
+        st.Slot();
+        const qsizetype wyslane = st.Wyslane();
+        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0')).left(30));
+        for (int i = 0; i < 13; ++i) st.s->Timer1OnTimer();
+        QCOMPARE(st.Wyslane(), wyslane);
+        st.s->Timer1OnTimer();
+        QVERIFY(st.Zalogowano(QStringLiteral("  niepełna ramka")));
+        QCOMPARE(st.pty.CzekajaceUAplikacji(), 0);
+        QCOMPARE(st.Sloty(2), (QList<int>{Nic, 0x81})); // asked again after its wait slot
+        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0')));
+        st.Slot();
+        QVERIFY(st.BylaOdpowiedz(0x81));
     }
 
     void headerWithoutStartByteEmptiesTheQueue() {
@@ -240,6 +262,7 @@ private slots:
         QList<int> obd;
         for (int i = 0; i < 30; ++i) {
             const auto z = st.Slot();
+            QVERIFY(z);
             if (z && z->start == 'c') obd.append(z->kod);
         }
         QCOMPARE(obd, QList<int>(11, 0x72));
@@ -270,6 +293,7 @@ private slots:
         for (int i = 0; i < 36; ++i) st.s->StanObd[i] = static_cast<unsigned char>(0xA0 + i);
         st.s->WyslijObd = 1;
         const auto z = st.Slot();
+        QVERIFY(z);
         QCOMPARE(z->kod, 0x94);
         QCOMPARE(z->dane.size(), 8);
         QCOMPARE(z->dane.mid(2), QByteArray::fromHex("a5a6a7a8a9aa"));
