@@ -138,8 +138,8 @@ void TestOpisyKodow::bajtyWracajaPrzezWindows1250_data() { tabeleSaWProgramie_da
 void TestOpisyKodow::bajtyWracajaPrzezWindows1250() {
     QFETCH(int, zasob);
     const QByteArray tabela = TabelaOpisow(zasob);
+    // Equal to the real code page only when no byte fell back to a "/nnn" escape.
     const QString tekst = TekstOpisuZBajtow(tabela);
-    QVERIFY(!tekst.contains(QRegularExpression(QStringLiteral("/\\d"))));
     QCOMPARE(tekst, Dekoduj1250(tabela));
     QStringEncoder koder("windows-1250");
     QCOMPARE(QByteArray(koder(tekst)), tabela);
