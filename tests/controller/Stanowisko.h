@@ -70,4 +70,6 @@ struct TStanowisko {
             if (l.first == tekst) return true;
         return false;
     }
+
+    bool Zalogowano(const QString& tekst, TKolor kolor) const { return log.contains({tekst, kolor}); }
 };

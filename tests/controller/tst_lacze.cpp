@@ -52,8 +52,11 @@ private slots:
         QVERIFY(st.Otworz());
         st.Slot();
         // The test codec re-reads the frame; check the raw bytes against the worked example too.
-        QVERIFY(st.Zalogowano(QStringLiteral("  TX: 65 1A 00 81  ")));
-        QVERIFY(st.Zalogowano(QStringLiteral("\n  Numer seryjny i wersja")));
+        QVERIFY(st.Zalogowano(QStringLiteral("  TX: 65 1A 00 81  "), Kolory::Bordowy));
+        QVERIFY(st.Zalogowano(QStringLiteral("\n  Numer seryjny i wersja"), Kolory::Srebrny));
+        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x82));
+        st.Slot();
+        QVERIFY(st.Zalogowano(QStringLiteral("  RX: 56 27 01 82   00 00"), Kolory::Niebieski));
     }
 
     void identityReplyStartsFullReadWithPendingWritesFirst() {
@@ -185,7 +188,7 @@ private slots:
         st.s->Timer1OnTimer();
         st.pty.Wyslij(QByteArray::fromHex("0011223344556677") + RamkaTestowa::Odpowiedz(0x82));
         QCOMPARE(st.s->OdbiorRx(), -1);
-        QVERIFY(st.Zalogowano(QStringLiteral("  brak bajtu startowego :  00 11 22 33")));
+        QVERIFY(st.Zalogowano(QStringLiteral("  brak bajtu startowego :  00 11 22 33"), Kolory::Czerwony));
         QCOMPARE(st.pty.CzekajaceUAplikacji(), 0);
         st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x83));
         QCOMPARE(st.s->OdbiorRx(), -2);
