@@ -1,0 +1,196 @@
+#include "Opcje.h"
+
+#include <QCommandLineParser>
+#include <QDate>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace {
+
+const char* const Opis =
+    "Plays the SELVAR gas-injection controller (with its OBD module and bootloader) on a\n"
+    "pseudo-terminal. Prints the slave device path on one line of stdout, then answers every\n"
+    "request on it. The engine model starts with the key on after --ignition-at seconds,\n"
+    "cranks 2 s later, idles on petrol while the reducer warms, switches to gas once the\n"
+    "reducer temperature (setting 51) and RPM (setting 50) pass their settings and the delays\n"
+    "(settings 52, 54, 53, 55) have run, and then drives 60 s cycles. With --close-after the\n"
+    "line is hung up after that time and, unless --close-exit is given, a new pseudo-terminal\n"
+    "is opened after --reopen-after seconds and its path printed as a new line (and --link\n"
+    "pointed at it). SIGTERM and SIGINT end it cleanly (the image file is written).";
+
+struct TTekstOpcji {
+    const char* nazwa;
+    const char* opis;
+    const char* wartosc; // nullptr: a switch
+};
+
+const TTekstOpcji Teksty[] = {
+    {"board", "Board generation 2 or 3 (3: two banks). Default 3.", "2|3"},
+    {"channels", "Injection channels 4, 6 or 8. Default 4.", "n"},
+    {"model", "Model: lite (SELVAR LITE+) or max (SELVAR MAX+). Default max.", "name"},
+    {"barcode", "Bar code, up to 16 characters. Default 5901234000123456.", "text"},
+    {"firmware", "Firmware version a.b.c (c is the main number). Default 1.4.23.", "a.b.c"},
+    {"beta", "Firmware beta number, 0 = release. Default 0.", "n"},
+    {"firmware-date", "Firmware date. Default 2023-06-14.", "yyyy-mm-dd"},
+    {"production-date", "Production date. Default 2022-11-03.", "yyyy-mm-dd"},
+    {"petrol-hours", "Operating hours on petrol at start. Default 312.", "h"},
+    {"gas-hours", "Operating hours on gas at start. Default 1874.", "h"},
+    {"no-obd-module", "A controller without OBD module: 'c' requests get no answer.", nullptr},
+    {"no-obd-state", "The OBD module sends no state frames 0x70 of its own.", nullptr},
+    {"speed", "Model time scale: model seconds per real second. Default 1.", "x"},
+    {"ignition-at", "Model seconds until the key is turned. Default 1.", "s"},
+    {"no-ignition", "The key is never turned: the car stays parked, nothing changes by itself.",
+     nullptr},
+    {"ignition-off-at", "Model seconds until the key is turned off. Default never.", "s"},
+    {"warm", "The engine starts hot (a short stop): gas about 13 model seconds after start.",
+     nullptr},
+    {"ambient", "Ambient temperature in degrees C. Default 15.", "c"},
+    {"tank",
+     "Gas tank level at start in percent; 0 = empty, the gas pressure never builds. Default 60.",
+     "pct"},
+    {"no-learning", "Maps and adaptation stay as they are (blocks change only by writes).",
+     nullptr},
+    {"error",
+     "A standing fault at error-frame byte.bit (6..12 . 0..7), e.g. 10.2 = gas injector 3 missing. "
+     "Repeatable.",
+     "b.b"},
+    {"drop", "Share 0..1 of valid requests left unanswered (lost on the line).", "p"},
+    {"corrupt", "Share 0..1 of replies with one payload bit flipped (always fails the checksum).",
+     "p"},
+    {"split", "Send replies in 2..4 pieces with gaps of 1..5 ms.", nullptr},
+    {"line-pace", "Send replies at the pace of 38400 baud (38 bytes every 10 ms).", nullptr},
+    {"silent-for", "Answer nothing during the first seconds.", "s"},
+    {"close-after", "Hang the line up after this many seconds.", "s"},
+    {"reopen-after", "Seconds between hanging up and the new line. Default 1.", "s"},
+    {"close-exit", "With --close-after: end instead of opening a new line.", nullptr},
+    {"seed", "Seed of the faults and of the engine's noise. Default 1.", "n"},
+    {"log", "Write every request received as one JSON line to this file.", "file"},
+    {"image", "Write the firmware image received (57344 bytes) to this file on 0x8F and on exit.",
+     "file"},
+    {"blocks-dir",
+     "Keep every block as <name>.bin in this folder (Nastawy.bin, Mnoznik1.bin, ...), updated on "
+     "every change.",
+     "dir"},
+    {"link", "Keep a symbolic link at this path pointing at the current pseudo-terminal.", "path"},
+};
+
+bool Blad(const QString& tekst) {
+    std::fprintf(stderr, "selvar-sim: %s\n", qPrintable(tekst));
+    return false;
+}
+
+bool Liczba(const QCommandLineParser& p, const char* nazwa, double min, double max, double& wynik) {
+    if (!p.isSet(nazwa)) return true;
+    bool dobrze = false;
+    const double v = p.value(nazwa).toDouble(&dobrze);
+    if (!dobrze || v < min || v > max)
+        return Blad(QString("--%1 takes a number from %2 to %3").arg(nazwa).arg(min).arg(max));
+    wynik = v;
+    return true;
+}
+
+bool Calkowita(const QCommandLineParser& p, const char* nazwa, int min, int max, int& wynik) {
+    double v = wynik;
+    if (!Liczba(p, nazwa, min, max, v)) return false;
+    if (v != static_cast<int>(v)) return Blad(QString("--%1 takes a whole number").arg(nazwa));
+    wynik = static_cast<int>(v);
+    return true;
+}
+
+bool Data(const QCommandLineParser& p, const char* nazwa, TData& wynik) {
+    if (!p.isSet(nazwa)) return true;
+    const QDate d = QDate::fromString(p.value(nazwa), "yyyy-MM-dd");
+    if (!d.isValid() || d.year() < 2000 || d.year() > 2255)
+        return Blad(QString("--%1 takes a date yyyy-mm-dd").arg(nazwa));
+    wynik = {d.year(), d.month(), d.day()};
+    return true;
+}
+
+bool Urzadzenie(const QCommandLineParser& p, TOpcje& o) {
+    TOpisUrzadzenia& u = o.urzadzenie;
+    if (!Calkowita(p, "board", 2, 3, u.plytka) || !Calkowita(p, "channels", 4, 8, u.kanaly))
+        return false;
+    if (u.kanaly % 2) return Blad("--channels takes 4, 6 or 8");
+    if (p.isSet("model")) {
+        const QString m = p.value("model").toLower();
+        if (m != "lite" && m != "max") return Blad("--model takes lite or max");
+        u.model = m == "lite" ? 1 : 2;
+    }
+    if (p.isSet("barcode")) {
+        if (p.value("barcode").size() > 16) return Blad("--barcode takes up to 16 characters");
+        u.kodKreskowy = p.value("barcode").toStdString();
+    }
+    if (p.isSet("firmware")) {
+        const auto dopasowanie =
+            QRegularExpression(R"(^(\d{1,3})\.(\d{1,3})\.(\d{1,3})$)").match(p.value("firmware"));
+        if (!dopasowanie.hasMatch()) return Blad("--firmware takes a.b.c");
+        for (int i = 0; i < 3; ++i)
+            u.wersja[static_cast<std::size_t>(i)] = dopasowanie.captured(i + 1).toInt() & 0xFF;
+    }
+    int godzinyB = static_cast<int>(o.godzinyBenzyny), godzinyG = static_cast<int>(o.godzinyGazu);
+    if (!Calkowita(p, "beta", 0, 255, u.beta) ||
+        !Calkowita(p, "petrol-hours", 0, 65535, godzinyB) ||
+        !Calkowita(p, "gas-hours", 0, 65535, godzinyG))
+        return false;
+    o.godzinyBenzyny = static_cast<unsigned>(godzinyB);
+    o.godzinyGazu = static_cast<unsigned>(godzinyG);
+    return Data(p, "firmware-date", u.dataWersji) && Data(p, "production-date", u.dataProdukcji);
+}
+
+bool Silnik(const QCommandLineParser& p, TOpcje& o) {
+    TPlanSilnika& s = o.model.plan;
+    if (!Liczba(p, "speed", 0.01, 1000, o.predkosc) ||
+        !Liczba(p, "ignition-at", 0, 1e9, s.zaplonPo) ||
+        !Liczba(p, "ignition-off-at", 0, 1e9, s.wylaczeniePo) ||
+        !Liczba(p, "ambient", -40, 50, s.otoczenie) || !Liczba(p, "tank", 0, 100, o.model.zbiornik))
+        return false;
+    if (p.isSet("no-ignition")) s.zaplonPo = -1;
+    s.cieply = p.isSet("warm");
+    o.model.nauka = !p.isSet("no-learning");
+    for (const QString& b : p.values("error")) {
+        const auto d = QRegularExpression(R"(^(\d+)\.([0-7])$)").match(b);
+        const int bajt = d.hasMatch() ? d.captured(1).toInt() : 0;
+        if (bajt < 6 || bajt > 12)
+            return Blad("--error takes byte.bit with byte 6..12 and bit 0..7");
+        o.bledy.emplace_back(bajt, d.captured(2).toInt());
+    }
+    return true;
+}
+
+bool Zaklocenia(const QCommandLineParser& p, TOpcje& o) {
+    TOpcjeZaklocen& z = o.zaklocenia;
+    int ziarno = static_cast<int>(o.ziarno);
+    if (!Liczba(p, "drop", 0, 1, z.pomin) || !Liczba(p, "corrupt", 0, 1, z.znieksztalc) ||
+        !Liczba(p, "silent-for", 0, 1e9, z.ciszaPrzez) ||
+        !Liczba(p, "close-after", 0, 1e9, o.zamknijPo) ||
+        !Liczba(p, "reopen-after", 0, 1e6, o.otworzPo) ||
+        !Calkowita(p, "seed", 0, 2147483647, ziarno))
+        return false;
+    o.ziarno = static_cast<unsigned>(ziarno);
+    z.dziel = p.isSet("split");
+    z.tempoLinii = p.isSet("line-pace");
+    o.zamknijKoniec = p.isSet("close-exit");
+    return true;
+}
+
+} // namespace
+
+bool CzytajOpcje(const QStringList& argumenty, TOpcje& o) {
+    QCommandLineParser p;
+    p.setApplicationDescription(Opis);
+    p.addHelpOption();
+    for (const TTekstOpcji& t : Teksty)
+        p.addOption(t.wartosc ? QCommandLineOption(t.nazwa, t.opis, t.wartosc)
+                              : QCommandLineOption(t.nazwa, t.opis));
+    p.process(argumenty);
+    if (!p.positionalArguments().isEmpty()) return Blad("no positional arguments are taken");
+    if (!Urzadzenie(p, o) || !Silnik(p, o) || !Zaklocenia(p, o)) return false;
+    o.modulObd = !p.isSet("no-obd-module");
+    o.stanObd = !p.isSet("no-obd-state");
+    o.dziennik = p.value("log");
+    o.obraz = p.value("image");
+    o.katalogBlokow = p.value("blocks-dir");
+    o.lacze = p.value("link");
+    return true;
+}

@@ -1,0 +1,122 @@
+#include "Symulator.h"
+
+#include "KodekRamki.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int TaktModeluMs = 20;
+// The OBD module reports its state about once a second, right after a live reply.
+constexpr double OkresStanuModulu = 1.0;
+
+TKonfiguracjaBlokow Konfiguracja(const TOpcje& o) {
+    return {o.godzinyGazu, o.urzadzenie.plytka, o.urzadzenie.kanaly};
+}
+
+void WypiszSciezke(const QString& sciezka) {
+    std::printf("%s\n", qPrintable(sciezka));
+    std::fflush(stdout);
+}
+
+} // namespace
+
+TSymulator::TSymulator(const TOpcje& o, QObject* rodzic)
+    : QObject(rodzic), opcje(o), losModelu(o.ziarno + 1), pamiec(Konfiguracja(o)),
+      tozsamosc(o.urzadzenie, o.godzinyBenzyny, o.godzinyGazu),
+      modul(o.modulObd ? std::make_unique<TModulObd>() : nullptr),
+      model(o.model, pamiec, tozsamosc, bledy, modul.get(), losModelu),
+      bootloader(o.obraz.toStdString()),
+      obsluga(pamiec, tozsamosc, bledy, model, bootloader, modul.get()),
+      zaklocenia(o.zaklocenia, o.ziarno), zrzut(o.katalogBlokow, pamiec), linia(o.lacze) {
+    bledy.UstawStale(o.bledy);
+    bledy.PoZapisie = [this] { model.Komunikaty().Zapis(KodKomunikatu::Eeprom, 0x04); };
+    pamiec.PoZmianie = [this](std::size_t blok) { zrzut.Oznacz(blok); };
+    connect(&linia, &TLiniaPty::Odebrano, this, &TSymulator::Odbierz);
+    connect(&zegarModelu, &QTimer::timeout, this, &TSymulator::Takt);
+}
+
+TSymulator::~TSymulator() {
+    if (!opcje.obraz.isEmpty()) bootloader.ZapiszPlik();
+}
+
+bool TSymulator::Start() {
+    if (!opcje.dziennik.isEmpty() && !dziennik.Otworz(opcje.dziennik.toStdString())) {
+        std::fprintf(stderr, "selvar-sim: cannot write the log %s\n", qPrintable(opcje.dziennik));
+        return false;
+    }
+    if (!zrzut.ZapiszWszystkie()) {
+        std::fprintf(stderr, "selvar-sim: cannot write the blocks into %s\n",
+                     qPrintable(opcje.katalogBlokow));
+        return false;
+    }
+    if (!linia.Otworz()) {
+        std::fprintf(stderr, "selvar-sim: cannot open a pseudo-terminal\n");
+        return false;
+    }
+    czas.start();
+    WypiszSciezke(linia.Sciezka());
+    zegarModelu.start(TaktModeluMs);
+    if (opcje.zamknijPo >= 0)
+        QTimer::singleShot(static_cast<int>(opcje.zamknijPo * 1000), this, &TSymulator::Rozlacz);
+    return true;
+}
+
+void TSymulator::Odbierz(const TBajty& bajty) {
+    const double teraz = Teraz();
+    for (const TZadanie& z : odbiornik.Dodaj(bajty, static_cast<long long>(teraz * 1000)))
+        Odpowiedz(z, teraz);
+    zrzut.ZapiszZmienione();
+}
+
+void TSymulator::Odpowiedz(const TZadanie& z, double teraz) {
+    // A lost request never reaches the controller, so it changes nothing either.
+    std::vector<TBajty> odpowiedzi;
+    if (!z.zlaSuma && !zaklocenia.Pomin(teraz)) odpowiedzi = obsluga.Obsluz(z, teraz);
+    dziennik.Zapisz(teraz, z, !odpowiedzi.empty());
+    for (TBajty& r : odpowiedzi)
+        Wyslij(std::move(r));
+    const bool biezaca = z.start == Kodek::StartDoSterownika && (z.kod & 0xF0) == 0x90;
+    if (biezaca && !odpowiedzi.empty()) StanModulu(teraz);
+}
+
+void TSymulator::Wyslij(TBajty ramka) {
+    Kodek::Zaszyfruj(ramka);
+    zaklocenia.Znieksztalc(ramka);
+    linia.Wyslij(zaklocenia.Kawalki(ramka));
+}
+
+void TSymulator::StanModulu(double teraz) {
+    if (!modul || !opcje.stanObd || teraz - ostatniStanModulu < OkresStanuModulu) return;
+    ostatniStanModulu = teraz;
+    const TStanSilnika& s = model.Silnik();
+    Wyslij(Kodek::ZbudujRamke(Kodek::StartOdModulu, Rozkaz::ObdStan,
+                              modul->Stan(s.lambda1, s.lambda2, teraz)));
+}
+
+void TSymulator::Takt() {
+    const double teraz = Teraz();
+    model.Krok((teraz - ostatniTakt) * opcje.predkosc, teraz);
+    ostatniTakt = teraz;
+    odbiornik.Przeterminuj(static_cast<long long>(teraz * 1000));
+    zrzut.ZapiszZmienione();
+}
+
+void TSymulator::Rozlacz() {
+    linia.Zamknij();
+    odbiornik.Wyczysc();
+    if (opcje.zamknijKoniec) {
+        emit Koniec();
+        return;
+    }
+    QTimer::singleShot(static_cast<int>(opcje.otworzPo * 1000), this, &TSymulator::Polacz);
+}
+
+void TSymulator::Polacz() {
+    if (!linia.Otworz()) {
+        std::fprintf(stderr, "selvar-sim: cannot open a new pseudo-terminal\n");
+        emit Koniec();
+        return;
+    }
+    WypiszSciezke(linia.Sciezka());
+}

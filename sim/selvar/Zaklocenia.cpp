@@ -1,0 +1,73 @@
+#include "Zaklocenia.h"
+
+#include "KodekRamki.h"
+
+#include <algorithm>
+
+namespace {
+
+// 38400 baud, 10 bits a byte: 38 bytes every 10 ms.
+constexpr std::size_t BajtyNaTakt = 38;
+constexpr int TaktMs = 10;
+
+bool PrzechodziSume(TBajty ramka) {
+    Kodek::Odszyfruj(ramka);
+    return Kodek::Suma(ramka) == 0;
+}
+
+} // namespace
+
+TZaklocenia::TZaklocenia(const TOpcjeZaklocen& o, unsigned ziarno) : opcje(o), los(ziarno) {}
+
+bool TZaklocenia::Los(double udzial) {
+    if (udzial <= 0) return false;
+    if (udzial >= 1) return true;
+    return std::uniform_real_distribution<double>(0, 1)(los) < udzial;
+}
+
+bool TZaklocenia::Pomin(double teraz) {
+    if (teraz < opcje.ciszaPrzez) return true;
+    return Los(opcje.pomin);
+}
+
+void TZaklocenia::Znieksztalc(TBajty& ramka) {
+    if (ramka.size() <= Kodek::Naglowek || !Los(opcje.znieksztalc)) return;
+    std::uniform_int_distribution<std::size_t> bajt(Kodek::Naglowek, ramka.size() - 1);
+    std::uniform_int_distribution<int> bit(0, 7);
+    for (int proba = 0; proba < 16; ++proba) {
+        const std::size_t i = bajt(los);
+        const auto maska = static_cast<std::uint8_t>(1u << bit(los));
+        ramka[i] ^= maska;
+        if (!PrzechodziSume(ramka)) return;
+        ramka[i] ^= maska;
+    }
+    // A flip in the last byte changes only that plain byte, so the sum always fails.
+    ramka.back() ^= 0x01;
+}
+
+std::vector<TKawalek> TZaklocenia::Kawalki(const TBajty& ramka) {
+    std::vector<TKawalek> kawalki;
+    const auto tnij = [&](std::size_t od, std::size_t ile, int przerwa) {
+        kawalki.push_back({TBajty(ramka.begin() + static_cast<std::ptrdiff_t>(od),
+                                  ramka.begin() + static_cast<std::ptrdiff_t>(od + ile)),
+                           przerwa});
+    };
+    if (opcje.tempoLinii) {
+        for (std::size_t od = 0; od < ramka.size(); od += BajtyNaTakt)
+            tnij(od, std::min(BajtyNaTakt, ramka.size() - od), od == 0 ? 0 : TaktMs);
+    } else if (opcje.dziel && ramka.size() > 1) {
+        // Two to four pieces, cut at random places.
+        const int ile = std::uniform_int_distribution<int>(2, 4)(los);
+        std::vector<std::size_t> ciecia{0, ramka.size()};
+        for (int k = 1; k < ile; ++k)
+            ciecia.push_back(std::uniform_int_distribution<std::size_t>(1, ramka.size() - 1)(los));
+        std::sort(ciecia.begin(), ciecia.end());
+        ciecia.erase(std::unique(ciecia.begin(), ciecia.end()), ciecia.end());
+        for (std::size_t k = 0; k + 1 < ciecia.size(); ++k)
+            tnij(ciecia[k], ciecia[k + 1] - ciecia[k],
+                 k == 0 ? 0 : std::uniform_int_distribution<int>(1, 5)(los));
+    } else {
+        tnij(0, ramka.size(), 0);
+    }
+    return kawalki;
+}
