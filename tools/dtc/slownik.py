@@ -76,21 +76,24 @@ def scal(tekst):
     return " ".join(tekst.split())
 
 
-def nastepny(kod):
-    """The next code: codes written with only digits count in decimal, the others in hex."""
+def nastepny(kod, szesnastkowo=False):
+    """The next code: codes written with only digits count in decimal, the others in hex.
+
+    Runs added late to the standard count in hex from a start of digits alone.
+    """
     cyfry = kod[1:]
-    if cyfry.isdigit():
+    if cyfry.isdigit() and not szesnastkowo:
         return kod[0] + f"{int(cyfry) + 1:04d}"
     return kod[0] + f"{int(cyfry, 16) + 1:04X}"
 
 
-def rodzina(start, en, pl, usterki):
+def rodzina(start, en, pl, usterki, szesnastkowo=False):
     """Consecutive codes from start: one per failure kind, {} in both texts replaced."""
     wynik, kod = [], start
     for klucz in usterki.split():
         en_usterka, pl_usterka = USTERKI[klucz]
         wynik.append((kod, scal(en.format(en_usterka)), scal(pl.format(pl_usterka))))
-        kod = nastepny(kod)
+        kod = nastepny(kod, szesnastkowo)
     return wynik
 
 
