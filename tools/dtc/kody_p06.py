@@ -48,6 +48,19 @@ P0624 | Fuel Cap Lamp Control Circuit | Kontrolka korka wlewu paliwa - usterka o
 P0625 | Generator Field/F Terminal Circuit Low | Alternator - niski poziom sygnału w obwodzie wzbudzenia/zacisku F
 P0626 | Generator Field/F Terminal Circuit High | Alternator - wysoki poziom sygnału w obwodzie wzbudzenia/zacisku F
 """)
+    + lista("""
+P060A | Internal Control Module Monitoring Processor Performance | Sterownik - nieprawidłowe działanie procesora nadzorującego
+P060B | Internal Control Module A/D Processing Performance | Sterownik - nieprawidłowe działanie przetwornika analogowo-cyfrowego
+P060C | Internal Control Module Main Processor Performance | Sterownik - nieprawidłowe działanie procesora głównego
+P060D | Internal Control Module Accelerator Pedal Position Performance | Sterownik - nieprawidłowe przetwarzanie położenia pedału przyspieszenia
+P060E | Internal Control Module Throttle Position Performance | Sterownik - nieprawidłowe przetwarzanie położenia przepustnicy
+P060F | Internal Control Module Coolant Temperature Performance | Sterownik - nieprawidłowe przetwarzanie temperatury cieczy chłodzącej
+P061A | Internal Control Module Torque Performance | Sterownik - nieprawidłowe działanie funkcji momentu obrotowego
+P061B | Internal Control Module Torque Calculation Performance | Sterownik - nieprawidłowe obliczanie momentu obrotowego
+P061C | Internal Control Module Engine RPM Performance | Sterownik - nieprawidłowe przetwarzanie prędkości obrotowej silnika
+P062B | Internal Control Module Fuel Injector Control Performance | Sterownik - nieprawidłowe sterowanie wtryskiwaczami
+P062F | Internal Control Module EEPROM Error | Sterownik - błąd pamięci EEPROM
+""")
     + rodzina("P0627", "Fuel Pump A {}", "Pompa paliwa A - {}", "CCO CCL CCH")
     + lista("""
 P0630 | VIN Not Programmed or Incompatible - ECM/PCM | Numer VIN niezaprogramowany lub niezgodny - sterownik silnika (ECM/PCM)
