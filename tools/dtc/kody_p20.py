@@ -95,6 +95,10 @@ P2030 | Fuel Fired Heater Performance | Ogrzewacz spalinowy - nieprawidłowe dzi
     + rodzina("P2062", "Reductant Supply {}", "Sterowanie dopływem reduktora - {}",
               "CCO CCL CCH")
     + lista("""
+P203F | Reductant Level Too Low | Za niski poziom reduktora
+P20EE | SCR NOx Catalyst Efficiency Below Threshold (Bank 1) | Sprawność katalizatora SCR NOx poniżej progu (rząd 1)
+""")
+    + lista("""
 P2065 | Fuel Level Sensor B Circuit | Czujnik poziomu paliwa B - usterka obwodu
 P2066 | Fuel Level Sensor B Performance | Czujnik poziomu paliwa B - nieprawidłowe działanie
 P2067 | Fuel Level Sensor B Circuit Low | Czujnik poziomu paliwa B - niski poziom sygnału w obwodzie

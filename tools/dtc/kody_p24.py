@@ -67,7 +67,8 @@ P2424 | HC Adsorption Catalyst Efficiency Below Threshold (Bank 2) | Sprawność
 """)
     + rodzina("P2425", "Exhaust Gas Recirculation Cooling Valve {}",
               "Zawór chłodzenia recyrkulacji spalin (EGR) - {}", "CCO CCL CCH")
-    + lista("""
+    + lista(f"""
+P242F | {DPF} Restriction - Ash Accumulation | Filtr cząstek stałych - zatkanie, nagromadzenie popiołu
 P2428 | Exhaust Gas Temperature Too High (Bank 1) | Za wysoka temperatura spalin (rząd 1)
 P2429 | Exhaust Gas Temperature Too High (Bank 2) | Za wysoka temperatura spalin (rząd 2)
 """)
@@ -85,6 +86,8 @@ P2448 | {AIR} High Airflow (Bank 1) | Układ wtrysku powietrza wtórnego (rząd 
 P2449 | {AIR} High Airflow (Bank 2) | Układ wtrysku powietrza wtórnego (rząd 2) - za duży przepływ powietrza
 P2450 | {EVAP} Switching Valve Performance/Stuck Open | Zawór przełączający układu EVAP - nieprawidłowe działanie/zablokowanie w pozycji otwartej
 P2451 | {EVAP} Switching Valve Stuck Closed | Zawór przełączający układu EVAP - zablokowanie w pozycji zamkniętej
+P244A | {DPF} Differential Pressure Too Low (Bank 1) | Filtr cząstek stałych - za niskie ciśnienie różnicowe (rząd 1)
+P244B | {DPF} Differential Pressure Too High (Bank 1) | Filtr cząstek stałych - za wysokie ciśnienie różnicowe (rząd 1)
 """)
     + czujnik_dpf("P2452", "A")
     + lista(f"""
