@@ -44,20 +44,17 @@ void PunktyNaNastawach(TBajty& n, std::size_t pierwszy) {
     n[pierwszy + 25] = 200;
 }
 
+// The installer's choices: adaptation on the maps (so the controller reports what it
+// learns), the results of an earlier idle calibration (83..94) and per-injector corrections.
+constexpr std::pair<int, int> ZmianyInstalatora[] = {
+    {81, 1},   {83, 52},   {85, 160},  {86, 105},  {87, 178},  {88, 32},   {90, 131},  {92, 130},
+    {94, 182}, {216, 128}, {217, 130}, {218, 127}, {219, 129}, {220, 128}, {221, 131}, {222, 126},
+};
+
 TBajty NastawyInstalatora(const TKonfiguracjaBlokow& k) {
     TBajty n = Fabryczny(0);
-    n[81] = 1; // adaptation on the maps, so the controller reports what it learns
-    // Results of an earlier idle calibration.
-    n[83] = 52;
-    n[85] = 160;
-    n[86] = 105;
-    n[87] = 178;
-    n[88] = 32;
-    n[90] = 131;
-    n[92] = 130;
-    n[94] = 182;
-    const std::uint8_t poprawki[8] = {128, 130, 127, 129, 128, 131, 126, 128};
-    std::copy(std::begin(poprawki), std::end(poprawki), n.begin() + 216);
+    for (auto [indeks, wartosc] : ZmianyInstalatora)
+        n[static_cast<std::size_t>(indeks)] = static_cast<std::uint8_t>(wartosc);
     PunktyNaNastawach(n, 190);
     PunktyNaNastawach(n, 164);
     if (k.plytka >= 3) // the second half of the channels on bank 2, as on a V engine

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -31,12 +32,8 @@ TBajty TModulObd::Tozsamosc(std::uint8_t nonce) const {
     const std::string kod = "OBD0000000004711";
     std::copy(kod.begin(), kod.end(), b.begin() + 2);
     // Module version 1.0.5 of 2023-02-01 at the controller's identity positions 58..64.
-    b[54] = 1;
-    b[55] = 0;
-    b[56] = 5;
-    b[58] = 23;
-    b[59] = 2;
-    b[60] = 1;
+    const std::uint8_t wersja[7] = {1, 0, 5, 0, 23, 2, 1};
+    std::copy(std::begin(wersja), std::end(wersja), b.begin() + 54);
     return b;
 }
 

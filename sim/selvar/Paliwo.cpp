@@ -9,8 +9,10 @@ void TPaliwo::Krok(double dt, const TStanSilnika& silnik, double cisnienie, cons
         zawory = false;
         powody = 0;
         czasWarunkow = czasZaworu = 0;
+        zimnyStart.reset();
         return;
     }
+    if (!zimnyStart) zimnyStart = silnik.tReduktora < p.temperaturaGaz;
     switch (tryb) {
     case Tryb::Benzyna:
         if (chceGaz) tryb = Tryb::Oczekiwanie;
@@ -36,7 +38,7 @@ void TPaliwo::Czekaj(double dt, const TStanSilnika& silnik, double cisnienie,
     if (silnik.obroty < p.obrotyGaz) braki |= Czekanie::Obroty;
     if (silnik.czasOdZaplonu < p.poZaplonie) braki |= Czekanie::PoZaplonie;
     czasWarunkow = braki ? 0 : czasWarunkow + dt;
-    if (!braki && silnik.zimnyStart && !szybkie && czasWarunkow < p.zimnySilnik)
+    if (!braki && zimnyStart.value_or(false) && !szybkie && czasWarunkow < p.zimnySilnik)
         braki |= Czekanie::ZimnySilnik;
     zawory = braki == 0;
     czasZaworu = zawory ? czasZaworu + dt : 0;

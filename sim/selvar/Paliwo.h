@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // Work modes of the controller (frame byte 10).
 namespace Tryb {
@@ -79,9 +80,10 @@ private:
     int tryb = Tryb::Benzyna;
     int kanaly = 0;
     bool zawory = false;
-    bool chceGaz = true;  // the switch stands on gas
-    bool reczne = false;  // the coming switch to gas was asked for
-    bool szybkie = false; // ... and asked for as a fast change
+    bool chceGaz = true;            // the switch stands on gas
+    bool reczne = false;            // the coming switch to gas was asked for
+    bool szybkie = false;           // ... and asked for as a fast change
+    std::optional<bool> zimnyStart; // the reducer was below the switching temperature at start
     int powody = 0;
     double czasWarunkow = 0; // s the temperature/RPM/ignition conditions have held
     double czasZaworu = 0;   // s the valves have been open while waiting

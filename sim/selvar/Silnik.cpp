@@ -52,10 +52,7 @@ void TSilnik::Zaplon(double t) {
         return;
     }
     const double poKluczu = stan.czasOdZaplonu;
-    if (!stan.pracuje && poKluczu >= Zasysanie + Rozruch) {
-        stan.pracuje = true;
-        stan.zimnyStart = stan.tReduktora < 40.0;
-    }
+    if (!stan.pracuje && poKluczu >= Zasysanie + Rozruch) stan.pracuje = true;
 }
 
 void TSilnik::Temperatury(double dt) {

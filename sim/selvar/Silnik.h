@@ -15,7 +15,6 @@ struct TStanSilnika {
     bool zaplon = false;       // ignition on
     bool obraca = false;       // the crankshaft turns (cranking or running)
     bool pracuje = false;      // running by itself
-    bool zimnyStart = false;   // the reducer was cold when the engine started
     bool odciecie = false;     // overrun fuel cut: the ECU injects nothing
     double obroty = 0;         // rpm
     double podcisnienie = 1.0; // manifold absolute pressure, bar

@@ -66,7 +66,6 @@ void TSymulator::Odbierz(const TBajty& bajty) {
     const double teraz = Teraz();
     for (const TZadanie& z : odbiornik.Dodaj(bajty, static_cast<long long>(teraz * 1000)))
         Odpowiedz(z, teraz);
-    zrzut.ZapiszZmienione();
 }
 
 void TSymulator::Odpowiedz(const TZadanie& z, double teraz) {
@@ -74,6 +73,8 @@ void TSymulator::Odpowiedz(const TZadanie& z, double teraz) {
     std::vector<TBajty> odpowiedzi;
     if (!z.zlaSuma && !zaklocenia.Pomin(teraz)) odpowiedzi = obsluga.Obsluz(z, teraz);
     dziennik.Zapisz(teraz, z, !odpowiedzi.empty());
+    // The blocks folder is current before the acknowledgement leaves.
+    zrzut.ZapiszZmienione();
     for (TBajty& r : odpowiedzi)
         Wyslij(std::move(r));
     const bool biezaca = z.start == Kodek::StartDoSterownika && (z.kod & 0xF0) == 0x90;
