@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Protokoly.h"
+#include "Silnik.h"
+#include "Sterowniki.h"
+#include "WartosciPid.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+// One ECU's answer to a request: one message on CAN (however long), or the short
+// messages of a J1850 or K-line bus (three trouble codes, four VIN bytes each).
+struct TOdpowiedzEcu {
+    int indeks;
+    std::vector<QByteArray> wiadomosci;
+    int dopelnienie;
+};
+
+// The simulated car on its one bus: its ECUs answer OBD requests (services 01, 03, 04, 07,
+// 09, 0A) from the engine's state of the moment; 04 clears stored and pending codes.
+class TSamochod {
+public:
+    TSamochod(int protokol, int ileEcu, quint32 ziarno);
+
+    int Protokol() const { return protokol; }
+    // Only the ECUs that have something to say answer; an empty list means NO DATA.
+    std::vector<TOdpowiedzEcu> Odpowiedz(const QByteArray& zadanie, double czas);
+    double Napiecie(double czas);
+
+private:
+    struct TEcu {
+        TDefinicjaEcu definicja;
+        std::vector<quint16> zapisane;
+        std::vector<quint16> oczekujace;
+        double skasowano = -1; // s, < 0 never
+    };
+
+    std::vector<QByteArray> Usluga(TEcu& ecu, const QByteArray& zadanie, double czas);
+    QByteArray Pidy(const TEcu& ecu, const QByteArray& zadanie, double czas);
+    std::vector<QByteArray> Kody(quint8 odpowiedz, const std::vector<quint16>& kody) const;
+    std::vector<QByteArray> Informacje(const TEcu& ecu, int pid) const;
+    TDiagnostyka Diagnostyka(const TEcu& ecu, const TStanSilnika& s) const;
+
+    int protokol;
+    bool can;
+    std::vector<TEcu> ecu;
+    TSilnik silnik;
+};

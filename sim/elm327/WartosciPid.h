@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Silnik.h"
+
+#include <QByteArray>
+
+// What one ECU knows about its own trouble codes for service 01.
+struct TDiagnostyka {
+    int zapisane = 0;             // stored codes; the warning lamp is on while any are
+    double odSkasowania = 0;      // s since the codes were last cleared
+    double drogaOdSkasowania = 0; // km since then
+    int rozgrzania = 0;           // warm-ups since then
+};
+
+// The data bytes of a service 01 PID (without the 41 and the PID), SAE J1979 scaling;
+// empty for a PID this model does not compute. The bitmap PIDs are not handled here.
+QByteArray DanePid(int pid, const TStanSilnika& s, const TDiagnostyka& d);
