@@ -14,7 +14,8 @@ const char* const Opis =
     "request on it. The engine model starts with the key on after --ignition-at seconds,\n"
     "cranks 2 s later, idles on petrol while the reducer warms, switches to gas once the\n"
     "reducer temperature (setting 51) and RPM (setting 50) pass their settings and the delays\n"
-    "(settings 52, 54, 53, 55) have run, and then drives 60 s cycles. With --close-after the\n"
+    "(settings 52, 54, 53, 55) have run, and then drives 60 s cycles. Replies: identity 80\n"
+    "bytes, error list 70, live frame 92, blocks 262 (OBD settings 54). With --close-after the\n"
     "line is hung up after that time and, unless --close-exit is given, a new pseudo-terminal\n"
     "is opened after --reopen-after seconds and its path printed as a new line (and --link\n"
     "pointed at it). SIGTERM and SIGINT end it cleanly (the image file is written).";
@@ -65,7 +66,11 @@ const TTekstOpcji Teksty[] = {
     {"reopen-after", "Seconds between hanging up and the new line. Default 1.", "s"},
     {"close-exit", "With --close-after: end instead of opening a new line.", nullptr},
     {"seed", "Seed of the faults and of the engine's noise. Default 1.", "n"},
-    {"log", "Write every request received as one JSON line to this file.", "file"},
+    {"log",
+     "Write every request received to this file, one JSON object a line: t (seconds since start), "
+     "start, code, "
+     "payload (unscrambled, hex bytes \"5A 00\"), answered, and bad: true for a failed checksum.",
+     "file"},
     {"image", "Write the firmware image received (57344 bytes) to this file on 0x8F and on exit.",
      "file"},
     {"blocks-dir",

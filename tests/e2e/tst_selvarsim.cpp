@@ -344,10 +344,11 @@ void TestSelvarSim::liveFrameHasLayoutAndPlausibleValues() {
     QFETCH(QStringList, argumenty);
     QFETCH(int, kanaly);
     QFETCH(int, kod);
-    TStanowisko s(argumenty << "--ignition-at"
-                            << "0"
-                            << "--speed"
-                            << "5");
+    argumenty << "--ignition-at"
+              << "0"
+              << "--speed"
+              << "10";
+    TStanowisko s(argumenty);
     QVERIFY(s.Gotowe());
     const auto f = CzekajNaBiezaca(
         s.port, 3000,
@@ -376,7 +377,7 @@ void TestSelvarSim::liveFrameHasLayoutAndPlausibleValues() {
 }
 
 void TestSelvarSim::warmEngineSwitchesToGasWithEvent() {
-    TStanowisko s({"--warm", "--speed", "20", "--ignition-at", "0"});
+    TStanowisko s({"--warm", "--speed", "40", "--ignition-at", "0"});
     QVERIFY(s.Gotowe());
     bool czekanie = false, zdarzenie = false, przelaczanie = false;
     const auto gaz = CzekajNaBiezaca(s.port, 4000, [&](const QByteArray& f) {
@@ -400,7 +401,7 @@ void TestSelvarSim::warmEngineSwitchesToGasWithEvent() {
 }
 
 void TestSelvarSim::fuelChangeCommandGoesToPetrolAndBack() {
-    TStanowisko s({"--warm", "--speed", "20", "--ignition-at", "0"});
+    TStanowisko s({"--warm", "--speed", "40", "--ignition-at", "0"});
     QVERIFY(s.Gotowe());
     QVERIFY(CzekajNaBiezaca(s.port, 4000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
     QVERIFY(s.port.Zapytaj('e', 0x84));
@@ -417,7 +418,7 @@ void TestSelvarSim::fuelChangeCommandGoesToPetrolAndBack() {
 }
 
 void TestSelvarSim::injectorMaskSwitchesGasTimesOff() {
-    TStanowisko s({"--warm", "--speed", "20", "--ignition-at", "0"});
+    TStanowisko s({"--warm", "--speed", "40", "--ignition-at", "0"});
     QVERIFY(s.Gotowe());
     QVERIFY(CzekajNaBiezaca(s.port, 4000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
     QVERIFY(s.port.Zapytaj('e', 0x86, TPortTestowy::ZNonce(QByteArray("\x05", 1))));
@@ -433,7 +434,7 @@ void TestSelvarSim::injectorMaskSwitchesGasTimesOff() {
 
 void TestSelvarSim::gasTimesFollowMultiplierAndCorrections() {
     TStanowisko s(
-        {"--warm", "--speed", "20", "--ignition-at", "0", "--board", "2", "--no-learning"});
+        {"--warm", "--speed", "40", "--ignition-at", "0", "--board", "2", "--no-learning"});
     QVERIFY(s.Gotowe());
     const auto n = s.port.Zapytaj('e', 0xE8);
     const auto m = s.port.Zapytaj('e', 0xE9);
@@ -468,13 +469,13 @@ void TestSelvarSim::gasTimesFollowMultiplierAndCorrections() {
 }
 
 void TestSelvarSim::announcedMapCellsAreInTheMapBlocks() {
-    TStanowisko s({"--warm", "--speed", "20", "--ignition-at", "0"});
+    TStanowisko s({"--warm", "--speed", "40", "--ignition-at", "0"});
     QVERIFY(s.Gotowe());
     const auto pusta = s.port.Zapytaj('e', 0xE0);
     QVERIFY(pusta);
     QCOMPARE(pusta->mid(6), QByteArray(256, '\0'));
     QList<QPair<int, int>> ogloszone; // (map selector, cell)
-    CzekajNaBiezaca(s.port, 2500, [&](const QByteArray& f) {
+    CzekajNaBiezaca(s.port, 1500, [&](const QByteArray& f) {
         if (Bajt(f, 6) == 0 && Bajt(f, 9) != 0) ogloszone.append({Bajt(f, 7), Bajt(f, 8)});
         return false;
     });
