@@ -1,0 +1,260 @@
+// Trouble codes: finding the main ECU's reply, ISO and CAN single and multi-frame answers,
+// the code texts and the panel lines with their descriptions.
+
+#include "KodyBledow.h"
+#include "OpisyKodow.h"
+#include "StanowiskoObd.h"
+
+#include <QTest>
+
+namespace {
+
+QByteArray Odp(const char* linie) { return QByteArray(linie) + "\r\r>"; }
+
+// A small description table in the real format: Windows-1250, CR LF, no end on the last line.
+QByteArray TabelaTestowa(int zasob) {
+    if (zasob == ZasobOpisowAngielskich)
+        return "P0105 MAP Circuit\r\nP2097 Post Catalyst Fuel Trim Too Rich\r\n"
+               "U0155 Lost Communication With Cluster\r\nP0120 Throttle \x96 Sensor A\r\n"
+               "P0105 Repeated Entry\r\nU0121 Lost Communication With ABS";
+    if (zasob == ZasobOpisowPolskich)
+        return "P0105 Obw\xF3" "d czujnika MAP\r\nP2097 Za bogata mieszanka";
+    return {};
+}
+
+QStringList Kody(const TKodyEcu& wynik) {
+    QStringList kody;
+    for (const std::uint32_t k : wynik.kody) kody << KodNaTekst(k);
+    return kody;
+}
+
+} // namespace
+
+class TestKodyBledow : public QObject {
+    Q_OBJECT
+
+    static void KolumnyKodow() {
+        QTest::addColumn<int>("protokol");
+        QTest::addColumn<int>("ecu");
+        QTest::addColumn<int>("odpowiedz");
+        QTest::addColumn<QByteArray>("tekst");
+        QTest::addColumn<bool>("jest");
+        QTest::addColumn<QStringList>("kody");
+    }
+
+    template <typename Parser> static void SprawdzKody(Parser parser) {
+        QFETCH(int, protokol);
+        QFETCH(int, ecu);
+        QFETCH(int, odpowiedz);
+        QFETCH(QByteArray, tekst);
+        QFETCH(bool, jest);
+        QFETCH(QStringList, kody);
+        const TKodyEcu wynik = parser(tekst, protokol, ecu, static_cast<unsigned char>(odpowiedz));
+        QCOMPARE(wynik.jest, jest);
+        QCOMPARE(Kody(wynik), kody);
+    }
+
+private slots:
+    void kodNaTekst_data() {
+        QTest::addColumn<uint>("kod");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("P") << 0x0301u << QStringLiteral("P0301");
+        QTest::newRow("C") << 0x4123u << QStringLiteral("C0123");
+        QTest::newRow("B") << 0x8A01u << QStringLiteral("B0A01");
+        QTest::newRow("U") << 0xC155u << QStringLiteral("U0155");
+        QTest::newRow("P2") << 0x2097u << QStringLiteral("P2097");
+        QTest::newRow("U3FFF") << 0xFFFFu << QStringLiteral("U3FFF");
+    }
+    void kodNaTekst() {
+        QFETCH(uint, kod);
+        QFETCH(QString, tekst);
+        QCOMPARE(KodNaTekst(kod), tekst);
+    }
+
+    void kodyIso_data() {
+        KolumnyKodow();
+        QTest::newRow("KWP stored, other ECU ignored")
+            << 4 << 0x1F << 0x43
+            << Odp("87 F1 1F 43 20 97 00 00 00 00 83\r87 F1 11 43 00 00 00 00 00 00 D3") << true
+            << QStringList{"P2097"};
+        QTest::newRow("KWP pending in the second line")
+            << 5 << 0x1F << 0x47
+            << Odp("87 F1 11 47 00 00 00 00 00 00 D7\r87 F1 1F 47 20 97 00 00 00 00 87") << true
+            << QStringList{"P2097"};
+        QTest::newRow("J1850, two messages of the ECU")
+            << 2 << 0x10 << 0x43
+            << Odp("48 6B 10 43 01 33 03 01 C1 55 AA\r48 6B 10 43 01 20 00 00 00 00 BB") << true
+            << QStringList{"P0133", "P0301", "U0155", "P0120"};
+        QTest::newRow("ISO 9141, trailing spaces")
+            << 3 << 0x10 << 0x43 << Odp("48 6B 10 43 01 33 00 00 00 00 AA ") << true
+            << QStringList{"P0133"};
+        QTest::newRow("ECU answers without codes") << 1 << 0x10 << 0x4A
+            << Odp("48 6B 10 4A 00 00 00 00 00 00 AA") << true << QStringList{};
+        QTest::newRow("NO DATA") << 4 << 0x1F << 0x43 << Odp("NO DATA") << false << QStringList{};
+        QTest::newRow("only another ECU") << 4 << 0x1F << 0x43
+            << Odp("87 F1 11 43 20 97 00 00 00 00 83") << false << QStringList{};
+    }
+    void kodyIso() {
+        SprawdzKody([](const QByteArray& t, int p, int e, unsigned char o) { return KodyIso(t, p, e, o); });
+    }
+
+    void kodyCan_data() {
+        KolumnyKodow();
+        const char* trzy = "7E8 10 08 43 03 C1 55 C1 01\r7E8 21 C1 21 00 00 00 00 00\r7E9 04 43 01 C0 73";
+        QTest::newRow("first frame of three codes, 7E9 ignored")
+            << 6 << 0x7E8 << 0x43 << Odp(trzy) << true << QStringList{"U0155", "U0101", "U0121"};
+        QTest::newRow("the same with trailing spaces")
+            << 6 << 0x7E8 << 0x43
+            << Odp("7E8 10 08 43 03 C1 55 C1 01 \r7E8 21 C1 21 00 00 00 00 00 \r7E9 04 43 01 C0 73 ")
+            << true << QStringList{"U0155", "U0101", "U0121"};
+        QTest::newRow("four codes")
+            << 6 << 0x7E8 << 0x47
+            << Odp("7E8 10 0A 47 04 C1 55 C1 01\r7E8 21 21 98 C1 21 00 00 00") << true
+            << QStringList{"U0155", "U0101", "P2198", "U0121"};
+        QTest::newRow("two consecutive frames, six codes")
+            << 8 << 0x7E8 << 0x47
+            << Odp("7E8 10 0E 47 06 01 20 02 20\r7E8 21 01 05 03 00 01 10 04\r7E8 22 43 05 03 00 01 10 04")
+            << true << QStringList{"P0120", "P0220", "P0105", "P0300", "P0110", "P0443"};
+        QTest::newRow("29-bit, five codes")
+            << 7 << 0x10 << 0x43
+            << Odp("18 DA F1 10 10 0C 43 05 01 05 03 40\r18 DA F1 10 21 11 20 01 21 02 21 00")
+            << true << QStringList{"P0105", "P0340", "P1120", "P0121", "P0221"};
+        // "10 21" in the first frame's data is a code, not the consecutive frame's header.
+        QTest::newRow("29-bit, data bytes 10 21 before the frame")
+            << 9 << 0x10 << 0x43
+            << Odp("18 DA F1 10 10 08 43 03 10 21 01 05\r18 DA F1 10 21 03 40 00 00 00 00 00")
+            << true << QStringList{"P1021", "P0105", "P0340"};
+        QTest::newRow("single frame, one code")
+            << 6 << 0x7E8 << 0x47 << Odp("7E8 04 47 01 10 55 00 00 00") << true << QStringList{"P1055"};
+        QTest::newRow("single frame, two codes")
+            << 6 << 0x7E8 << 0x4A << Odp("7E8 06 4A 02 01 33 C1 55 00") << true
+            << QStringList{"P0133", "U0155"};
+        QTest::newRow("single frame, none: heading only")
+            << 6 << 0x7E8 << 0x47 << Odp("7E8 02 47 00 00 00 00 00 00") << true << QStringList{};
+        QTest::newRow("unknown start: heading only")
+            << 6 << 0x7E8 << 0x43 << Odp("7E8 05 43 01 01 33 00") << true << QStringList{};
+        QTest::newRow("reply of the other ECU only")
+            << 6 << 0x7E8 << 0x43 << Odp("7E9 04 43 01 C0 73") << false << QStringList{};
+        QTest::newRow("NO DATA") << 6 << 0x7E8 << 0x43 << Odp("NO DATA") << false << QStringList{};
+        QTest::newRow("J1939") << 10 << 0x7E8 << 0x43 << Odp("7E8 04 43 01 C0 73") << false << QStringList{};
+    }
+    void kodyCan() {
+        SprawdzKody([](const QByteArray& t, int p, int e, unsigned char o) { return KodyCan(t, p, e, o); });
+    }
+
+    void szukajEcuModeUsuwaTekstPrzedDanymi_data() {
+        QTest::addColumn<int>("protokol");
+        QTest::addColumn<int>("ecu");
+        QTest::addColumn<QByteArray>("tekst");
+        QTest::addColumn<bool>("jest");
+        QTest::addColumn<QByteArray>("reszta");
+        QTest::newRow("J1850") << 1 << 0x10 << QByteArray("48 6B 10 43 01 33 00") << true << QByteArray("01 33 00");
+        QTest::newRow("KWP") << 4 << 0x1F << QByteArray("87 F1 1F 43 20 97") << true << QByteArray("20 97");
+        QTest::newRow("CAN single frame") << 6 << 0x7E8 << QByteArray("7E8 04 43 01 C0 73") << true << QByteArray("04 43 01 C0 73");
+        QTest::newRow("CAN first frame") << 8 << 0x7E8 << QByteArray("7E8 10 08 43 03") << true << QByteArray("10 08 43 03");
+        QTest::newRow("CAN 29-bit") << 7 << 0x10 << QByteArray("18 DA F1 10 04 43 01 C0 73") << true << QByteArray("04 43 01 C0 73");
+        QTest::newRow("CAN, another service") << 6 << 0x7E8 << QByteArray("7E8 03 7F 03 12") << false << QByteArray("03 7F 03 12");
+        QTest::newRow("not found") << 6 << 0x7E8 << QByteArray("NO DATA") << false << QByteArray("NO DATA");
+    }
+    void szukajEcuModeUsuwaTekstPrzedDanymi() {
+        QFETCH(int, protokol);
+        QFETCH(int, ecu);
+        QFETCH(QByteArray, tekst);
+        QFETCH(bool, jest);
+        QFETCH(QByteArray, reszta);
+        QCOMPARE(SzukajEcuMode(tekst, protokol, ecu, 0x43), jest);
+        QCOMPARE(tekst, reszta);
+    }
+
+    void panelNaglowekKodyIOpisy() {
+        TStanowiskoObd st;
+        st.obd->UstawZrodloOpisow(TabelaTestowa);
+        st.obd->Protokol = 6;
+        st.obd->Ecu = 0x7E8;
+        st.obd->Odpowiedz = Odp("7E8 10 08 43 03 C1 55 01 05\r7E8 21 C1 21 00 00 00 00 00");
+        st.obd->KodyBledow(0x43);
+        using L = TAtrapaPanelu::TLinia;
+        const QList<L> oczekiwane{
+            {QStringLiteral("\tStored Trouble Codes  /  Błędy zarejestrowane :"), TKolor{0x008000}},
+            {QStringLiteral("U0155"), TKolor{0xFF0000}},
+            {QStringLiteral(" Lost Communication With Cluster"), std::nullopt},
+            {QStringLiteral("P0105"), TKolor{0xFF0000}},
+            {QStringLiteral(" MAP Circuit"), std::nullopt}, // the first of two entries
+            {QStringLiteral(" Obwód czujnika MAP"), std::nullopt},
+            {QStringLiteral("U0121"), TKolor{0xFF0000}},
+            {QStringLiteral(" Lost Communication With ABS"), std::nullopt}, // last line, no CR LF
+        };
+        QCOMPARE(st.panel.linie.size(), oczekiwane.size());
+        for (qsizetype i = 0; i < oczekiwane.size(); ++i) {
+            QCOMPARE(st.panel.linie[i].tekst, oczekiwane[i].tekst);
+            QCOMPARE(st.panel.linie[i].kolor, oczekiwane[i].kolor);
+        }
+        QVERIFY(st.Zalogowano(QStringLiteral("U0155"), TKolor{0xFF0000}));
+        QVERIFY(st.Zalogowano(QStringLiteral("7E8 21"), TKolor{0x008000}));
+        QVERIFY(st.Zalogowano(QStringLiteral("3"), TKolor{0xFF00FF}));
+    }
+
+    void naglowkiTrzechRodzajow_data() {
+        QTest::addColumn<int>("odpowiedz");
+        QTest::addColumn<QString>("naglowek");
+        QTest::newRow("43") << 0x43 << QStringLiteral("\tStored Trouble Codes  /  Błędy zarejestrowane :");
+        QTest::newRow("47") << 0x47 << QStringLiteral("\tPending Trouble Codes  /  Błędy oczekujące :");
+        QTest::newRow("4A") << 0x4A << QStringLiteral("\tPermanent Trouble Codes  /  Błędy permanentne :");
+    }
+    void naglowkiTrzechRodzajow() {
+        QFETCH(int, odpowiedz);
+        QFETCH(QString, naglowek);
+        TStanowiskoObd st;
+        st.obd->UstawZrodloOpisow(TabelaTestowa);
+        st.obd->Protokol = 4;
+        st.obd->Ecu = 0x11;
+        st.obd->Odpowiedz = Odp(QByteArray("87 F1 11 " + QByteArray::number(odpowiedz, 16).toUpper() +
+                                           " 00 00 00 00 00 00 D3").constData());
+        st.obd->KodyBledow(static_cast<unsigned char>(odpowiedz));
+        QCOMPARE(st.panel.Teksty(), QStringList{naglowek});
+    }
+
+    void kodBezOpisuTylkoLiniaKodu() {
+        TStanowiskoObd st;
+        st.obd->UstawZrodloOpisow(TabelaTestowa);
+        st.obd->KodyBledowCyfra(0x4123); // C0123: not in the table
+        QCOMPARE(st.panel.Teksty(), QStringList{"C0123"});
+    }
+
+    void bajt0x96JakoUkosnikILiczba() {
+        TStanowiskoObd st;
+        st.obd->UstawZrodloOpisow(TabelaTestowa);
+        st.obd->KodyBledowCyfra(0x0120);
+        QCOMPARE(st.panel.Teksty(), (QStringList{"P0120", " Throttle /150 Sensor A"}));
+    }
+
+    void bezTabelNieMaOpisow() {
+        TStanowiskoObd st;
+        st.obd->UstawZrodloOpisow([](int) { return QByteArray(); });
+        st.obd->KodyBledowCyfra(0x0105);
+        QCOMPARE(st.panel.Teksty(), QStringList{"P0105"});
+    }
+
+    void tabeleProgramuDajaOpisy() {
+        TStanowiskoObd st;
+        st.obd->KodyBledowCyfra(0x0301);
+        const QStringList linie = st.panel.Teksty();
+        QCOMPARE(linie.size(), 3);
+        QCOMPARE(linie[0], QStringLiteral("P0301"));
+        QVERIFY(linie[1].startsWith(u' ') && linie[1].size() > 1);
+        QVERIFY(linie[2].startsWith(u' ') && linie[2] != linie[1]);
+    }
+
+    void bezPaneluNicSieNieDzieje() {
+        TStanowiskoObd st;
+        st.obd->PanelDtc = nullptr;
+        st.obd->Protokol = 6;
+        st.obd->Ecu = 0x7E8;
+        st.obd->Odpowiedz = Odp("7E8 04 47 01 10 55 00 00 00");
+        st.obd->KodyBledow(0x47);
+        QVERIFY(st.log.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKodyBledow)
+#include "tst_kodybledow.moc"
