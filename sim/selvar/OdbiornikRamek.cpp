@@ -19,11 +19,18 @@ std::vector<TZadanie> TOdbiornikRamek::Dodaj(const TBajty& bajty, long long czas
     return wynik;
 }
 
-bool TOdbiornikRamek::Przeterminuj(long long czasMs) {
-    if (bufor.empty() || czasMs - ostatniBajtMs < PrzerwaMs) return false;
-    pominiete += static_cast<long long>(bufor.size());
-    Wyczysc();
-    return true;
+std::vector<TZadanie> TOdbiornikRamek::Przeterminuj(long long czasMs) {
+    std::vector<TZadanie> wynik;
+    if (bufor.empty() || czasMs - ostatniBajtMs < PrzerwaMs) return wynik;
+    // Every byte waiting is old now: a frame that starts in them and is still incomplete
+    // is torn as well, so none is waited for again.
+    while (!bufor.empty()) {
+        ++pominiete;
+        Usun(1);
+        while (Rozpoznaj(wynik)) {
+        }
+    }
+    return wynik;
 }
 
 void TOdbiornikRamek::Wyczysc() {

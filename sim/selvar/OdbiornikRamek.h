@@ -19,13 +19,15 @@ struct TZadanie {
 // Cuts requests out of the incoming byte stream. Anything before a start byte is skipped;
 // a frame that fails its checksum is reported once and then searched again from its second
 // byte, so that a real request hidden behind a torn one is still found; a frame that stays
-// incomplete after a pause of the line is thrown away.
+// incomplete after a pause of the line is given up the same way, byte by byte, so that a
+// request that arrived right behind a torn one is still answered, only later.
 class TOdbiornikRamek {
 public:
     // Bytes that arrived at time czasMs (milliseconds of any steady clock).
     std::vector<TZadanie> Dodaj(const TBajty& bajty, long long czasMs);
-    // Drops a torn frame once the line has been quiet for the pause; true when it did.
-    bool Przeterminuj(long long czasMs);
+    // Gives a torn frame up once the line has been quiet for the pause; returns the
+    // requests found behind it.
+    std::vector<TZadanie> Przeterminuj(long long czasMs);
     void Wyczysc();
 
     // Bytes skipped because they could not start a request.

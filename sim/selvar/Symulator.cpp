@@ -99,7 +99,8 @@ void TSymulator::Takt() {
     const double teraz = Teraz();
     model.Krok((teraz - ostatniTakt) * opcje.predkosc, teraz);
     ostatniTakt = teraz;
-    odbiornik.Przeterminuj(static_cast<long long>(teraz * 1000));
+    for (const TZadanie& z : odbiornik.Przeterminuj(static_cast<long long>(teraz * 1000)))
+        Odpowiedz(z, teraz);
     zrzut.ZapiszZmienione();
 }
 

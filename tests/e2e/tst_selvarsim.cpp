@@ -436,11 +436,15 @@ void TestSelvarSim::gasTimesFollowMultiplierAndCorrections() {
     TStanowisko s(
         {"--warm", "--speed", "40", "--ignition-at", "0", "--board", "2", "--no-learning"});
     QVERIFY(s.Gotowe());
+    // An RPM correction that differs in every cell, so that the cell used shows.
+    QByteArray korekta(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        korekta[i] = static_cast<char>(85 + (i * 7) % 31);
+    QVERIFY(s.port.Zapytaj('e', 0xFB, TPortTestowy::ZNonce(korekta)));
     const auto n = s.port.Zapytaj('e', 0xE8);
     const auto m = s.port.Zapytaj('e', 0xE9);
-    const auto k = s.port.Zapytaj('e', 0xEB);
-    QVERIFY(n && m && k);
-    const QByteArray nastawy = n->mid(6), mnoznik = m->mid(6), korekta = k->mid(6);
+    QVERIFY(n && m);
+    const QByteArray nastawy = n->mid(6), mnoznik = m->mid(6);
     QVERIFY(CzekajNaBiezaca(s.port, 4000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
     int sprawdzone = 0;
     for (int proba = 0; proba < 40 && sprawdzone < 10; ++proba) {
@@ -455,7 +459,8 @@ void TestSelvarSim::gasTimesFollowMultiplierAndCorrections() {
                 p * Bajt(mnoznik, pozycja) / 100.0 * Bajt(korekta, komorka) / 100.0 +
                 (Bajt(nastawy, 216 + c) - 128) * 0.025 + (Bajt(nastawy, 90) - 128) * 0.02;
             const double gaz = U16(*f, 62 + 4 * c) * 0.004;
-            QVERIFY2(qAbs(gaz - oczekiwany) < 0.02 * oczekiwany + 0.01,
+            // Allows for the 0.004 ms steps and a neighbouring curve position.
+            QVERIFY2(qAbs(gaz - oczekiwany) < 0.006 * oczekiwany + 0.008,
                      qPrintable(QString("channel %1: p %2 gas %3 expected %4")
                                     .arg(c + 1)
                                     .arg(p)
@@ -622,6 +627,11 @@ void TestSelvarSim::receiverResynchronises_data() {
         << RamkaTestu::Zadanie('e', 0xF8, TPortTestowy::ZNonce(QByteArray(256, '\x01'))).left(40)
         << 120;
     QTest::newRow("start byte with a huge length") << QByteArray("e\x00\xFF", 3) << 120;
+    // The request is swallowed as the torn frame's body at first, and found once the
+    // torn frame is given up.
+    QTest::newRow("torn frame, the request right behind")
+        << RamkaTestu::Zadanie('e', 0xF8, TPortTestowy::ZNonce(QByteArray(256, '\x01'))).left(40)
+        << 0;
 }
 
 void TestSelvarSim::receiverResynchronises() {
