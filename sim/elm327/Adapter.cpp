@@ -91,11 +91,11 @@ void TAdapter::Graj() {
             krok.start(static_cast<int>(kiedy - teraz));
             return;
         }
-        pty.Wyslij(k.tekst);
         tx += k.tekst;
-        ++nastepny;
+        // Logged before the prompt leaves, so whoever has seen the prompt finds the line.
+        if (++nastepny == kawalki.size()) Zakonczono();
+        pty.Wyslij(k.tekst);
     }
-    Zakonczono();
 }
 
 void TAdapter::Zakonczono() {
