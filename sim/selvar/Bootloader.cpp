@@ -23,7 +23,8 @@ std::size_t TBootloader::IleOdebranych() const {
 bool TBootloader::ZapiszPlik() const {
     if (plik.empty()) return true;
     std::FILE* f = std::fopen(plik.c_str(), "wb");
-    if (!f) return false;
-    const bool dobrze = std::fwrite(obraz.data(), 1, obraz.size(), f) == obraz.size();
-    return std::fclose(f) == 0 && dobrze;
+    bool dobrze = f && std::fwrite(obraz.data(), 1, obraz.size(), f) == obraz.size();
+    if (f) dobrze = std::fclose(f) == 0 && dobrze;
+    if (!dobrze) std::fprintf(stderr, "selvar-sim: cannot write the image %s\n", plik.c_str());
+    return dobrze;
 }

@@ -1,6 +1,7 @@
 #include "LiniaPty.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 
 #include <algorithm>
@@ -45,10 +46,19 @@ bool TLiniaPty::Otworz() {
     return true;
 }
 
+bool TLiniaPty::LaczeDozwolone() const {
+    const QFileInfo info(lacze);
+    return lacze.isEmpty() || info.isSymLink() || !info.exists();
+}
+
 void TLiniaPty::UstawLacze() {
-    if (lacze.isEmpty()) return;
-    QFile::remove(lacze);
-    QFile::link(sciezka, lacze);
+    UsunLacze();
+    if (!lacze.isEmpty()) QFile::link(sciezka, lacze);
+}
+
+// Only a link is ever removed, never a file that happens to have the name.
+void TLiniaPty::UsunLacze() {
+    if (!lacze.isEmpty() && QFileInfo(lacze).isSymLink()) QFile::remove(lacze);
 }
 
 void TLiniaPty::Zamknij() {
@@ -62,7 +72,7 @@ void TLiniaPty::Zamknij() {
     ::close(slave);
     master = slave = -1;
     // No link while there is no line, so the application cannot open a stale device.
-    if (!lacze.isEmpty()) QFile::remove(lacze);
+    UsunLacze();
 }
 
 void TLiniaPty::Czytaj() {

@@ -23,6 +23,8 @@ public:
     explicit TLiniaPty(QString lacze, QObject* rodzic = nullptr);
     ~TLiniaPty() override;
 
+    // False when the link's path is taken by something that is not a link.
+    bool LaczeDozwolone() const;
     bool Otworz();
     // Hangs the line up: the application's side sees the device go away.
     void Zamknij();
@@ -43,6 +45,7 @@ private:
     void Czytaj();
     void Pisz();
     void UstawLacze();
+    void UsunLacze();
 
     QString lacze;
     QString sciezka;

@@ -50,6 +50,11 @@ bool TSymulator::Start() {
                      qPrintable(opcje.katalogBlokow));
         return false;
     }
+    if (!linia.LaczeDozwolone()) {
+        std::fprintf(stderr, "selvar-sim: %s exists and is not a symbolic link\n",
+                     qPrintable(opcje.lacze));
+        return false;
+    }
     if (!linia.Otworz()) {
         std::fprintf(stderr, "selvar-sim: cannot open a pseudo-terminal\n");
         return false;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -98,6 +99,7 @@ private slots:
     void receiverResynchronises();
     void bootloaderTakesTheImage();
     void closeAfterHangsUpAndOpensNewLine();
+    void linkNeverReplacesAFile();
 };
 
 void TestSelvarSim::identityWorkedExampleGetsLayout_data() {
@@ -709,6 +711,22 @@ void TestSelvarSim::closeAfterHangsUpAndOpensNewLine() {
     QVERIFY(port.Zapytaj('e', 0x81));
     QVERIFY(sym.Zakoncz());
     QVERIFY(!QFileInfo::exists(lacze));
+}
+
+void TestSelvarSim::linkNeverReplacesAFile() {
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath("notes.txt");
+    QFile plik(sciezka);
+    QVERIFY(plik.open(QIODevice::WriteOnly));
+    plik.write("keep me");
+    plik.close();
+    QProcess proces;
+    proces.start(QStringLiteral(SELVAR_SIM), {"--no-ignition", "--link", sciezka});
+    QVERIFY(proces.waitForFinished(3000));
+    QCOMPARE(proces.exitCode(), 1);
+    QVERIFY(proces.readAllStandardOutput().isEmpty());
+    QVERIFY(plik.open(QIODevice::ReadOnly));
+    QCOMPARE(plik.readAll(), QByteArray("keep me"));
 }
 
 QTEST_GUILESS_MAIN(TestSelvarSim)
