@@ -10,6 +10,14 @@ TSterownik::TSterownik(const TMapaPortow& mapaPortow, const QString& bibliotekaD
     zegar.setInterval(25);
     QObject::connect(&zegar, &QTimer::timeout, this, [this] { Timer1OnTimer(); });
     zegar.start();
+    UtworzWykresy();
+    UtworzListeNastaw();
+    WypelnijNastawyDomyslne();
+    KasujMnoznik(3);
+    KasujKorOdObr(3);
+    KasujKorekty();
+    KasujOpoznienia();
+    KasujWzbogacenie();
     // Filling in defaults must not look like edits waiting to be written.
     DoZapisu = 0;
 }
@@ -65,8 +73,6 @@ unsigned char* TSterownik::DaneBloku(int bit) {
 }
 
 void TSterownik::HistoriaZmian(unsigned char) {}
-void TSterownik::ListaParamOdPlytki() {}
-void TSterownik::ListaRpmLamMafAfr() {}
 void TSterownik::EtapyKalibracji() {}
 void TSterownik::ZapisBlokuFlash() {}
 void TSterownik::PotwierdzenieBlokuFlash() {}

@@ -1,15 +1,19 @@
 #pragma once
 
 #include "Kolor.h"
+#include "TNastawa.h"
 #include "TSerial.h"
+#include "TWykres.h"
 
 #include <QString>
 #include <QTimer>
 
 #include <functional>
 #include <random>
+#include <vector>
 
 class TKomunikaty;
+class TTeksty;
 
 // The controller: its link engine on a 25 ms tick and its data model, held byte-exact.
 // Nothing else ever sends a frame: callers change a block in memory, then post a read,
@@ -52,9 +56,50 @@ public:
 
     // Calls into the data model run by the engine.
     void HistoriaZmian(unsigned char rodzaj);
-    void ListaParamOdPlytki();
-    void ListaRpmLamMafAfr();
     void EtapyKalibracji();
+
+    // Settings catalogue.
+    void UtworzListeNastaw();
+    void DodajNastawe(unsigned indeks, unsigned tekst, unsigned char jednostka, double skala,
+                      unsigned char rodzaj, unsigned char min, unsigned char domyslna, unsigned char max,
+                      const std::array<int, 10>& opcje = {});
+    void WypelnijNastawyDomyslne();
+    void NastawyFabryczne();
+
+    // Live values through the trace catalogue; views are Widoki bits.
+    void UtworzWykresy();
+    void DodajWykres(int tekst, int jednostka, int typ, int pozycja, double skala, int miejsca,
+                     TKolor kolor, double wzmocnienie, int widoki);
+    int PodajIleParamBiez(int widok) const;
+    int PodajPozycje(int widok, int n) const;
+    QString StrParamBiez(int widok, int n);
+    void ListaRpmLamMafAfr();
+    void ListaParamOdPlytki();
+    // Work state = live byte 10 + 256 x byte 11; form 1 is the status panel's wording.
+    QString StrStanPracy(unsigned short stan, int forma) const;
+    TKolor KolorStanuPracy(unsigned short stan) const;
+    QString StrInfoPracy(const unsigned char* ramka) const;
+
+    // Maps, multipliers and corrections. Kasuj... of maps, multipliers, RPM corrections
+    // and corrections post their writes; delays and enrichment request them.
+    void KasujMapeEcuBen();
+    void KasujMapeEcuGaz();
+    void KasujMapeOdbBen();
+    void KasujMapeObdGaz();
+    void KasujMnoznik(unsigned char banki);
+    void KasujKorOdObr(unsigned char banki);
+    void KasujKorekty();
+    void KasujOpoznienia();
+    void KasujWzbogacenie();
+    void WyliczMnoznik(int tryb, int dolna, int gorna);
+    void DodajAdaptacje();
+    void WykonajAdaptacje();
+    static int CzytajKorOdCis(int pozycja);
+    static int CzytajKorOdTempGazu(int pozycja);
+    static int CzytajTabTer2k2(int pozycja);
+    static int CzytajTabTer4k7(int pozycja);
+    static int CzytajTabTer6k8(int pozycja);
+    static int CzytajTabTer10k(int pozycja);
 
     // Link state.
     unsigned char RamkaTx[1024] = {};
@@ -80,6 +125,7 @@ public:
     TOnTekst OnTekst;
     TOnZdarzenie OnZdarzenie;
     TKomunikaty* Komunikaty = nullptr;
+    const TTeksty* Teksty = nullptr;
 
     // Data blocks, as the controller stores them.
     unsigned char Nastawy[256] = {}; // byte 0: checksum, the block sums to 0
@@ -98,6 +144,13 @@ public:
     // Live-frame bytes 10..12: work mode, work flags, state for the views.
     unsigned char StanPracy[3] = {};
     bool ModulObd = false;
+
+    // Catalogues and board model.
+    TNastawa ListaNastaw[LiczbaNastaw];
+    std::vector<TWykres> Wykresy;
+    bool PokazSerwisowe = false;
+    bool PlytkaV3 = false;
+    int LiczbaWtryskiwaczy = 8;
 
 private:
     // Transmit rules, tried in order until one sends or waits.
@@ -123,6 +176,8 @@ private:
     bool OdbiorZapisu();
     bool PelnyBlok(int dlugosc, int rozmiar);
     void SumaBloku(const unsigned char* blok, int rozmiar, const char* blad);
+
+    int WidokZSerwisowymi(int widok) const;
 
     // Firmware blocks.
     void ZapisBlokuFlash();
