@@ -11,7 +11,10 @@ void TObd::Nadaj(const QByteArray& komenda) {
 
 void TObd::WyslijBufor(const unsigned char* dane, int dlugosc) {
     if (!PortConnected()) return;
+    // Whatever arrived before the command cannot be part of its answer: the port's queue
+    // and an unfinished answer in the buffer (one that came after a time-out) both go.
     PortPurgeRx();
+    DlugoscOdb = 0;
     PortWrite(dane, dlugosc);
     Odpowiedz.clear();
     CzekaNaOdpowiedz = true;

@@ -21,14 +21,12 @@ TAdapterPty::TAdapterPty() {
     sciezka = QString::fromLocal8Bit(nazwa);
 }
 
-TAdapterPty::~TAdapterPty() {
-    if (slave >= 0) close(slave);
-    Zamknij();
-}
+TAdapterPty::~TAdapterPty() { Zamknij(); }
 
 void TAdapterPty::Zamknij() {
+    if (slave >= 0) close(slave);
     if (master >= 0) close(master);
-    master = -1;
+    slave = master = -1;
 }
 
 void TAdapterPty::Czytaj(int msMaks) {
@@ -47,6 +45,7 @@ void TAdapterPty::Czytaj(int msMaks) {
 std::optional<QByteArray> TAdapterPty::Komenda(int msMaks) {
     QElapsedTimer zegar;
     zegar.start();
+    bool przeczytano = false;
     for (;;) {
         const qsizetype cr = bufor.indexOf('\r');
         if (cr >= 0) {
@@ -55,8 +54,9 @@ std::optional<QByteArray> TAdapterPty::Komenda(int msMaks) {
             return komenda;
         }
         const qint64 zostalo = msMaks - zegar.elapsed();
-        if (zostalo <= 0) return std::nullopt;
-        Czytaj(static_cast<int>(zostalo));
+        if (zostalo <= 0 && przeczytano) return std::nullopt;
+        Czytaj(static_cast<int>(std::max<qint64>(zostalo, 0)));
+        przeczytano = true;
     }
 }
 

@@ -23,7 +23,7 @@ public:
     QByteArray Reszta();
     // Writes bytes and waits until the slave side holds them, so the next tick sees them.
     void Wyslij(const QByteArray& bajty);
-    // Closes the master: the reader's side sees the line go away.
+    // Closes the line as an adapter that went away: the reader's side hangs up.
     void Zamknij();
 
 private:

@@ -8,11 +8,15 @@
 #include <QList>
 #include <QMap>
 #include <QPair>
+#include <QStringList>
+
+#include <tuple>
 
 class TAtrapaSiatki : public TSiatkaObd {
 public:
     void UstawKomorke(int kolumna, int wiersz, const QString& tekst) override {
         komorki[{kolumna, wiersz}] = tekst;
+        if (!tekst.isEmpty()) historia.append({kolumna, wiersz, tekst});
     }
     void UstawLiczbeKolumn(int n) override { kolumny = n; }
     void UstawLiczbeWierszy(int n) override { wiersze = n; }
@@ -39,7 +43,16 @@ public:
         if (obsluga && zdarzenia) obsluga->MyGridPidyKeyDown(kod, k, w);
     }
 
+    // The non-empty texts a row was given, in order.
+    QStringList Historia(int kolumna, int wiersz) const {
+        QStringList h;
+        for (const auto& [k, w, t] : historia)
+            if (k == kolumna && w == wiersz) h << t;
+        return h;
+    }
+
     QMap<QPair<int, int>, QString> komorki;
+    QList<std::tuple<int, int, QString>> historia;
     QMap<int, int> szerokosci;
     int kolumny = 0, wiersze = 0, wysokosc = 0;
     int szerokosc = 300, wysokoscWiersza = 18;

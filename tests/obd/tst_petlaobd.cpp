@@ -1,0 +1,456 @@
+// The task loop tick by tick over a pseudo-terminal, the test playing an ELM327 adapter with
+// a canned car: port check, initialisation, protocol search, capability scan, first readings,
+// the PID cycle, trouble codes, user requests and the recoveries.
+
+#include "StanowiskoObd.h"
+
+#include <QTest>
+
+namespace {
+
+constexpr TKolor Czarny{0x000000};
+constexpr TKolor Szary{0x808080};
+
+// Answers each command the reader sends from a table, with echo until ATE0. A command with
+// several answers gets them in turn, the last one from then on.
+struct TAdapterTestowy : TStanowiskoObd {
+    QMap<QByteArray, QList<QByteArray>> odpowiedzi{
+        {"ATZ", {"\rELM327 v1.5"}},
+        {"ATRV", {"12.4V"}},
+        {"ATDPN", {"6"}},
+        {"0100", {"7E8 06 41 00 BE 1F B8 11\r7E9 06 41 00 98 18 80 01"}},
+        {"01001", {"7E8 06 41 00 BE 1F B8 11"}},
+        {"0101", {"7E8 06 41 01 83 07 65 04"}},
+        {"0120", {"7E8 06 41 20 80 00 00 00"}},
+        {"0103", {"7E8 04 41 03 02 00"}},
+        {"0106", {"7E8 03 41 06 85"}},
+        {"0107", {"7E8 03 41 07 7A"}},
+        {"03", {"7E8 10 08 43 03 C1 55 C1 01\r7E8 21 C1 21 00 00 00 00 00"}},
+        {"07", {"7E8 04 47 01 10 55 00 00 00"}},
+        {"04", {"7E8 01 44"}},
+    };
+    QList<QByteArray> komendy;
+    bool echo = true;
+    bool cichy = false;
+
+    TAdapterTestowy() { Otworz(); }
+
+    QByteArray Odpowiedz(const QByteArray& komenda) {
+        auto it = odpowiedzi.find(komenda);
+        if (it == odpowiedzi.end())
+            return komenda.startsWith("AT") ? QByteArray("OK") : QByteArray("NO DATA");
+        return it->size() > 1 ? it->takeFirst() : it->first();
+    }
+
+    void Obsluz() {
+        const std::optional<QByteArray> k = pty.Komenda(0);
+        if (!k) return;
+        const QByteArray komenda = k->chopped(1);
+        komendy << komenda;
+        if (cichy) return;
+        QByteArray tekst = echo ? *k : QByteArray();
+        if (komenda == "ATE0") echo = false;
+        if (komenda == "ATE1" || komenda == "ATZ") echo = true;
+        pty.Wyslij(tekst + Odpowiedz(komenda) + "\r\r>");
+    }
+
+    void Rozmawiaj(int n) {
+        for (int i = 0; i < n; ++i) {
+            Takt();
+            Obsluz();
+        }
+    }
+
+    bool DoStanu(int stan, int n = 600) {
+        for (int i = 0; i < n && obd->Stan != stan; ++i) Rozmawiaj(1);
+        return obd->Stan == stan;
+    }
+
+    // Ticks until the reader has sent the given number of further commands.
+    QList<QByteArray> Komendy(int ile, int n = 2000) {
+        const qsizetype od = komendy.size();
+        for (int i = 0; i < n && komendy.size() < od + ile; ++i) Rozmawiaj(1);
+        return komendy.mid(od);
+    }
+
+    int Zdarzen(int x) const {
+        int ile = 0;
+        for (const auto& z : zdarzenia) ile += z[0] == 100 && z[1] == x;
+        return ile;
+    }
+};
+
+const QList<QByteArray> Inicjalizacja{"ATZ", "ATE1", "ATL0", "ATCAF1", "ATH1", "ATM0", "ATRV"};
+const QList<QByteArray> PoWyszukaniu{"ATDPN", "ATM1", "ATST32", "ATAL", "ATE0", "ATH1", "01001", "0100"};
+
+} // namespace
+
+class TestPetlaObd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void otwarciePortuZglaszaSieIPokazujePort() {
+        TAdapterTestowy st;
+        st.Takt();
+        QCOMPARE(st.zdarzenia.value(0), (std::array<int, 4>{100, 3, 0, 0}));
+        QCOMPARE(st.obd->Stan, 3);
+        QCOMPARE(st.status.Komorka(1, 0), QStringLiteral("COMM 4"));
+        QVERIFY(st.Zalogowano(QStringLiteral("2) połączono4"), Czarny));
+        st.Takty(5); // 500 ms
+        QCOMPARE(st.obd->Stan, 3);
+        st.Takt();
+        QCOMPARE(st.obd->Stan, 100);
+        QCOMPARE(st.status.Komorka(1, 1), QStringLiteral("szukanie interfejsu"));
+        QCOMPARE(st.obd->Protokol, -1);
+        QCOMPARE(st.zdarzenia.value(1), (std::array<int, 4>{100, 101, -1, 0}));
+        QVERIFY(st.Zalogowano(QStringLiteral("3) szukanie interfejsu"), Czarny));
+        st.Takty(2); // 200 ms
+        QCOMPARE(st.pty.Reszta(), QByteArray());
+        st.Takt();
+        QCOMPARE(st.pty.Komenda(), std::optional<QByteArray>("ATZ\r"));
+    }
+
+    void calaSciezkaNaCan() {
+        TAdapterTestowy st;
+        QList<QByteArray> oczekiwane = Inicjalizacja;
+        oczekiwane << "ATTP6" << "0100" << PoWyszukaniu << "0101" << "0120" << "0103" << "0106"
+                   << "0107" << "0108" << "0109" << "ATRV" << "0103" << "0106" << "0107" << "0103";
+        QCOMPARE(st.Komendy(int(oczekiwane.size())), oczekiwane);
+        QCOMPARE(st.status.Kolumna(1, 7),
+                 (QStringList{"COMM 4", "ELM327 v1.5", "12.4V", "CAN (11 bit ID, 500 kb)",
+                              "7E8h 7E9h ", "3", "zapalony"}));
+        QCOMPARE(st.status.Historia(1, 3),
+                 (QStringList{"try CAN (11 bit ID, 500 Kbaud)", "CAN (11 bit ID, 500 kb)"}));
+        QCOMPARE(st.zdarzenia, (QList<std::array<int, 4>>{
+                                   {100, 3, 0, 0}, {100, 101, -1, 0}, {100, 102, 0, 1}, {100, 102, 6, 0}}));
+        QCOMPARE(st.obd->Ecu, 0x7E8);
+        QCOMPARE(st.obd->IleEcu, 2);
+        QVERIFY(st.obd->Pidy[0x21].Obslugiwany);
+        QVERIFY(!st.obd->Pidy[0x08].Obslugiwany);
+        // Fuel systems and trims of bank 1 went to the controller.
+        QCOMPARE(st.StanObd(5, 10), (QList<int>{2, 0, 0x85, 0x7A, 0, 0}));
+        QCOMPARE(st.sterownik.WyslijObd, 1);
+        QCOMPARE(st.pidy.Komorka(4, 0x06), QStringLiteral("3.9[%]"));
+        QCOMPARE(st.pidy.Komorka(1, 0x06), QStringLiteral("on"));
+        QCOMPARE(st.pidy.Komorka(1, 0x08), QStringLiteral("x"));
+        QVERIFY(st.Zalogowano(QStringLiteral("ECU: 7E8h"), TKolor{0x008000}));
+        QVERIFY(st.Zalogowano(QStringLiteral("status 0x83076504"), TKolor{0x008000}));
+    }
+
+    void atdpnZFlagaAutomatuToTenSamProtokol() {
+        TAdapterTestowy st;
+        st.odpowiedzi["ATDPN"] = {"A6"};
+        QVERIFY(st.DoStanu(1001));
+        QCOMPARE(st.obd->Protokol, 6);
+        QCOMPARE(st.status.Komorka(1, 3), QStringLiteral("CAN (11 bit ID, 500 kb)"));
+        QCOMPARE(st.status.Komorka(1, 4), QStringLiteral("7E8h 7E9h "));
+        QCOMPARE(st.StanObd(7, 8), (QList<int>{0x85, 0x7A}));
+        QCOMPARE(st.zdarzenia.last(), (std::array<int, 4>{100, 102, 6, 0}));
+    }
+
+    void nieznanyProtokolToZnakZapytania() {
+        TAdapterTestowy st;
+        st.odpowiedzi["ATDPN"] = {"?"};
+        QVERIFY(st.DoStanu(302));
+        QCOMPARE(st.obd->Protokol, 0);
+        QCOMPARE(st.status.Komorka(1, 3), QStringLiteral("?"));
+        QVERIFY(st.Zalogowano(QStringLiteral("nieznany protokół"), TKolor{0xFF0000}));
+    }
+
+    void bezAdapteraPonawiaCo5Sekund() {
+        TAdapterTestowy st;
+        st.cichy = true;
+        QVERIFY(st.DoStanu(101));
+        QVERIFY(st.DoStanu(3, 40));   // 30 ticks of waiting, the time-out, state 101
+        QCOMPARE(st.obd->Opoznienie, 5000);
+        QCOMPARE(st.status.Komorka(1, 1), QStringLiteral("brak interfejsu"));
+        QVERIFY(!st.DoStanu(100, 50)); // the 5 s pause
+        QVERIFY(st.DoStanu(100, 2));
+        QCOMPARE(st.Zdarzen(101), 2);
+        QCOMPARE(st.Komendy(1, 5), QList<QByteArray>{"ATZ"});
+    }
+
+    void ustawienieBezOkPonawia() {
+        TAdapterTestowy st;
+        st.odpowiedzi["ATCAF1"] = {"?"};
+        QCOMPARE(st.Komendy(4), (QList<QByteArray>{"ATZ", "ATE1", "ATL0", "ATCAF1"}));
+        QVERIFY(st.DoStanu(3, 3));
+        QCOMPARE(st.obd->Opoznienie, 5000);
+    }
+
+    void napiecieZeZnakiemZapytania() {
+        TAdapterTestowy st;
+        st.odpowiedzi["ATRV"] = {"?"};
+        QVERIFY(st.DoStanu(200));
+        QCOMPARE(st.status.Komorka(1, 2), QStringLiteral("-"));
+        QVERIFY(st.Zalogowano(QStringLiteral("nie odczytano napięcia"), TKolor{0xFF0000}));
+    }
+
+    void samochodMilczySzukanieWszystkichKandydatow() {
+        TAdapterTestowy st;
+        st.odpowiedzi["0100"] = {"SEARCHING...\rNO DATA"};
+        QVERIFY(st.DoStanu(200));
+        const QList<QByteArray> komendy = st.Komendy(24);
+        QList<QByteArray> oczekiwane;
+        for (const char* tp : {"6", "7", "2", "1", "3", "4", "5", "6", "7", "8", "9"})
+            oczekiwane << "ATTP" + QByteArray(tp) << "0100";
+        oczekiwane << "ATM1" << "ATZ";
+        QCOMPARE(komendy, oczekiwane);
+        QCOMPARE(st.status.Historia(1, 3),
+                 (QStringList{"try CAN (11 bit ID, 500 Kbaud)", "try CAN (29 bit ID, 500 Kbaud)",
+                              "try SAE J1850 VPW", "try SAE J1850 PWM", "try ISO 9141-2 (KL)",
+                              "try KWP slow init", "try KWP fast init", "try CAN (11 bit ID, 500 Kbaud)",
+                              "try CAN (29 bit ID, 500 Kbaud)", "try CAN (11 bit ID, 250 Kbaud)",
+                              "try CAN (29 bit ID, 250 Kbaud)", "brak protokołu"}));
+        QVERIFY(st.Zalogowano(QStringLiteral("ISO 9141-2 (KL) (5 baud init, 10.4 Kbaud)"), Czarny));
+        QVERIFY(st.DoStanu(100, 80)); // the pause, then state 3 again
+        QCOMPARE(st.Zdarzen(101), 2);
+    }
+
+    void szukanieKonczySieNaKandydacieKtoryOdpowiada() {
+        TAdapterTestowy st;
+        st.odpowiedzi["0100"] = {"NO DATA", "NO DATA", "48 6B 10 41 00 BE 1F B8 11 AA"};
+        st.odpowiedzi["ATDPN"] = {"A2"};
+        QVERIFY(st.DoStanu(200));
+        QCOMPARE(st.Komendy(8),
+                 (QList<QByteArray>{"ATTP6", "0100", "ATTP7", "0100", "ATTP2", "0100", "ATDPN", "ATM1"}));
+        QCOMPARE(st.obd->Protokol, 2);
+        QCOMPARE(st.status.Komorka(1, 3), QStringLiteral("SAE J1850 VPW"));
+    }
+
+    void kandydatBezOkZaczynaSzukanieOdNowa() {
+        TAdapterTestowy st;
+        st.odpowiedzi["ATTP6"] = {"?", "OK"};
+        QVERIFY(st.DoStanu(201));
+        QVERIFY(st.DoStanu(200, 3));
+        QCOMPARE(st.obd->Opoznienie, 5000);
+        QCOMPARE(st.Komendy(2, 60), (QList<QByteArray>{"ATTP6", "0100"}));
+        QCOMPARE(st.Zdarzen(102), 2);
+    }
+
+    void bezMapy0x20SkanIdzieDoPierwszychOdczytow() {
+        TAdapterTestowy st;
+        st.odpowiedzi["0100"] = {"7E8 06 41 00 BE 1F B8 10"};
+        QVERIFY(st.DoStanu(308));
+        QCOMPARE(st.Komendy(2), (QList<QByteArray>{"0101", "0103"}));
+    }
+
+    void bezPid01Stan309NaTejSamejOdpowiedzi() {
+        TAdapterTestowy st;
+        st.odpowiedzi["0100"] = {"7E8 06 41 00 3E 1F B8 11"};
+        QVERIFY(st.DoStanu(308));
+        QCOMPARE(st.Komendy(2), (QList<QByteArray>{"0120", "0103"}));
+        QCOMPARE(st.status.Komorka(1, 5), QString());
+    }
+
+    void wszystkieMapyAz0x80() {
+        TAdapterTestowy st;
+        st.odpowiedzi["0120"] = {"7E8 06 41 20 00 00 00 01"};
+        st.odpowiedzi["0140"] = {"7E8 06 41 40 00 00 00 01"};
+        st.odpowiedzi["0160"] = {"7E8 06 41 60 00 00 00 01"};
+        QVERIFY(st.DoStanu(308));
+        QCOMPARE(st.Komendy(6), (QList<QByteArray>{"0101", "0120", "0140", "0160", "0180", "0103"}));
+        QVERIFY(st.obd->Pidy[0x80].Obslugiwany);
+    }
+
+    void bladWSkanieInicjalizujeOdNowa() {
+        TAdapterTestowy st;
+        st.odpowiedzi["0100"] = {"7E8 06 41 00 BE 1F B8 11", "NO DATA"};
+        QVERIFY(st.DoStanu(308));
+        st.Rozmawiaj(1);
+        QCOMPARE(st.obd->Stan, 100);
+        QCOMPARE(st.Komendy(1), QList<QByteArray>{"ATZ"});
+    }
+
+    void ath1BezOkPoWyszukaniuInicjalizujeOdNowa() {
+        TAdapterTestowy st;
+        st.odpowiedzi["ATH1"] = {"OK", "?"};
+        QVERIFY(st.DoStanu(306));
+        st.Rozmawiaj(1);
+        QCOMPARE(st.obd->Stan, 100);
+    }
+
+    void jedenascieBledowZRzeduWracaDo3() {
+        TAdapterTestowy st;
+        QVERIFY(st.DoStanu(1000));
+        st.odpowiedzi["0103"] = st.odpowiedzi["0106"] = st.odpowiedzi["0107"] = {"NO DATA"};
+        for (int i = 1; i <= 10; ++i) {
+            QVERIFY(st.DoStanu(1001));
+            QVERIFY(st.DoStanu(1000));
+            QCOMPARE(st.obd->BledyOdczytu, i);
+        }
+        QVERIFY(st.DoStanu(1001));
+        st.Rozmawiaj(1);
+        QCOMPARE(st.obd->Stan, 3);
+        QCOMPARE(st.obd->BledyOdczytu, 0);
+    }
+
+    void udanyOdczytZerujeLicznikBledow() {
+        TAdapterTestowy st;
+        QVERIFY(st.DoStanu(1000));
+        st.odpowiedzi["0106"] = {"NO DATA"};
+        st.Komendy(4); // 0106 fails, 0107 reads
+        QVERIFY(st.DoStanu(1000));
+        QCOMPARE(st.obd->BledyOdczytu, 0);
+    }
+
+    void milknacyAdapterWCykluWracaDo3() {
+        TAdapterTestowy st;
+        QVERIFY(st.DoStanu(1001));
+        st.obd->CzasNaOdpowiedz = 300;
+        st.cichy = true;
+        QVERIFY(st.DoStanu(3, 11 * 7));
+        QVERIFY(st.DoStanu(100));
+        QCOMPARE(st.status.Komorka(1, 1), QStringLiteral("szukanie interfejsu"));
+    }
+
+    void zdarzenie101ZerujeStanObd() {
+        TAdapterTestowy st;
+        QVERIFY(st.DoStanu(1001));
+        for (int i = 0; i < 36; ++i) st.sterownik.StanObd[i] = 0x44;
+        st.obd->Stan = 3;
+        st.Rozmawiaj(1);
+        QCOMPARE(st.zdarzenia.last(), (std::array<int, 4>{100, 101, -1, 0}));
+        QCOMPARE(st.StanObd(3, 11), QList<int>(9, 0));
+        QCOMPARE(st.StanObd(0, 2), QList<int>(3, 0x44));
+        QCOMPARE(st.StanObd(12, 35), QList<int>(24, 0x44));
+    }
+
+    void kodyBledowPoOdpowiedziNaPid() {
+        TAdapterTestowy st;
+        st.obd->UstawZrodloOpisow([](int) { return QByteArray(); });
+        QVERIFY(st.DoStanu(1000));
+        st.Takt();
+        QCOMPARE(st.pty.Komenda(), std::optional<QByteArray>("0103\r"));
+        st.sterownik.StanObd[5] = 0x77;
+        st.obd->WcisnietoPrzycisk(3); // while the PID answer is awaited
+        QVERIFY(st.obd->CzekaNaOdpowiedz);
+        st.pty.Wyslij(st.Odpowiedz("0103") + "\r\r>");
+        st.Takt(); // the answer arrives and is not decoded; 3000 sends 03
+        QCOMPARE(st.sterownik.StanObd[5], 0x77);
+        QCOMPARE(st.panel.wyczyszczen, 1);
+        st.Obsluz();
+        QCOMPARE(st.komendy.last(), QByteArray("03"));
+        QCOMPARE(st.Komendy(3), (QList<QByteArray>{"07", "0A", "0106"}));
+        QCOMPARE(st.panel.Teksty(),
+                 (QStringList{"\tStored Trouble Codes  /  Błędy zarejestrowane :", "U0155", "U0101",
+                              "U0121", "\tPending Trouble Codes  /  Błędy oczekujące :", "P1055"}));
+        QCOMPARE(st.obd->Stan, 1001);
+    }
+
+    void kasowanieKodowWracaDoCyklu() {
+        TAdapterTestowy st;
+        QVERIFY(st.DoStanu(1000));
+        st.obd->WcisnietoPrzycisk(4);
+        QCOMPARE(st.Komendy(2), (QList<QByteArray>{"04", "0103"}));
+        QCOMPARE(st.panel.wyczyszczen, 0);
+    }
+
+    void komendaAtWCyklu() {
+        TAdapterTestowy st;
+        QVERIFY(st.DoStanu(1000));
+        st.obd->AtCommand("ATI");
+        st.Rozmawiaj(1);
+        QCOMPARE(st.komendy.last(), QByteArray("ATI"));
+        QCOMPARE(st.obd->Opoznienie, 1000);
+        st.Rozmawiaj(10);
+        QCOMPARE(st.komendy.last(), QByteArray("ATI"));
+        QCOMPARE(st.Komendy(1, 2), QList<QByteArray>{"0103"});
+    }
+
+    void przycisk0InicjalizujeAdapter() {
+        TAdapterTestowy st;
+        QVERIFY(st.DoStanu(1000));
+        st.obd->WcisnietoPrzycisk(0);
+        QCOMPARE(st.Komendy(1), QList<QByteArray>{"ATZ"});
+        st.obd->WcisnietoPrzycisk(7);
+        QCOMPARE(st.obd->Stan, 101);
+    }
+
+    void naKLiniiPidCo4Takty_data() {
+        QTest::addColumn<QByteArray>("protokol");
+        QTest::addColumn<QByteArray>("odpowiedz0100");
+        QTest::addColumn<int>("taktow");
+        QTest::newRow("CAN") << QByteArray("6") << QByteArray("7E8 06 41 00 BE 1F B8 10") << 2;
+        QTest::newRow("ISO 9141") << QByteArray("3") << QByteArray("48 6B 10 41 00 BE 1F B8 10 AA") << 4;
+    }
+    void naKLiniiPidCo4Takty() {
+        QFETCH(QByteArray, protokol);
+        QFETCH(QByteArray, odpowiedz0100);
+        QFETCH(int, taktow);
+        TAdapterTestowy st;
+        st.odpowiedzi["ATDPN"] = {protokol};
+        st.odpowiedzi["0100"] = {odpowiedz0100};
+        st.odpowiedzi["0106"] = {"48 6B 10 41 06 80 AA", "7E8 03 41 06 80"};
+        QVERIFY(st.DoStanu(1000));
+        st.Komendy(1);
+        int takty = 0;
+        while (st.Komendy(1, 1).isEmpty() && takty < 20) ++takty;
+        QCOMPARE(takty + 1, taktow);
+    }
+
+    void zamknietyPortWStanie2() {
+        TStanowiskoObd st;
+        for (int i = 0; i < 36; ++i) st.sterownik.StanObd[i] = 0x44;
+        st.obd->SwiezoOtwarty = true; // opened, and gone before the tick
+        st.Takt();
+        QCOMPARE(st.obd->Stan, 0);
+        QCOMPARE(st.status.Komorka(1, 0), QStringLiteral("brak połączenia"));
+        QCOMPARE(st.obd->Opoznienie, 5000);
+        QVERIFY(st.Zalogowano(QStringLiteral("2) brak połączenia"), Czarny));
+        QCOMPARE(st.zdarzenia.last(), (std::array<int, 4>{100, 101, -1, 0}));
+        QCOMPARE(st.StanObd(3, 11), QList<int>(9, 0));
+        st.Takty(100);
+        QCOMPARE(st.obd->Stan, 0);
+    }
+
+    void zamknietyPortWStanie3() {
+        TAdapterTestowy st;
+        QVERIFY(st.DoStanu(3));
+        st.obd->PortClose();
+        st.Rozmawiaj(6);
+        QCOMPARE(st.obd->Stan, 0);
+        QCOMPARE(st.status.Komorka(1, 0), QStringLiteral("brak połączenia"));
+        QVERIFY(st.Zalogowano(QStringLiteral("3) brak połączenia"), Czarny));
+    }
+
+    void ponowneOtwarcieZaczynaOd2() {
+        TAdapterTestowy st;
+        QVERIFY(st.DoStanu(1001));
+        QVERIFY(st.Otworz());
+        st.Takt();
+        QCOMPARE(st.obd->Stan, 3);
+        QCOMPARE(st.zdarzenia.last(), (std::array<int, 4>{100, 3, 0, 0}));
+    }
+
+    void protokolStalyLaczyBezSzukania() {
+        TAdapterTestowy st;
+        QVERIFY(st.DoStanu(200));
+        st.obd->SetProtokol(7);
+        QCOMPARE(st.obd->Stan, 3);
+        QVERIFY(st.DoStanu(200));
+        QCOMPARE(st.Komendy(2), (QList<QByteArray>{"ATTP7", "ATDPN"}));
+        QCOMPARE(st.status.Historia(1, 3), QStringList{"łączenie"});
+        QVERIFY(st.Zalogowano(QStringLiteral("łączenie protokołu 7"), Czarny));
+    }
+
+    void samotestNicNieWysyla() {
+        TAdapterTestowy st;
+        st.obd->UstawZrodloOpisow([](int) { return QByteArray(); });
+        st.obd->OpiszPid();
+        st.obd->TESTY();
+        QCOMPARE(st.pty.Reszta(), QByteArray());
+        for (const char* grupa : {"J1850_PWM", "J1850_VPW", "ISO_14230", "CAN_11", "CAN_29"})
+            QVERIFY2(st.Zalogowano(QString::fromLatin1(grupa), Szary), grupa);
+        QVERIFY(st.Zalogowano(QStringLiteral("ECU: 11h"), TKolor{0x008000}));
+        QVERIFY(st.Zalogowano(QStringLiteral("ECU: 1Fh"), TKolor{0x008000}));
+        QVERIFY(st.Zalogowano(QStringLiteral("ECU: 7E8h"), TKolor{0x008000}));
+        const QStringList panel = st.panel.Teksty();
+        for (const char* kod : {"P2097", "U0155", "U0101", "U0121", "P0120", "P0443", "P0221", "P1055"})
+            QVERIFY2(panel.contains(QString::fromLatin1(kod)), kod);
+        QCOMPARE(st.pidy.Komorka(4, 0x07), QStringLiteral("3.9[%]"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPetlaObd)
+#include "tst_petlaobd.moc"
