@@ -18,7 +18,10 @@ int Analizuj(QByteArrayView tekst, QByteArrayView wzor) {
 }
 
 bool CzyBlad(QByteArrayView tekst) {
-    return tekst.contains("NO DATA") || tekst.contains("ERROR") || tekst.contains("NO");
+    // The adapter's answer when no protocol connects carries neither NO nor ERROR; read as
+    // data it would end the protocol search on its first candidate.
+    return tekst.contains("NO DATA") || tekst.contains("ERROR") || tekst.contains("NO") ||
+           tekst.contains("UNABLE TO CONNECT");
 }
 
 std::uint32_t TekstNaInt(QByteArrayView tekst, int n) {

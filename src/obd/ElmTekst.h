@@ -14,7 +14,7 @@ inline constexpr char ZnakZachety = '>';
 // 1-based position of the first occurrence of the pattern, 0 when absent.
 int Analizuj(QByteArrayView tekst, QByteArrayView wzor);
 
-// "NO DATA", "ERROR" or anything with "NO" in it.
+// "NO DATA", "ERROR", anything with "NO" in it, or "UNABLE TO CONNECT".
 bool CzyBlad(QByteArrayView tekst);
 
 // n space-separated hexadecimal bytes as one number: "7E8" gives 0x7E8 for n = 1, "C1 55"

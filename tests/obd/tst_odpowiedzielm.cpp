@@ -37,6 +37,8 @@ private slots:
         QTest::newRow("CAN ERROR") << QByteArray("CAN ERROR\r\r>") << true;
         QTest::newRow("BUS INIT ERROR") << QByteArray("BUS INIT: ...ERROR\r\r>") << true;
         QTest::newRow("any NO") << QByteArray("NO\r>") << true;
+        QTest::newRow("UNABLE TO CONNECT")
+            << QByteArray("0100\rSEARCHING...\rUNABLE TO CONNECT\r\r>") << true;
         QTest::newRow("data") << QByteArray("7E8 06 41 00 BE 1F B8 11\r\r>") << false;
         QTest::newRow("time-out, empty") << QByteArray() << false;
         QTest::newRow("unknown command") << QByteArray("?\r\r>") << false;

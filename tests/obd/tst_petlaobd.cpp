@@ -218,6 +218,15 @@ private slots:
         QCOMPARE(st.status.Komorka(1, 3), QStringLiteral("SAE J1850 VPW"));
     }
 
+    void bezPolaczeniaZProtokolemNastepnyKandydat() {
+        TAdapterTestowy st;
+        st.odpowiedzi["0100"] = {"SEARCHING...\rUNABLE TO CONNECT", "SEARCHING...\rUNABLE TO CONNECT",
+                                 "18 DA F1 10 06 41 00 BE 1F B8 11"};
+        st.odpowiedzi["ATDPN"] = {"A7"};
+        QVERIFY(st.DoStanu(200));
+        QCOMPARE(st.Komendy(7), (QList<QByteArray>{"ATTP6", "0100", "ATTP7", "0100", "ATTP2", "0100", "ATDPN"}));
+    }
+
     void kandydatBezOkZaczynaSzukanieOdNowa() {
         TAdapterTestowy st;
         st.odpowiedzi["ATTP6"] = {"?", "OK"};
