@@ -16,7 +16,11 @@ std::vector<TBajty> Potwierdz(const TZadanie& z) {
 }
 
 TBajty ZDanymi(const TZadanie& z, const TBajty& dane) {
-    TBajty ladunek{z.Bajt(0), 0};
+    // Built by reserve and push: GCC 12 at -O3 misreads an insert after a braced list.
+    TBajty ladunek;
+    ladunek.reserve(2 + dane.size());
+    ladunek.push_back(z.Bajt(0));
+    ladunek.push_back(0);
     ladunek.insert(ladunek.end(), dane.begin(), dane.end());
     return Odpowiedz(z, ladunek);
 }
