@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
     };
     const bool wszystkie = opcje.isSet(QStringLiteral("events"));
     sterownik.OnZdarzenie = [&](int kod, int a1, int a2, int) {
-        const bool biezace = (kod == 0 || kod == 1) && a1 >= 0x90 && a1 <= 0x9F;
+        // Live polls and the OBD module's state frames come several times a second.
+        const bool biezace = (kod == 0 || kod == 1) && ((a1 >= 0x90 && a1 <= 0x9F) || a1 == 0x70 || a1 == 0x75);
         if (kod == 1 && !wszystkie) return;
         if (biezace && !wszystkie) return;
         wyjscie << OpisZdarzenia(kod, a1, a2) << Qt::endl;
