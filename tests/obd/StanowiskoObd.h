@@ -2,7 +2,7 @@
 
 // A TObd wired to fake grids, a fake panel and a controller object, its timer stopped so that
 // the test drives it tick by tick; its port is a pseudo-terminal on which the test can play
-// the adapter.
+// the adapter, or any other device path.
 
 #include "AdapterPty.h"
 #include "AtrapyWidoku.h"
@@ -43,6 +43,8 @@ struct TStanowiskoObd {
         obd->OnTekst = [this](TSerial*, const QString& t, TKolor k) { log.append({t, k}); };
     }
 
+    // The port leads to another device instead, e.g. a simulator's pseudo-terminal.
+    void PrzypiszPort(const QString& sciezka) { mapa.UstawPrzypisanie(Port, sciezka); }
     bool Otworz() { return obd->PortOpen(Port); }
 
     // One timer tick as the timer would run it.

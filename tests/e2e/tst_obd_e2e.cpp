@@ -1,0 +1,209 @@
+// The OBD reader's whole task loop against elm327-sim over its pseudo-terminal, on each of
+// the protocols 1 to 9: initialisation, the search, the main ECU, the supported PIDs, the
+// first readings, the PID cycle, trouble codes read and cleared, and the way back to the
+// adapter search when the adapter goes silent or its line closes.
+
+#include "KoloryObd.h"
+#include "Protokoly.h"
+#include "StanowiskoObd.h"
+#include "SymulatorElm.h"
+
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+// Ticks come every 10 ms instead of 100 ms, so the loop runs ten times faster than on the
+// window's timer; the answer time is stretched to match, 3 s of real time.
+constexpr int OdstepMs = 10;
+constexpr int CzasNaOdpowiedzE2e = 30000;
+// Seconds after its start when the simulator stops answering or closes the line: well after
+// the slowest search (protocol 9, about 4 s at this pace) has reached the PID cycle.
+constexpr int CiszaPoS = 6;
+
+// Each simulated car: ECU 0x10 (or 7E8) without fuel trims, the second ECU with them.
+int DrugieEcu(int protokol) {
+    return StylNaglowka(protokol) == TStylNaglowka::Can11 ? 0x7E9 : 0x11;
+}
+
+struct TObdNaSymulatorze : TStanowiskoObd {
+    TSymulatorElm sym;
+    int udane = 0, nieudane = 0; // PID readings of the cycle
+
+    explicit TObdNaSymulatorze(const QStringList& opcje) : sym(opcje) {
+        PrzypiszPort(sym.Sciezka());
+        obd->CzasNaOdpowiedz = CzasNaOdpowiedzE2e;
+        obd->OnTimer0();
+        obd->Zegar().stop();
+    }
+
+    void Krok() {
+        const int przed = obd->Stan;
+        Takt();
+        // The 11th failure in a row resets the count and goes to state 3.
+        if (przed == 1001 && obd->Stan != 1001)
+            ++(obd->BledyOdczytu == 0 && obd->Stan != 3 ? udane : nieudane);
+    }
+
+    template <typename F> bool Czekaj(F warunek, int msMaks) {
+        QElapsedTimer zegar;
+        zegar.start();
+        while (!warunek() && zegar.elapsed() < msMaks) {
+            Krok();
+            QThread::msleep(OdstepMs);
+        }
+        return warunek();
+    }
+
+    bool DoStanu(int stan, int msMaks) { return Czekaj([&] { return obd->Stan == stan; }, msMaks); }
+
+    // A user request, then the loop back in the PID cycle after its last state.
+    bool Przycisk(int przycisk, int ostatni) {
+        obd->WcisnietoPrzycisk(przycisk);
+        return DoStanu(ostatni, 10000) && DoStanu(1001, 10000);
+    }
+
+    // The codes of the panel under each heading, in order.
+    QMap<QString, QStringList> KodyWPanelu() const {
+        static const QRegularExpression Kod(QStringLiteral("^[PCBU][0-9A-F]{4}$"));
+        QMap<QString, QStringList> kody;
+        QString naglowek;
+        for (const auto& l : panel.linie) {
+            if (l.tekst.startsWith(u'\t')) {
+                naglowek = l.tekst.mid(1, l.tekst.indexOf(u' ') - 1);
+                kody[naglowek];
+            } else if (l.kolor == KoloryObd::Blad && Kod.match(l.tekst).hasMatch()) {
+                kody[naglowek] << l.tekst;
+            }
+        }
+        return kody;
+    }
+
+    bool Wyslano(const QString& komenda) const {
+        return Zalogowano(komenda + u'.', KoloryObd::Komenda);
+    }
+    int IleWyslano(const QString& komenda) const {
+        int ile = 0;
+        for (const auto& l : log) ile += l.first == komenda + u'.' && l.second == KoloryObd::Komenda;
+        return ile;
+    }
+};
+
+QStringList Opcje(int protokol, QStringList dalsze = {}) {
+    return QStringList{"--protocol", QString::number(protokol), "--ecus", "2", "--seed", "7"} + dalsze;
+}
+
+void Protokoly() {
+    QTest::addColumn<int>("protokol");
+    for (int p = 1; p <= 9; ++p) QTest::addRow("%d %s", p, qPrintable(OpisProtokolu(p)->krotka)) << p;
+}
+
+// The candidate that found the protocol: the first one whose ATTP names it.
+QString EtykietaKandydata(int protokol) {
+    for (const TKandydat& k : KandydaciProtokolu())
+        if (k.komenda == "ATTP" + QByteArray::number(protokol)) return k.etykieta;
+    return {};
+}
+
+} // namespace
+
+class TestObdE2e : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void odInicjalizacjiPoKasowanieKodow_data() { Protokoly(); }
+    void odInicjalizacjiPoKasowanieKodow() {
+        QFETCH(int, protokol);
+        TObdNaSymulatorze st(Opcje(protokol));
+        QVERIFY(!st.sym.Sciezka().isEmpty());
+        QVERIFY(st.Otworz());
+        QVERIFY2(st.Czekaj([&] { return st.udane >= 8; }, 60000), "no PID cycle");
+
+        // Initialisation and the search.
+        QCOMPARE(st.status.Komorka(1, 0), QStringLiteral("COMM 4"));
+        QCOMPARE(st.status.Komorka(1, 1), QStringLiteral("ELM327 v1.5"));
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\dV$")).match(st.status.Komorka(1, 2)).hasMatch());
+        QCOMPARE(st.obd->Protokol, protokol);
+        QCOMPARE(st.status.Komorka(1, 3), OpisProtokolu(protokol)->krotka);
+        const QStringList proby = st.status.Historia(1, 3);
+        QCOMPARE(proby.value(proby.size() - 2), EtykietaKandydata(protokol));
+        QVERIFY(st.zdarzenia.contains(std::array<int, 4>{100, 102, protokol, 0}));
+
+        // The main ECU is the one that reports fuel trims, and it offers them.
+        QCOMPARE(st.obd->IleEcu, 2);
+        QCOMPARE(st.obd->Ecu, DrugieEcu(protokol));
+        QVERIFY(st.obd->Pidy[0x06].Obslugiwany && st.obd->Pidy[0x07].Obslugiwany);
+        QVERIFY(!st.status.Komorka(1, 5).isEmpty() && st.status.Komorka(1, 5) != QStringLiteral("-"));
+
+        // First readings and the cycle: trims in the grid and handed to the controller.
+        QCOMPARE(st.nieudane, 0);
+        QVERIFY(st.sterownik.StanObd[5] != 0);
+        QVERIFY(st.sterownik.StanObd[7] != 0 && st.sterownik.StanObd[8] != 0);
+        QCOMPARE(st.sterownik.WyslijObd, 1);
+        QVERIFY(st.pidy.Komorka(4, 0x06).endsWith(QStringLiteral("[%]")));
+        QVERIFY(st.pidy.Komorka(4, 0x07).endsWith(QStringLiteral("[%]")));
+        QVERIFY(!st.pidy.Komorka(4, 0x03).isEmpty());
+
+        // Trouble codes: stored ones need a multi-frame answer on CAN.
+        QVERIFY(st.Przycisk(3, 3005));
+        const QMap<QString, QStringList> kody = st.KodyWPanelu();
+        QCOMPARE(kody.value(QStringLiteral("Stored")), (QStringList{"P0300", "P0171", "P0420", "U0101"}));
+        QCOMPARE(kody.value(QStringLiteral("Pending")),
+                 (QStringList{"P0301", "P0302", "P0133", "P2097", "P0455", "P0128", "P0442"}));
+        QCOMPARE(kody.value(QStringLiteral("Permanent")), (QStringList{"P0420", "P0300", "P0171"}));
+
+        // Clearing, then reading again.
+        QVERIFY(st.Przycisk(4, 4001));
+        QVERIFY(st.Wyslano(QStringLiteral("04")));
+        QVERIFY(st.Przycisk(3, 3005));
+        const QMap<QString, QStringList> poKasowaniu = st.KodyWPanelu();
+        QVERIFY(poKasowaniu.contains(QStringLiteral("Stored")));
+        QCOMPARE(poKasowaniu.value(QStringLiteral("Stored")), QStringList());
+        QCOMPARE(poKasowaniu.value(QStringLiteral("Pending")), QStringList());
+
+        const int przed = st.udane;
+        QVERIFY(st.Czekaj([&] { return st.udane >= przed + 3; }, 10000));
+        QCOMPARE(st.nieudane, 0);
+    }
+
+    // Odd protocols get an adapter that stops answering, even ones a line that closes.
+    void milknacyLubZamknietyAdapterWracaDoStanu3_data() { Protokoly(); }
+    void milknacyLubZamknietyAdapterWracaDoStanu3() {
+        QFETCH(int, protokol);
+        const bool zamkniecie = protokol % 2 == 0;
+        const QString opcja = zamkniecie ? QStringLiteral("--close-after") : QStringLiteral("--silent-after");
+        TObdNaSymulatorze st(Opcje(protokol, {opcja, QString::number(CiszaPoS)}));
+        QVERIFY(st.Otworz());
+        QVERIFY2(st.Czekaj([&] { return st.udane >= 2; }, CiszaPoS * 1000), "no PID cycle before");
+        QVERIFY(st.Czekaj([&] { return st.sym.Wiek() > CiszaPoS * 1000 + 200; }, CiszaPoS * 1000));
+        QVERIFY(!zamkniecie || st.Czekaj([&] { return st.sym.Zakonczony(); }, 3000));
+        st.obd->CzasNaOdpowiedz = 1000; // 100 ms of real time: the failures come sooner
+        const qsizetype zdarzen = st.zdarzenia.size();
+        QVERIFY(st.DoStanu(3, 20000));
+        QVERIFY(st.nieudane >= 11);
+        QVERIFY(st.Czekaj([&] { return st.obd->Stan != 3; }, 2000));
+        QCOMPARE(st.zdarzenia.mid(zdarzen).value(0), (std::array<int, 4>{100, 101, -1, 0}));
+        QCOMPARE(st.StanObd(3, 11), QList<int>(9, 0));
+        if (zamkniecie && st.obd->Stan == 0) {
+            // The port noticed the line gone.
+            QCOMPARE(st.status.Komorka(1, 0), QStringLiteral("brak połączenia"));
+            return;
+        }
+        // A new search for the adapter: it does not identify itself, so after a pause the
+        // search starts over.
+        QCOMPARE(st.obd->Stan, 100);
+        QCOMPARE(st.status.Komorka(1, 1), QStringLiteral("szukanie interfejsu"));
+        const int atz = st.IleWyslano(QStringLiteral("ATZ"));
+        QVERIFY(st.Czekaj([&] { return st.IleWyslano(QStringLiteral("ATZ")) > atz; }, 2000));
+        QVERIFY(st.DoStanu(3, 10000));
+        QCOMPARE(st.status.Komorka(1, 1), QStringLiteral("brak interfejsu"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestObdE2e)
+#include "tst_obd_e2e.moc"
