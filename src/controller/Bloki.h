@@ -27,6 +27,8 @@ inline constexpr int NastawyObd = 0x1000000;
 // What a fresh connection reads, and what a factory reset makes stale.
 inline constexpr int WszystkieBloki = 0xF3079F;
 inline constexpr int PoFabrycznych = 0x71F;
+// What a settings file brings to a connected controller: all but the history.
+inline constexpr int ZUstawien = 0xF3071F;
 
 struct TOpisBloku {
     int bit;                // index 0..23 in the masks

@@ -23,6 +23,7 @@ TSterownik::TSterownik(const TMapaPortow& mapaPortow, const QString& bibliotekaD
 }
 
 TSterownik::~TSterownik() {
+    ZamknijPlikOsc();
     zegar.stop();
     zegar.disconnect();
     QCoreApplication::processEvents();
@@ -72,8 +73,6 @@ unsigned char* TSterownik::DaneBloku(int bit) {
     }
 }
 
-void TSterownik::HistoriaZmian(unsigned char) {}
-void TSterownik::EtapyKalibracji() {}
 void TSterownik::ZapisBlokuFlash() {}
 void TSterownik::PotwierdzenieBlokuFlash() {}
 

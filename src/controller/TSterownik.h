@@ -5,15 +5,20 @@
 #include "TSerial.h"
 #include "TWykres.h"
 
+#include <QFile>
 #include <QString>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
 class TKomunikaty;
+class TOknaPlikow;
 class TTeksty;
+struct TDialogPliku;
 
 // The controller: its link engine on a 25 ms tick and its data model, held byte-exact.
 // Nothing else ever sends a frame: callers change a block in memory, then post a read,
@@ -55,8 +60,39 @@ public:
     unsigned char* DaneBloku(int bit);
 
     // Calls into the data model run by the engine.
+
+    // Identity texts, history of changes, service reminder.
+    QString StrNazwaSterownika() const;
+    QString StrKodKreskowy() const;
+    QString StrDataProdukcji() const;
+    QString StrWersjaCyframi(int czesci) const;
+    QString StrIleWtryskiwaczy() const;
+    QString StrCzasNaBenzynie() const;
+    QString StrCzasNaGazie() const;
+    QString StrCzasPrzegladu() const;
+    QString StrIdentWlasny() const;
+    QString StrHistoria(unsigned kolumna, int wpis) const;
     void HistoriaZmian(unsigned char rodzaj);
+    void HistoriaZmianKasuj();
+    // Service due after this many more gas hours; switches the reminder on and writes.
+    void UstawPrzeglad(int godziny);
+
+    // Settings files and scope recordings. A scope buffer holds MaksProbek live frames of
+    // RozmiarProbki bytes each.
+    static constexpr int MaksProbek = 36000;
+    static constexpr int RozmiarProbki = 128;
+    void ZapiszUstawienia();
+    void CzytajUstawienia();
+    void ZapiszOscyloskop(const unsigned char* probki, int ile);
+    void DopiszOscyloskop(const unsigned char* probki, int indeks);
+    void ZamnkijOscyloskop();
+    int CzytajOscyloskop(unsigned char* probki);
+    QByteArray ObrazModelu(bool oscyloskop);
+
+    // Auto-calibration at idle.
+    int StartStopKalibracji();
     void EtapyKalibracji();
+    int ObliczKorekteOdniesienia();
 
     // Settings catalogue.
     void UtworzListeNastaw();
@@ -126,6 +162,10 @@ public:
     TOnZdarzenie OnZdarzenie;
     TKomunikaty* Komunikaty = nullptr;
     const TTeksty* Teksty = nullptr;
+    TOknaPlikow* OknaPlikow = nullptr;
+    QString KatalogDokumentow; // the user's documents folder
+    QString PlikBiezacy;       // the file shown offline
+    std::unique_ptr<QFile> PlikOsc; // the scope file being recorded
 
     // Data blocks, as the controller stores them.
     unsigned char Nastawy[256] = {}; // byte 0: checksum, the block sums to 0
@@ -141,9 +181,27 @@ public:
     unsigned char IdentSterownika[128] = {};
     unsigned char IdentObd[128] = {};
     unsigned char StanObd[36] = {};
+    unsigned char Zarezerwowane[64] = {}; // kept from settings files, written back as read
     // Live-frame bytes 10..12: work mode, work flags, state for the views.
     unsigned char StanPracy[3] = {};
     bool ModulObd = false;
+
+    struct TStanKalibracji {
+        int etap = 0;       // EtapKal
+        int postep = 0;     // PostepKal
+        int krok = 0;       // KrokKal
+        int cylinder = 0;
+        int bezObrotow = 0; // consecutive frames with RPM 0
+        int zlyCzas = 0;    // consecutive frames with an unusable petrol time
+        int czasBenzyny = 0;    // CzasBenzyny: 16 x the filtered petrol time (0.05 ms)
+        int cisnienieFiltr = 0; // CisnienieFiltr: 16 x the filtered gas pressure byte
+        int zapamietanyCzas = 0;
+    } Kalibracja;
+
+    // Set by the main window at start: the computer's identifier and today's date
+    // (year - 2000, month, day), stamped on history entries.
+    quint32 IdentyfikatorPC = 0;
+    unsigned char DataDzis[3] = {};
 
     // Catalogues and board model.
     TNastawa ListaNastaw[LiczbaNastaw];
@@ -177,7 +235,26 @@ private:
     bool PelnyBlok(int dlugosc, int rozmiar);
     void SumaBloku(const unsigned char* blok, int rozmiar, const char* blad);
 
+    struct TMiejsceObrazu {
+        int polozenie;
+        unsigned char* blok;
+        int rozmiar;
+    };
+    std::vector<TMiejsceObrazu> UkladObrazu();
+    static bool NaglowekZgodny(const QByteArray& dane, bool oscyloskop);
+    void WczytajObraz(const QByteArray& obraz);
+    TDialogPliku Dialog(int tytul, bool oscyloskop) const;
+    void Blad(const char* tekst);
+    std::optional<QByteArray> CzytajCaly(const QString& sciezka, const char* bladOtwarcia);
+    void ZamknijPlikOsc();
     int WidokZSerwisowymi(int widok) const;
+    int GodzinyNaGazie() const;
+    void DopiszOdlozonaHistorie();
+    int SredniCzasBenzyny();
+    int FiltrCisnienia();
+    bool KrokKalibracji(int a, int p);
+    bool PomiarNaGazie(int a, int p);
+    void ZadajMaske(unsigned char maska);
 
     // Firmware blocks.
     void ZapisBlokuFlash();
@@ -196,4 +273,5 @@ private:
     int licznikTykniec = 0;
     int licznikSlotow = 0;
     bool straznik = false;
+    int odlozonaHistoria = 0; // kinds of change waiting for the history to be read
 };

@@ -97,7 +97,8 @@ bool TSterownik::OdbiorSterownika(int dlugosc) {
     case 0x88: TestSzczelnosci = 0; return true;
     case 0x89:
         Fabryczne = 0;
-        DoOdczytu = Bloki::PoFabrycznych; // the reset changed these blocks
+        // The reset changed these blocks; reads still pending (maps, history) stay pending.
+        DoOdczytu |= Bloki::PoFabrycznych;
         return true;
     case 0x8E:
     case 0x8F: return true;
@@ -149,6 +150,7 @@ bool TSterownik::OdbiorBloku(int dlugosc) {
     if (!PelnyBlok(dlugosc, RozmiarBloku)) return false;
     DoOdczytu &= ~(1 << b->bit);
     std::memcpy(DaneBloku(b->bit), RamkaRx + PoczatekDanych, RozmiarBloku);
+    if (b->bit == 7) DopiszOdlozonaHistorie();
     if (b->bit == 0) {
         // The block is kept even when its sum is off: the installer sees what the controller has.
         SumaBloku(Nastawy, RozmiarBloku, "  błąd sumy nastaw");

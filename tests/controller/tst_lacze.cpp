@@ -67,10 +67,13 @@ private slots:
         std::memset(st.s->OpoznienieWtr, 7, 256);
         st.s->ZapiszDoSterownika(Bloki::OpoznienieWtr);
         st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0')));
-        const QList<int> kody = Obsluguj(st, 40);
+        const QList<int> kody = Obsluguj(st, 44);
         QList<int> oczekiwane = {Nic, 0x82, 0x90, 0xCC, Nic, Nic, 0x90}; // the write waits two slots
-        for (int odczyt : {0xE8, 0xE9, 0xEA, 0xEB, 0xEC, 0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xA7, 0xA8, 0xA9, 0xAA})
+        for (int odczyt : {0xE8, 0xE9, 0xEA, 0xEB, 0xEC, 0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xA7})
             oczekiwane << odczyt << 0x90;
+        // The write's history entry waited for the controller's history, then goes out.
+        oczekiwane << 0xC7 << Nic << Nic << 0x90;
+        for (int odczyt : {0xA8, 0xA9, 0xAA}) oczekiwane << odczyt << 0x90;
         oczekiwane << 0x90 << 0x90 << 0x90; // nothing queued: the odd slots poll too
         QCOMPARE(kody, oczekiwane);
         QCOMPARE(st.s->DoOdczytu, 0);
@@ -87,7 +90,10 @@ private slots:
         st.Slot();
         for (int i = 0; i < 256; ++i) st.s->KorOdCis[i] = static_cast<unsigned char>(i);
         st.s->ZapiszDoSterownika(Bloki::KorOdCis);
-        QCOMPARE(st.Sloty(8), (QList<int>{0xC8, Nic, Nic, 0x90, 0xC8, Nic, Nic, 0x90}));
+        // The write's history entry goes next; the write itself is sent again after it.
+        QCOMPARE(st.Sloty(5), (QList<int>{0xC8, Nic, Nic, 0x90, 0xC7}));
+        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0xC7));
+        QCOMPARE(st.Sloty(3), (QList<int>{Nic, Nic, 0x90}));
         QVERIFY(st.s->BezPotwierdzenia & Bloki::KorOdCis);
         const auto zapis = st.Slot();
         QVERIFY(zapis);

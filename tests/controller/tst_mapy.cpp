@@ -160,7 +160,7 @@ private slots:
             st.pty.Wyslij(RamkaTestowa::Odpowiedz(static_cast<std::uint8_t>(z->kod),
                                                   z->kod == 0x90 ? QByteArray(86, '\0') : QByteArray()));
         }
-        QCOMPARE(kody, (QList<int>{0xF8, 0xF9, 0xFA, 0x89}));
+        QCOMPARE(kody, (QList<int>{0xF8, 0xF9, 0xFA, 0xC7, 0x89})); // with the history entry
         QCOMPARE(st.s->DoOdczytu, 0x71F);
     }
 

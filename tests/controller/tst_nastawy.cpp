@@ -119,7 +119,7 @@ private slots:
             st.pty.Wyslij(RamkaTestowa::Odpowiedz(static_cast<std::uint8_t>(z->kod),
                                                   z->kod == 0x90 ? QByteArray(86, '\0') : QByteArray()));
         }
-        QCOMPARE(zapytania, (QList<int>{0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xC8, 0xC9, 0xCA, 0x89}));
+        QCOMPARE(zapytania, (QList<int>{0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xC7, 0xC8, 0xC9, 0xCA, 0x89}));
         QCOMPARE(st.s->DoOdczytu, 0x71F); // the controller changed them: read them back
     }
 };

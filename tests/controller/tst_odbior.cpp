@@ -18,6 +18,7 @@ struct TKomunikatyZapisane : TKomunikaty {
         pokazane.append({id, flagi});
         return Ok;
     }
+    int KomunikatTekst(const QString&, int) override { return Ok; }
 };
 
 QByteArray Wzor(int n, int ziarno) {
@@ -146,7 +147,7 @@ private slots:
         for (int i = 0; i < 7; ++i) QCOMPARE(int(*flagi[i]), i == kod - 0x83 ? 0 : 1);
         // Erasing errors asks for the list again; a factory reset re-reads what it changed.
         QCOMPARE(bool(s->Rozkazy & TSterownik::RozkazBledy), kod == 0x83);
-        QCOMPARE(s->DoOdczytu, kod == 0x89 ? 0x71F : 0x1000);
+        QCOMPARE(s->DoOdczytu, kod == 0x89 ? 0x1000 | 0x71F : 0x1000);
     }
 
     void errorListClearsItsRequest() {

@@ -126,7 +126,8 @@ private slots:
         QCOMPARE(st.s->Rozkazy, 0);
         QVERIFY(st.s->BezOdpowiedzi <= 1);
         for (const Bloki::TOpisBloku& b : Bloki::Kolejnosc) {
-            if (!(Bloki::WszystkieBloki & (1 << b.bit))) continue;
+            // The history also carries the entry of the write made here.
+            if (!(Bloki::WszystkieBloki & (1 << b.bit)) || b.bit == 7) continue;
             QCOMPARE(QByteArray(reinterpret_cast<const char*>(st.s->DaneBloku(b.bit)), 256), kontroler.at(b.odczyt));
         }
         QCOMPARE(zapisaneEmulatora, QByteArray(256, '\x3C'));

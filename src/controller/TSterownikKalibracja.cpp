@@ -1,0 +1,247 @@
+// Auto-calibration at idle: one step per live frame while it runs, driving the controller
+// only through the ordinary request flags (fuel change, injector mask, settings write).
+
+#include "TSterownik.h"
+
+#include "Bloki.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int TrybBenzyna = 0;
+constexpr int TrybGaz = 6;
+constexpr int Koniec = 254;
+constexpr int Przerwanie = 255;
+// The first i + 1 injectors on gas.
+constexpr unsigned char MaskiCylindrow[] = {1, 3, 7, 15, 31, 63, 127, 255};
+
+unsigned char Bajt(int v) { return static_cast<unsigned char>(std::clamp(v, 0, 255)); }
+
+} // namespace
+
+int TSterownik::StartStopKalibracji() {
+    Kalibracja = {};
+    if (FlagiParam & 1) {
+        FlagiParam &= ~1;
+        Zdarzenie(2, 5, 0, 0);
+        return 0;
+    }
+    FlagiParam |= 1;
+    Zdarzenie(2, 1, 0, 0);
+    return 1;
+}
+
+int TSterownik::ObliczKorekteOdniesienia() {
+    int p = Nastawy[86];
+    if (Nastawy[10] == 0) p += 100;
+    if (Nastawy[10] == 1) p += 200;
+    const float kp = float(CzytajKorOdCis(p)), kt = float(CzytajKorOdTempGazu(Nastawy[85]));
+    const float c = (kp / 128.0f) * (kt / 128.0f);
+    const float r = c > 0 ? 128.0f / c : 161.0f;
+    Nastawy[94] = static_cast<unsigned char>(std::min(r, 255.0f));
+    return Nastawy[94];
+}
+
+int TSterownik::SredniCzasBenzyny() {
+    int suma = 0, ile = 0;
+    for (int k = 0; k < LiczbaWtryskiwaczy; ++k) {
+        const int czas = RamkaRx[60 + 4 * k] | (RamkaRx[61 + 4 * k] << 8);
+        if (czas == 0) continue;
+        suma += czas;
+        ++ile;
+    }
+    if (ile == 0) return 0;
+    // 0.004 ms units to 0.05 ms, rounded.
+    const int srednia = suma / ile;
+    int b = srednia * 2 / 25;
+    if (srednia - (b * 25) / 2 > 6) ++b;
+    TStanKalibracji& k = Kalibracja;
+    if (k.czasBenzyny == 0 && b != 0) k.czasBenzyny = 16 * b;
+    const int a = std::min(k.czasBenzyny / 16, 255);
+    k.czasBenzyny = k.czasBenzyny - k.czasBenzyny / 16 + b;
+    return a;
+}
+
+int TSterownik::FiltrCisnienia() {
+    int& f = Kalibracja.cisnienieFiltr;
+    const int g = RamkaRx[48];
+    if (f == 0) f = 16 * g;
+    const int p = f / 16;
+    f = f - f / 16 + g;
+    return p;
+}
+
+void TSterownik::EtapyKalibracji() {
+    // A reply to a poll sent before the end would finish or abort a second time.
+    if (!(FlagiParam & 1)) return;
+    TStanKalibracji& k = Kalibracja;
+    const int obroty = RamkaRx[17] | (RamkaRx[18] << 8);
+    k.bezObrotow = obroty == 0 ? k.bezObrotow + 1 : 0;
+    if (k.bezObrotow > 10) k.etap = Przerwanie;
+    const int a = SredniCzasBenzyny();
+    k.zlyCzas = a == 0 || a > 200 ? k.zlyCzas + 1 : 0;
+    if (k.zlyCzas > 50) k.etap = Przerwanie;
+    const int p = FiltrCisnienia();
+    if (KrokKalibracji(a, p)) Zdarzenie(2, 2, 0, k.postep);
+}
+
+void TSterownik::ZadajMaske(unsigned char maska) {
+    MaskaWtryskiwaczy = maska;
+    ZmianaWtryskiwaczy = 1;
+}
+
+bool TSterownik::KrokKalibracji(int a, int p) {
+    TStanKalibracji& k = Kalibracja;
+    const bool naBenzynie = RamkaRx[10] == TrybBenzyna;
+    const int faza = k.etap & 0xF0;
+    switch (k.etap) {
+    case 0:
+        if (!naBenzynie) ZmianaPaliwaAuto = 1;
+        Nastawy[89] = 60;
+        Nastawy[90] = Nastawy[92] = 128;
+        Nastawy[94] = 181;
+        DoZapisu |= Bloki::Nastawy;
+        k.krok = k.postep = 0;
+        k.etap = 1;
+        break;
+    case 1:
+        if (!naBenzynie) {
+            if (++k.krok >= 256) k.etap = 0;
+        } else {
+            k.krok = 0;
+            k.etap = (Nastawy[82] & 1) ? 16 : 80;
+        }
+        break;
+    case 16: case 80: case 144: // idle on petrol for a moment, then the measurement starts
+        k.postep = k.etap == 144 ? 512 : 0;
+        if (++k.krok >= 11) {
+            if (!naBenzynie) ZmianaPaliwaAuto = 1;
+            k.zapamietanyCzas = a;
+            k.czasBenzyny = 0;
+            k.krok = 0;
+            ++k.etap;
+        }
+        break;
+    case 17: case 81: case 145:
+        if (!naBenzynie) {
+            if (++k.krok >= 256) --k.etap;
+        } else {
+            k.krok = 0;
+            ++k.etap;
+        }
+        break;
+    case 18: case 82: case 146: // the petrol time the ECU asks for on petrol
+        if (!naBenzynie) {
+            k.etap -= 2;
+            return false;
+        }
+        Nastawy[83] = Bajt(a);
+        k.krok += std::abs(a - k.zapamietanyCzas) < 10 && a < 120 ? 5 : 1;
+        k.postep = k.krok + (k.etap == 146 ? 512 : 0);
+        if (k.krok >= 256) {
+            k.etap = faza + 16;
+            k.krok = k.cylinder = 0;
+        }
+        break;
+    case 32:
+        ZadajMaske(MaskiCylindrow[k.cylinder]);
+        k.krok = 0;
+        k.etap = 33;
+        break;
+    case 96: case 160: { // all injectors but those kept on petrol
+        const auto wszystkie = static_cast<unsigned char>(~Nastawy[31]);
+        if (wszystkie != MaskaWtryskiwaczy) ZadajMaske(wszystkie);
+        k.krok = 0;
+        ++k.etap;
+        break;
+    }
+    case 33: case 97: case 161:
+        if (++k.krok >= 11) {
+            ZmianaPaliwaAuto = 1;
+            k.krok = 0;
+            ++k.etap;
+        }
+        break;
+    case 34: case 98: case 162:
+        if (RamkaRx[10] == TrybGaz) {
+            k.czasBenzyny = 0;
+            k.krok = 0;
+            k.etap = faza + 16;
+        }
+        break;
+    case 48: case 112: case 176: return PomiarNaGazie(a, p);
+    case 64:
+        if (++k.cylinder < LiczbaWtryskiwaczy) {
+            ZadajMaske(MaskiCylindrow[std::min(k.cylinder, 7)]);
+            k.etap = 48;
+            break;
+        }
+        [[fallthrough]]; // after the last cylinder: back to petrol
+    case 128: case 192:
+        if (!naBenzynie) ZmianaPaliwaAuto = 1;
+        ++k.etap;
+        break;
+    case 65: case 129: case 193:
+        if (naBenzynie) {
+            k.krok = 0;
+            k.etap = k.etap == 193 ? Koniec : 144; // the second pass, on all injectors
+        }
+        break;
+    case Koniec:
+        FlagiParam &= ~1;
+        Zdarzenie(2, 3, 0, 0);
+        break;
+    case Przerwanie:
+        FlagiParam &= ~1;
+        Zdarzenie(2, 4, 0, 0);
+        break;
+    default: break;
+    }
+    return true;
+}
+
+bool TSterownik::PomiarNaGazie(int a, int p) {
+    TStanKalibracji& k = Kalibracja;
+    Nastawy[85] = RamkaRx[42];
+    Nastawy[86] = Bajt(p);
+    Nastawy[87] = RamkaRx[40];
+    Nastawy[88] = RamkaRx[44];
+    const unsigned char odniesienie = Nastawy[94];
+    if (ObliczKorekteOdniesienia() != odniesienie) DoZapisu |= Bloki::Nastawy;
+
+    // Petrol time the ECU asked for on petrol minus what it asks for now, on gas.
+    const int t = Nastawy[83] - a;
+    const auto Ustaw = [this](int v) {
+        Nastawy[90] = Nastawy[92] = Bajt(v);
+        DoZapisu |= Bloki::Nastawy;
+    };
+    if (t > 20 || t < -20) {
+        Ustaw(Nastawy[90] - t);
+        k.etap -= 32; // too far to converge by halving: measure petrol again
+        return false;
+    }
+    int v = t;
+    if ((k.krok & 0xF) == 0) {
+        if (t > 4 || t < -4) {
+            Ustaw(Nastawy[90] - t / 2);
+            v = Nastawy[90];
+        } else if (t > 0 && Nastawy[90] > 0) {
+            Ustaw(Nastawy[90] - 1);
+        } else if (t < 0 && Nastawy[90] < 255) {
+            Ustaw(Nastawy[90] + 1);
+        }
+    }
+    k.krok += v >= -1 && v <= 1 ? 5 : 1;
+    if (k.cylinder >= 2) ++k.krok;
+    const int n = LiczbaWtryskiwaczy;
+    if (k.etap == 48) k.postep = (k.krok / 2) / n + k.cylinder * 256 / n + 256;
+    if (k.etap == 112) k.postep = k.krok / 2 + 256;
+    if (k.etap == 176) k.postep = k.krok / 2 + 768;
+    if (k.krok > 511) {
+        k.etap = (k.etap & 0xF0) + 16;
+        k.krok = 0;
+    }
+    return true;
+}
