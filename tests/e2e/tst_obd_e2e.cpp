@@ -4,15 +4,12 @@
 // adapter search when the adapter goes silent or its line closes.
 
 #include "KoloryObd.h"
+#include "ObdNaSymulatorze.h"
 #include "Protokoly.h"
-#include "StanowiskoObd.h"
-#include "SymulatorElm.h"
 
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
-#include <QThread>
 
 namespace {
 
@@ -29,66 +26,9 @@ int DrugieEcu(int protokol) {
     return StylNaglowka(protokol) == TStylNaglowka::Can11 ? 0x7E9 : 0x11;
 }
 
-struct TObdNaSymulatorze : TStanowiskoObd {
-    TSymulatorElm sym;
-    int udane = 0, nieudane = 0; // PID readings of the cycle
-
-    explicit TObdNaSymulatorze(const QStringList& opcje) : sym(opcje) {
-        PrzypiszPort(sym.Sciezka());
+struct TObdE2e : TObdNaSymulatorze {
+    explicit TObdE2e(const QStringList& opcje) : TObdNaSymulatorze(opcje, OdstepMs) {
         obd->CzasNaOdpowiedz = CzasNaOdpowiedzE2e;
-        obd->OnTimer0();
-        obd->Zegar().stop();
-    }
-
-    void Krok() {
-        const int przed = obd->Stan;
-        Takt();
-        // The 11th failure in a row resets the count and goes to state 3.
-        if (przed == 1001 && obd->Stan != 1001)
-            ++(obd->BledyOdczytu == 0 && obd->Stan != 3 ? udane : nieudane);
-    }
-
-    template <typename F> bool Czekaj(F warunek, int msMaks) {
-        QElapsedTimer zegar;
-        zegar.start();
-        while (!warunek() && zegar.elapsed() < msMaks) {
-            Krok();
-            QThread::msleep(OdstepMs);
-        }
-        return warunek();
-    }
-
-    bool DoStanu(int stan, int msMaks) { return Czekaj([&] { return obd->Stan == stan; }, msMaks); }
-
-    // A user request, then the loop back in the PID cycle after its last state.
-    bool Przycisk(int przycisk, int ostatni) {
-        obd->WcisnietoPrzycisk(przycisk);
-        return DoStanu(ostatni, 10000) && DoStanu(1001, 10000);
-    }
-
-    // The codes of the panel under each heading, in order.
-    QMap<QString, QStringList> KodyWPanelu() const {
-        static const QRegularExpression Kod(QStringLiteral("^[PCBU][0-9A-F]{4}$"));
-        QMap<QString, QStringList> kody;
-        QString naglowek;
-        for (const auto& l : panel.linie) {
-            if (l.tekst.startsWith(u'\t')) {
-                naglowek = l.tekst.mid(1, l.tekst.indexOf(u' ') - 1);
-                kody[naglowek];
-            } else if (l.kolor == KoloryObd::Blad && Kod.match(l.tekst).hasMatch()) {
-                kody[naglowek] << l.tekst;
-            }
-        }
-        return kody;
-    }
-
-    bool Wyslano(const QString& komenda) const {
-        return Zalogowano(komenda + u'.', KoloryObd::Komenda);
-    }
-    int IleWyslano(const QString& komenda) const {
-        int ile = 0;
-        for (const auto& l : log) ile += l.first == komenda + u'.' && l.second == KoloryObd::Komenda;
-        return ile;
     }
 };
 
@@ -119,7 +59,7 @@ private slots:
     void odInicjalizacjiPoKasowanieKodow_data() { Protokoly(); }
     void odInicjalizacjiPoKasowanieKodow() {
         QFETCH(int, protokol);
-        TObdNaSymulatorze st(Opcje(protokol));
+        TObdE2e st(Opcje(protokol));
         QVERIFY(!st.sym.Sciezka().isEmpty());
         QVERIFY(st.Otworz());
         QVERIFY2(st.Czekaj([&] { return st.udane >= 8; }, 60000), "no PID cycle");
@@ -177,7 +117,7 @@ private slots:
         QFETCH(int, protokol);
         const bool zamkniecie = protokol % 2 == 0;
         const QString opcja = zamkniecie ? QStringLiteral("--close-after") : QStringLiteral("--silent-after");
-        TObdNaSymulatorze st(Opcje(protokol, {opcja, QString::number(CiszaPoS)}));
+        TObdE2e st(Opcje(protokol, {opcja, QString::number(CiszaPoS)}));
         QVERIFY(st.Otworz());
         QVERIFY2(st.Czekaj([&] { return st.udane >= 2; }, CiszaPoS * 1000), "no PID cycle before");
         QVERIFY(st.Czekaj([&] { return st.sym.Wiek() > CiszaPoS * 1000 + 200; }, CiszaPoS * 1000));
