@@ -17,6 +17,7 @@ TModel::TModel(const TOpcjeModelu& opcje, TPamiecSterownika& p, TTozsamosc& t, T
       uklad(opcje.zbiornik), paliwo(t.Opis().kanaly), wtrysk(p, t),
       nauka(p, t, komunikaty, wtrysk) {
     nauka.Wlacz(opcje.nauka);
+    wtrysk.UstawCelKalibracji(opcje.celKalibracji);
     paliwo.PoZmianie = [this](std::uint8_t powod) {
         komunikaty.Zdarzenie({KodKomunikatu::Przelaczenie, powod, 0, 0});
     };

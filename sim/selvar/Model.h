@@ -17,6 +17,7 @@ struct TOpcjeModelu {
     TPlanSilnika plan;
     double zbiornik = 60.0; // tank level at start, percent
     bool nauka = true;      // maps and adaptation learn while driving
+    int celKalibracji = -1; // the calibration scenario's setting 90; -1 = the ECU's own trim
 };
 
 // The car with its gas system and the controller's own logic, advanced by model time, and

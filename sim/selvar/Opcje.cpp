@@ -52,6 +52,12 @@ const TTekstOpcji Teksty[] = {
      "pct"},
     {"no-learning", "Maps and adaptation stay as they are (blocks change only by writes).",
      nullptr},
+    {"calibration-target",
+     "Idle calibration scenario: on gas the ECU asks for the petrol time it asks for on petrol "
+     "exactly when setting 90 (92 on bank 2) equals this value plus the channel's offset "
+     "(+2 -2 +1 -1 +3 -3 0 0, so the offsets of 4, 6 or 8 channels cancel out); each unit off "
+     "changes that channel's petrol time by 0.05 ms. Implies --no-learning.",
+     "n"},
     {"error",
      "A standing fault at error-frame byte.bit (6..12 . 0..7), e.g. 10.2 = gas injector 3 missing. "
      "Repeatable.",
@@ -153,6 +159,12 @@ bool Silnik(const QCommandLineParser& p, TOpcje& o) {
     if (p.isSet("no-ignition")) s.zaplonPo = -1;
     s.cieply = p.isSet("warm");
     o.model.nauka = !p.isSet("no-learning");
+    if (p.isSet("calibration-target")) {
+        int cel = 0;
+        if (!Calkowita(p, "calibration-target", 0, 255, cel)) return false;
+        o.model.celKalibracji = cel;
+        o.model.nauka = false;
+    }
     for (const QString& b : p.values("error")) {
         const auto d = QRegularExpression(R"(^(\d+)\.([0-7])$)").match(b);
         const int bajt = d.hasMatch() ? d.captured(1).toInt() : 0;

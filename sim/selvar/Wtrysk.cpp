@@ -66,6 +66,13 @@ double TWtrysk::CzasGazu(int kanal, double benzyna, const TKomorka& komorka) con
     return std::max(0.0, czas);
 }
 
+double TWtrysk::BenzynaScenariusza(int kanal, double benzyna) const {
+    static constexpr int Przesuniecia[8] = {2, -2, 1, -1, 3, -3, 0, 0};
+    const int nastawa = pamiec.Nastawa(Bank(kanal) == 1 ? 90 : 92);
+    // Too much gas (setting above the target) makes the ECU ask for less petrol.
+    return std::max(0.0, benzyna - (nastawa - celKalibracji - Przesuniecia[kanal]) * 0.05);
+}
+
 TCzasyWtrysku TWtrysk::Czasy(const TStanSilnika& silnik, const TPaliwo& paliwo) const {
     TCzasyWtrysku czasy;
     const int n = tozsamosc.Opis().kanaly;
@@ -75,7 +82,8 @@ TCzasyWtrysku TWtrysk::Czasy(const TStanSilnika& silnik, const TPaliwo& paliwo) 
     for (int c = 0; c < n; ++c) {
         // Injectors differ a little; the ECU also trims its time while the engine is on gas.
         const double rozrzut = grupowy ? 1.0 : 1.0 + 0.012 * (c - (n - 1) / 2.0);
-        const double benzyna = silnik.czasBenzyny * rozrzut * (1.0 + korektaEcu);
+        double benzyna = silnik.czasBenzyny * rozrzut * (1.0 + korektaEcu);
+        if (celKalibracji >= 0 && NaGazie(c, paliwo)) benzyna = BenzynaScenariusza(c, benzyna);
         czasy.benzyna[static_cast<std::size_t>(c)] = benzyna;
         if (NaGazie(c, paliwo))
             czasy.gaz[static_cast<std::size_t>(c)] = mix * CzasGazu(c, benzyna, komorka);
@@ -85,7 +93,7 @@ TCzasyWtrysku TWtrysk::Czasy(const TStanSilnika& silnik, const TPaliwo& paliwo) 
 
 void TWtrysk::Krok(double dt, const TStanSilnika& silnik, const TPaliwo& paliwo) {
     const int n = tozsamosc.Opis().kanaly;
-    if (silnik.czasBenzyny <= 0) return;
+    if (silnik.czasBenzyny <= 0 || celKalibracji >= 0) return;
     const TCzasyWtrysku czasy = Czasy(silnik, paliwo);
     double blad = 0;
     int naGazie = 0;

@@ -33,6 +33,9 @@ public:
     TWtrysk(const TPamiecSterownika& pamiec, const TTozsamosc& tozsamosc);
 
     void UstawMaske(std::uint8_t maska) { maskaWtryskiwaczy = maska; }
+    // With a target, the ECU's petrol time on gas follows setting 90 or 92 directly
+    // instead of its own trim, so a calibration has a known answer.
+    void UstawCelKalibracji(int cel) { celKalibracji = cel; }
     std::uint8_t Maska() const { return maskaWtryskiwaczy; }
     double KorektaEcu() const { return korektaEcu; }
 
@@ -41,6 +44,8 @@ public:
     void Krok(double dt, const TStanSilnika& silnik, const TPaliwo& paliwo);
 
     double CzasGazu(int kanal, double benzyna, const TKomorka& komorka) const;
+    // Petrol time of a channel on gas in the calibration scenario, ms.
+    double BenzynaScenariusza(int kanal, double benzyna) const;
 
 private:
     int Bank(int kanal) const;
@@ -50,4 +55,5 @@ private:
     const TTozsamosc& tozsamosc;
     std::uint8_t maskaWtryskiwaczy = 0xFF;
     double korektaEcu = 0; // fraction added to the ECU's petrol time
+    int celKalibracji = -1;
 };
