@@ -66,16 +66,6 @@ void TPamiecSterownika::UstawKomorke(unsigned bit, std::size_t komorka, std::uin
     Zmieniony(indeks);
 }
 
-void TPamiecSterownika::Fabryczne() {
-    for (unsigned bit : {BitBloku::Nastawy, BitBloku::Mnoznik1, BitBloku::Mnoznik2,
-                         BitBloku::KorOdObr1, BitBloku::KorOdObr2, BitBloku::KorOdCis,
-                         BitBloku::KorOdTempRed, BitBloku::KorOdTempGazu}) {
-        const std::size_t indeks = PoBicie(bit);
-        bloki[indeks] = BlokiPoczatkowe::Fabryczny(bit);
-        Zmieniony(indeks);
-    }
-}
-
 void TPamiecSterownika::Zmieniony(std::size_t indeks) {
     if (PoZmianie) PoZmianie(indeks);
 }

@@ -37,9 +37,6 @@ public:
     bool Zapisz(std::size_t indeks, const TBajty& dane);
     // One cell of a 16 x 16 block; reports the change like a write.
     void UstawKomorke(unsigned bit, std::size_t komorka, std::uint8_t wartosc);
-    // Factory state of the settings, the multipliers, the RPM corrections and the three
-    // pressure/temperature corrections; maps, history and the rest stay.
-    void Fabryczne();
 
     // Called with the block index after every change.
     std::function<void(std::size_t)> PoZmianie;
