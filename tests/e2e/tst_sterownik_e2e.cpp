@@ -2,7 +2,9 @@
 // selvar-sim on a pseudo-terminal.
 
 #include "Bloki.h"
+#include "Komunikat.h"
 #include "MapaPortow.h"
+#include "OknaPlikow.h"
 #include "SymulatorTestowy.h"
 #include "TSterownik.h"
 
@@ -79,6 +81,16 @@ struct TPolaczenie {
     }
 };
 
+struct TPlikTestowy : TOknaPlikow, TKomunikaty {
+    QString sciezka;
+    QString Otworz(const TDialogPliku&) override { return sciezka; }
+    QString Zapisz(const TDialogPliku&) override { return sciezka; }
+    int Komunikat(int, int) override { return Ok; }
+    int KomunikatTekst(const QString&, int) override { return Ok; }
+};
+
+QByteArray Wpis(const QByteArray& historia, int i) { return historia.mid(8 * i, 8); }
+
 } // namespace
 
 class TestSterownikE2e : public QObject {
@@ -87,7 +99,8 @@ class TestSterownikE2e : public QObject {
     void SprawdzBlokiJakWSymulatorze(TPolaczenie& p) {
         for (const TBlokSymulatora& b : BlokiSymulatora)
             QVERIFY2(p.Blok(b.bit) == p.PlikBloku(b.plik), b.plik);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.s->NastawyObd), 48), p.PlikBloku("NastawyObd"));
+        if (p.s->ModulObd)
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.s->NastawyObd), 48), p.PlikBloku("NastawyObd"));
     }
 
 private slots:
@@ -146,6 +159,66 @@ private slots:
         for (const QByteArray& zapis : p.Zadania(0xF8)) QCOMPARE(zapis, p.Blok(0));
         for (const QByteArray& zapis : p.Zadania(0xFB)) QCOMPARE(zapis, p.Blok(3));
         QVERIFY(p.Czekaj([&] { return p.s->BezOdpowiedzi == 0; }, 3000));
+    }
+
+    void realWritesLeaveOneHistoryEntryPerComputerAndDay() {
+        TPolaczenie p({QStringLiteral("--no-ignition"), QStringLiteral("--no-obd-state")});
+        p.s->IdentyfikatorPC = 0xC0FFEE01;
+        p.s->DataDzis[0] = 26, p.s->DataDzis[1] = 12, p.s->DataDzis[2] = 9;
+        QVERIFY(p.s->PortOpen(Port));
+        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 15000));
+        // A full list from other days.
+        for (int i = 0; i < 32; ++i) {
+            const unsigned char wpis[8] = {8, 20, 1, static_cast<unsigned char>(i + 1), 0, 0, 0, 1};
+            std::memcpy(p.s->Historia + 8 * i, wpis, 8);
+        }
+        p.s->ZapiszDoSterownika(Bloki::Historia);
+        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 5000));
+
+        p.s->Nastawy[98] = 6;
+        p.s->ZapiszDoSterownika(Bloki::Nastawy);
+        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 5000));
+        p.s->KasujBledy = 1;
+        QVERIFY(p.Czekaj([&] { return p.Spokojny() && !p.s->KasujBledy; }, 5000));
+        QVERIFY(p.Czekaj([&] { return Wpis(p.PlikBloku("Historia"), 31)[0] == 0x0C; }, 3000));
+        const QByteArray h = p.PlikBloku("Historia");
+        QCOMPARE(Wpis(h, 0), QByteArray::fromHex("0814010100000001")); // the oldest stays
+        QCOMPARE(Wpis(h, 1), QByteArray::fromHex("0814010300000001")); // the second oldest went
+        QCOMPARE(Wpis(h, 31), QByteArray::fromHex("0c1a0c09c0ffee01"));
+        QCOMPARE(p.Zadania(0xC7).size(), 3); // the full list, then one per change
+    }
+
+    void settingsFileLoadedWhileConnectedIsWrittenAndReadBack() {
+        TPolaczenie p({QStringLiteral("--no-ignition"), QStringLiteral("--no-obd-state")});
+        TPlikTestowy plik;
+        plik.sciezka = p.katalog.filePath(QStringLiteral("samochod.set"));
+        p.s->OknaPlikow = &plik;
+        p.s->Komunikaty = &plik;
+        QVERIFY(p.s->PortOpen(Port));
+        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 15000));
+
+        // A configuration from another car, with that car's learned adaptation.
+        p.s->Nastawy[90] = 120;
+        for (int i = 0; i < 256; ++i) p.s->MapaEcuBen[i] = static_cast<unsigned char>(i % 97 + 1);
+        std::memset(p.s->Mnoznik2, 110, 256);
+        const unsigned char adaptacja[4] = {150, 138, 128, 128};
+        std::memcpy(p.s->IdentSterownika + 66, adaptacja, 4);
+        const int mnoznik1 = p.s->Mnoznik1[40];
+        p.s->ZapiszUstawienia();
+        p.s->Nastawy[90] = 128;
+        std::memset(p.s->MapaEcuBen, 0, 256);
+
+        p.s->CzytajUstawienia();
+        QVERIFY(p.Czekaj([&] { return p.Spokojny() && !p.s->Fabryczne; }, 15000));
+        QCOMPARE(int(p.s->Nastawy[90]), 120 + 150 / 2 + 128 / 2 - 128);
+        QCOMPARE(int(p.s->Mnoznik1[40]), std::min(mnoznik1 + 138 - 128, 255));
+        QCOMPARE(int(p.s->Mnoznik2[0]), 110);
+        QCOMPARE(int(p.s->MapaEcuBen[5]), 6);
+        SprawdzBlokiJakWSymulatorze(p); // what was read back is what the simulator holds
+        for (int kod : {0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xC8, 0xC9, 0xCA, 0xF0, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5})
+            QVERIFY2(!p.Zadania(kod).isEmpty(), qPrintable(QString::number(kod, 16)));
+        // The history is not loaded, only extended: settings written, then the 0x89 command.
+        QCOMPARE(p.Zadania(0xC7).size(), 2);
     }
 
     void lineThatClosesAndReopensRecovers() {
