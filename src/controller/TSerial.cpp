@@ -72,6 +72,7 @@ void TSerial::PortOpenComm() {
         if (!com) com = new QSerialPort(this);
         com->setPortName(NazwaPortu);
         if (!com->open(QIODevice::ReadWrite)) return;
+        com->clearError();
         com->setReadBufferSize(0);
         serialOtwarty = true;
     }
@@ -106,9 +107,11 @@ int TSerial::PortInQueCount() {
     if (serialOtwarty) {
         // Let the port take in what the driver holds, without waiting.
         com->waitForReadyRead(0);
-        if (com->error() == QSerialPort::ResourceError) {
-            // The device went away (unplugged, or the other end of a pty closed): show
-            // the link as disconnected so that the reconnect can take over.
+        const QSerialPort::SerialPortError blad = com->error();
+        if (blad == QSerialPort::ResourceError || blad == QSerialPort::ReadError) {
+            // The device went away (unplugged, or the other end of a pty hung up, which
+            // reads as an end of file): show the link as disconnected so that the
+            // reconnect can take over.
             PortClose();
             return -1;
         }

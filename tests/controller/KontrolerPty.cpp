@@ -49,6 +49,11 @@ std::optional<TZadanie> TKontrolerPty::Odbierz(int msMaks) {
     }
 }
 
+void TKontrolerPty::Rozlacz() {
+    if (master >= 0) close(master);
+    master = -1;
+}
+
 int TKontrolerPty::CzekajaceUAplikacji() const {
     int ile = 0;
     ioctl(slave, FIONREAD, &ile);

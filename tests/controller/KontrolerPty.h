@@ -30,6 +30,8 @@ public:
     void Wyslij(const QByteArray& bajty);
     // Bytes waiting on the application's side, not yet taken by its port.
     int CzekajaceUAplikacji() const;
+    // Hangs the line up, as a cable pulled out of a USB adapter does.
+    void Rozlacz();
 
 private:
     int master = -1;

@@ -142,6 +142,19 @@ private slots:
         QCOMPARE(port.PortInQueCount(), 0);
     }
 
+    void hungUpLineShowsAsDisconnected() {
+        TKontrolerPty pty;
+        TMapaPortow mapa;
+        mapa.UstawPrzypisanie(5, pty.Sciezka());
+        TSerial port(mapa, QStringLiteral("/nonexistent/lib.so"));
+        port.CzasOtwarcia = 0;
+        QVERIFY(port.PortOpen(5));
+        pty.Rozlacz();
+        QTest::qWait(20);
+        QCOMPARE(port.PortInQueCount(), -1);
+        QVERIFY(!port.PortConnected());
+    }
+
     void ftdiIsOffWithoutTheLibrary() {
         TMapaPortow mapa;
         TSerial port(mapa, QStringLiteral("/nonexistent/libftd2xx.so"));
