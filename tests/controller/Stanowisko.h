@@ -5,6 +5,7 @@
 
 #include "KontrolerPty.h"
 #include "MapaPortow.h"
+#include "RamkaTestowa.h"
 #include "TSterownik.h"
 
 #include <QList>
@@ -33,6 +34,30 @@ struct TStanowisko {
     }
 
     bool Otworz() { return s->PortOpen(Port); }
+
+    // Opens and answers the identity as a controller in its bootloader would, so that no
+    // block reads are posted; the engine is then at its second slot.
+    bool OtworzBezOdczytow() {
+        if (!Otworz()) return false;
+        Slot();
+        pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 1));
+        Slot();
+        return true;
+    }
+
+    // Answers every request until the reply to `koniec` has gone back; returns the codes
+    // sent other than live polls.
+    QList<int> ObsluzDo(int koniec, int maksSlotow = 60) {
+        QList<int> kody;
+        for (int i = 0; i < maksSlotow && !BylaOdpowiedz(koniec); ++i) {
+            const auto z = Slot();
+            if (!z) continue;
+            const bool biezace = z->kod >= 0x90 && z->kod <= 0x9F;
+            if (!biezace) kody.append(z->kod);
+            pty.Wyslij(RamkaTestowa::Odpowiedz(static_cast<std::uint8_t>(z->kod), QByteArray(biezace ? 86 : 0, '\0')));
+        }
+        return kody;
+    }
 
     // The request codes of the next n slots, -1 for a slot that sent nothing.
     QList<int> Sloty(int n) {

@@ -84,10 +84,7 @@ private slots:
 
     void writeIsResentUntilAcknowledged() {
         TStanowisko st;
-        QVERIFY(st.Otworz());
-        st.Slot();
-        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 1)); // no block reads
-        st.Slot();
+        QVERIFY(st.OtworzBezOdczytow());
         for (int i = 0; i < 256; ++i) st.s->KorOdCis[i] = static_cast<unsigned char>(i);
         st.s->ZapiszDoSterownika(Bloki::KorOdCis);
         // The write's history entry goes next; the write itself is sent again after it.
@@ -107,20 +104,14 @@ private slots:
 
     void mapWriteSkipsThreeSlotsEvenLivePolls() {
         TStanowisko st;
-        QVERIFY(st.Otworz());
-        st.Slot();
-        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 1));
-        st.Slot();
+        QVERIFY(st.OtworzBezOdczytow());
         st.s->ZapiszDoSterownika(Bloki::MapaEcuBen);
         QCOMPARE(st.Sloty(5), (QList<int>{0xF0, Nic, Nic, Nic, 0xF0})); // unacknowledged: sent again
     }
 
     void settingsWriteCarriesFreshBlockChecksum() {
         TStanowisko st;
-        QVERIFY(st.Otworz());
-        st.Slot();
-        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 1));
-        st.Slot();
+        QVERIFY(st.OtworzBezOdczytow());
         for (int i = 0; i < 256; ++i) st.s->Nastawy[i] = static_cast<unsigned char>(i * 3);
         st.s->ZapiszDoSterownika(Bloki::Nastawy);
         const auto z = st.Slot();
@@ -262,10 +253,7 @@ private slots:
 
     void obdModuleIsGivenUpAfterElevenUnansweredRequests() {
         TStanowisko st;
-        QVERIFY(st.Otworz());
-        st.Slot();
-        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 1));
-        st.Slot();
+        QVERIFY(st.OtworzBezOdczytow());
         st.s->DoOdczytu = Bloki::NastawyObd;
         QList<int> obd;
         for (int i = 0; i < 30; ++i) {
@@ -279,10 +267,7 @@ private slots:
 
     void obdValuesRideOnTheQueueSidePoll() {
         TStanowisko st;
-        QVERIFY(st.Otworz());
-        st.Slot();
-        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 1));
-        st.Slot();
+        QVERIFY(st.OtworzBezOdczytow());
         for (int i = 0; i < 36; ++i) st.s->StanObd[i] = static_cast<unsigned char>(i);
         st.s->WyslijObd = 1;
         st.s->FlagiParam = 1;
@@ -293,10 +278,7 @@ private slots:
 
     void obdPollPayloadCarriesFuelSystemsAndTrims() {
         TStanowisko st;
-        QVERIFY(st.Otworz());
-        st.Slot();
-        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 1));
-        st.Slot();
+        QVERIFY(st.OtworzBezOdczytow());
         for (int i = 0; i < 36; ++i) st.s->StanObd[i] = static_cast<unsigned char>(0xA0 + i);
         st.s->WyslijObd = 1;
         const auto z = st.Slot();

@@ -141,10 +141,7 @@ private slots:
 
     void neutralAdaptationStillWritesAndReadsBack() {
         TStanowisko st;
-        QVERIFY(st.Otworz());
-        st.Slot();
-        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 1));
-        st.Slot();
+        QVERIFY(st.OtworzBezOdczytow());
         std::memset(st.s->IdentSterownika + 66, 128, 4);
         st.s->Mnoznik1[5] = 0;
         st.s->DodajAdaptacje();
@@ -152,14 +149,7 @@ private slots:
         QCOMPARE(int(st.s->Mnoznik1[5]), 1);
         QCOMPARE(int(st.s->Mnoznik1[6]), 100);
         QCOMPARE(st.s->DoZapisu, 0x7);
-        QList<int> kody;
-        for (int i = 0; i < 40 && !st.BylaOdpowiedz(0x89); ++i) {
-            const auto z = st.Slot();
-            if (!z) continue;
-            if (z->kod != 0x90) kody.append(z->kod);
-            st.pty.Wyslij(RamkaTestowa::Odpowiedz(static_cast<std::uint8_t>(z->kod),
-                                                  z->kod == 0x90 ? QByteArray(86, '\0') : QByteArray()));
-        }
+        const QList<int> kody = st.ObsluzDo(0x89);
         QCOMPARE(kody, (QList<int>{0xF8, 0xF9, 0xFA, 0xC7, 0x89})); // with the history entry
         QCOMPARE(st.s->DoOdczytu, 0x71F);
     }

@@ -101,24 +101,14 @@ private slots:
 
     void factoryResetWritesEverythingBeforeTheCommand() {
         TStanowisko st;
-        QVERIFY(st.Otworz());
-        st.Slot();
-        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 1));
-        st.Slot();
+        QVERIFY(st.OtworzBezOdczytow());
         st.s->Nastawy[50] = 99;
         st.s->Mnoznik1[10] = 7;
         st.s->NastawyFabryczne();
         QCOMPARE(st.s->DoZapisu, 0x71F);
         QCOMPARE(int(st.s->Nastawy[50]), 70);
         QCOMPARE(int(st.s->Mnoznik1[10]), 100);
-        QList<int> zapytania;
-        for (int i = 0; i < 60 && !st.BylaOdpowiedz(0x89); ++i) {
-            const auto z = st.Slot();
-            if (!z) continue;
-            if (z->kod != 0x90) zapytania.append(z->kod);
-            st.pty.Wyslij(RamkaTestowa::Odpowiedz(static_cast<std::uint8_t>(z->kod),
-                                                  z->kod == 0x90 ? QByteArray(86, '\0') : QByteArray()));
-        }
+        const QList<int> zapytania = st.ObsluzDo(0x89);
         QCOMPARE(zapytania, (QList<int>{0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xC7, 0xC8, 0xC9, 0xCA, 0x89}));
         QCOMPARE(st.s->DoOdczytu, 0x71F); // the controller changed them: read them back
     }
