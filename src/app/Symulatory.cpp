@@ -4,6 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
 namespace {
 
 QString ZnajdzProgram(const QString& nazwa) {
@@ -31,6 +36,10 @@ TSymulator::~TSymulator() {
 QString TSymulator::Uruchom(const QStringList& argumenty) {
     if (program.isEmpty()) return {};
     proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+#ifdef Q_OS_LINUX
+    // The simulator ends with the program, however the program ends.
+    proces.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
     proces.start(program, argumenty);
     if (!proces.waitForStarted(3000)) return {};
     while (!proces.canReadLine())

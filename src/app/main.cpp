@@ -1,89 +1,76 @@
-// Until the main window exists this is a console monitor of the controller link:
-// it connects, reads the whole controller and prints the link's events and log lines.
+// The SELVAR workshop application: the main window, or in demo mode the main window
+// connected to the two simulators.
 
-#include "MapaPortow.h"
 #include "Symulatory.h"
-#include "TSterownik.h"
+#include "TForm1.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QFile>
-#include <QTextStream>
+#include <QSettings>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
-// The port number a device path given on the command line is mapped to for this session.
-constexpr int NumerPortuSesji = 1;
+// The root of the preferences: HKCU\Software on Windows, so that the groups are the keys
+// Software\Selvar2 and Software\Karvel; a settings file of the user elsewhere.
+std::unique_ptr<QSettings> KorzenUstawien() {
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Selvar2"),
+                                       QStringLiteral("selvar"));
+#endif
+}
 
-QString OpisZdarzenia(int kod, int a1, int a2) {
-    switch (kod) {
-    case 0: return QStringLiteral("reply 0x%1, %2 bytes").arg(a1, 2, 16, QLatin1Char('0')).arg(a2);
-    case 1: return QStringLiteral("request 0x%1, %2 bytes").arg(a1, 2, 16, QLatin1Char('0')).arg(a2);
-    case 3: return QStringLiteral("port opened");
-    default: return QStringLiteral("event %1 (%2)").arg(kod).arg(a1);
-    }
+// Starts a simulator unless a device path was given; empty and a message when it fails.
+QString PortDemo(TSymulator& symulator, const QString& podany, const char* nazwa) {
+    if (!podany.isEmpty()) return podany;
+    const QString sciezka = symulator.Uruchom();
+    if (sciezka.isEmpty()) std::fprintf(stderr, "selvar: the simulator %s could not be started\n", nazwa);
+    return sciezka;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("selvar"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SELVAR_WERSJA));
 
     QCommandLineParser opcje;
-    opcje.setApplicationDescription(QStringLiteral("SELVAR workshop application (link monitor)"));
+    opcje.setApplicationDescription(QStringLiteral("SELVAR workshop application"));
     opcje.addHelpOption();
     opcje.addVersionOption();
-    opcje.addOption({QStringLiteral("demo"), QStringLiteral("Connect to the built-in controller simulator.")});
-    opcje.addOption({QStringLiteral("port"), QStringLiteral("Controller serial device path."), QStringLiteral("path")});
-    opcje.addOption({QStringLiteral("trace"), QStringLiteral("Write every log line to a file."), QStringLiteral("file")});
-    opcje.addOption({QStringLiteral("events"), QStringLiteral("Print every link event, live polls included.")});
+    opcje.addOption({QStringLiteral("demo"),
+                     QStringLiteral("Start the controller simulator selvar-sim and the OBD adapter simulator "
+                                    "elm327-sim and connect both links to them.")});
+    opcje.addOption({QStringLiteral("port"), QStringLiteral("Controller serial device path for this session."),
+                     QStringLiteral("path")});
+    opcje.addOption({QStringLiteral("elm-port"), QStringLiteral("OBD adapter serial device path for this session."),
+                     QStringLiteral("path")});
+    opcje.addOption({QStringLiteral("trace"), QStringLiteral("Write every log line of both links to a file."),
+                     QStringLiteral("file")});
+    opcje.addOption({QStringLiteral("developer"), QStringLiteral("Make the developer mode available (key Q).")});
     opcje.process(app);
 
-    TSymulator symulator(QStringLiteral("selvar-sim"));
-    QString sciezka = opcje.value(QStringLiteral("port"));
-    if (opcje.isSet(QStringLiteral("demo")) && sciezka.isEmpty()) {
-        sciezka = symulator.Uruchom();
-        if (sciezka.isEmpty()) {
-            std::fprintf(stderr, "selvar: the controller simulator selvar-sim could not be started\n");
-            return 2;
-        }
-    }
-    if (sciezka.isEmpty()) {
-        std::fprintf(stderr, "selvar: give --port PATH or --demo\n");
-        return 1;
+    TOpcjeOkna okno;
+    okno.PortSterownika = opcje.value(QStringLiteral("port"));
+    okno.PortElm = opcje.value(QStringLiteral("elm-port"));
+    okno.PlikSladu = opcje.value(QStringLiteral("trace"));
+    okno.Deweloper = opcje.isSet(QStringLiteral("developer"));
+
+    TSymulator sterownik(QStringLiteral("selvar-sim"));
+    TSymulator adapter(QStringLiteral("elm327-sim"));
+    if (opcje.isSet(QStringLiteral("demo"))) {
+        okno.PortSterownika = PortDemo(sterownik, okno.PortSterownika, "selvar-sim");
+        okno.PortElm = PortDemo(adapter, okno.PortElm, "elm327-sim");
+        if (okno.PortSterownika.isEmpty() || okno.PortElm.isEmpty()) return 2;
     }
 
-    TMapaPortow mapa;
-    mapa.UstawPrzypisanie(NumerPortuSesji, sciezka);
-    TSterownik sterownik(mapa);
-
-    QFile slad(opcje.value(QStringLiteral("trace")));
-    if (!slad.fileName().isEmpty() && !slad.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        std::fprintf(stderr, "selvar: cannot write %s\n", qPrintable(slad.fileName()));
-        return 1;
-    }
-    QTextStream wyjscie(stdout);
-    sterownik.OnTekst = [&](TSerial*, const QString& tekst, TKolor) {
-        if (slad.isOpen()) {
-            slad.write(tekst.toUtf8());
-            slad.flush();
-        }
-    };
-    const bool wszystkie = opcje.isSet(QStringLiteral("events"));
-    sterownik.OnZdarzenie = [&](int kod, int a1, int a2, int) {
-        // Live polls and the OBD module's state frames come several times a second.
-        const bool biezace = (kod == 0 || kod == 1) && ((a1 >= 0x90 && a1 <= 0x9F) || a1 == 0x70 || a1 == 0x75);
-        if (kod == 1 && !wszystkie) return;
-        if (biezace && !wszystkie) return;
-        wyjscie << OpisZdarzenia(kod, a1, a2) << Qt::endl;
-    };
-    if (!sterownik.PortOpen(NumerPortuSesji)) {
-        std::fprintf(stderr, "selvar: cannot open %s\n", qPrintable(sciezka));
-        return 2;
-    }
+    const std::unique_ptr<QSettings> ustawienia = KorzenUstawien();
+    TForm1 form1(*ustawienia, okno);
+    form1.show();
     return app.exec();
 }

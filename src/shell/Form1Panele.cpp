@@ -1,0 +1,51 @@
+// The right column: live grids, the OBD status picture, and the parameter table dialog.
+
+#include "FormParam.h"
+#include "Kontrolki.h"
+#include "Obrazki.h"
+#include "SiatkaCzasow.h"
+#include "SiatkaParametrow.h"
+#include "TForm1.h"
+
+#include <QPainter>
+
+void TForm1::ZerujPanele() {
+    siatkaCzasow->Wyczysc();
+    UlozPrawa();
+}
+
+void TForm1::UlozPrawa() {
+    RysujObrazObd();
+    const int wiersz = std::max(18, panelRight->height() / 20);
+    // The column's own width: its children are laid out only after it has resized.
+    const int szerokosc = panelRight->width();
+    siatkaParametrow->Rozmiesc(szerokosc, wiersz);
+    siatkaCzasow->RozmiarEtykiet = siatkaParametrow->RozmiarEtykiet;
+    siatkaCzasow->RozmiarWartosci = siatkaParametrow->RozmiarWartosci;
+    siatkaCzasow->Rozmiesc(szerokosc, siatkaParametrow->WysokoscWiersza);
+}
+
+void TForm1::RysujObrazObd() {
+    if (panel1->width() <= 100) return;
+    const int szerokosc = panel1->width() - 90;
+    QPixmap obszar(szerokosc, 48);
+    obszar.fill(paleta.Tlo);
+    const QPixmap obraz = Obrazki::Wczytaj(Obrazki::Obd(ProtokolObd));
+    QPainter p(&obszar);
+    if (szerokosc < 136) {
+        const int w = szerokosc - 4, h = w * 48 / 135;
+        p.drawPixmap(QRect(0, 48 - h, w, h), obraz);
+    } else {
+        p.drawPixmap((szerokosc - obraz.width()) / 2, 0, obraz);
+    }
+    p.end();
+    image2->setPixmap(obszar);
+    image2->setProperty("Obraz", Obrazki::Obd(ProtokolObd));
+}
+
+void TForm1::TabelaParametrow() {
+    formParam->Przygotuj(paleta, QStringLiteral("SELVAR - ") + PodajTekst(1230));
+    formParam->exec();
+    siatkaParametrow->Wyczysc();
+    UlozPrawa();
+}

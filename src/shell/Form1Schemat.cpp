@@ -1,0 +1,114 @@
+// Colour schemes and view levels.
+
+#include "Kontrolki.h"
+#include "ListaWykresow.h"
+#include "Obrazki.h"
+#include "Schematy.h"
+#include "SiatkaCzasow.h"
+#include "SiatkaParametrow.h"
+#include "TForm1.h"
+#include "TGrafika.h"
+#include "TNastawy.h"
+#include "TScope.h"
+#include "TSterownik.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+void KoloryEdycji(QWidget* w, const TPaleta& p) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, p.TloEdycji);
+    pal.setColor(QPalette::Text, p.KolorTekstu);
+    w->setPalette(pal);
+}
+
+void KoloryTla(QWidget* w, const TPaleta& p) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, p.Tlo);
+    pal.setColor(QPalette::Window, p.Tlo);
+    w->setPalette(pal);
+}
+
+} // namespace
+
+void TForm1::ZastosujSchemat() {
+    paleta = PaletaSchematu(Schemat, QApplication::palette());
+    grafika->UstawPalete(&paleta);
+    scope->UstawPalete(&paleta);
+    nastawy->UstawPalete(&paleta);
+    UstawTlo(centralWidget(), paleta.Tlo, paleta.KolorTekstu);
+    UstawTlo(menuBar(), paleta.Tlo, paleta.KolorTekstu);
+    splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: %1; }").arg(paleta.TloPodzialu.name()));
+    for (TPanel* pasek : {panelLeftShow, panelRightShow}) pasek->UstawKolory(paleta.TloPodzialu, paleta.KolorTekstu);
+    for (QWidget* w : std::initializer_list<QWidget*>{richEditBledy, richEditInfo, richEditDtc, stringGridElm, stringGridPid})
+        KoloryEdycji(w, paleta);
+    for (QWidget* w : std::initializer_list<QWidget*>{siatkaParametrow, siatkaCzasow, listaWykresow}) KoloryTla(w, paleta);
+    for (TPanel* b : {banerParametry, banerCzasWtr, banerOsc, banerBledy, banerInfo})
+        b->UstawKolory(paleta.Tlo, paleta.KolorBanera);
+    if (nastawy->isVisible()) nastawy->update();
+    if (grafika->isVisible()) grafika->Odswiez();
+    if (scope->isVisible()) scope->Przerysuj();
+    siatkaParametrow->viewport()->update();
+    siatkaCzasow->viewport()->update();
+    listaWykresow->viewport()->update();
+    UlozPrawa();
+    OdswiezStacyjke();
+}
+
+void TForm1::OdswiezStacyjke() {
+    stacyjka = QImage(91, 91, QImage::Format_RGB32);
+    stacyjka.fill(paleta.Tlo);
+    QPainter p(&stacyjka);
+    p.drawPixmap(0, 0, Obrazki::Wczytaj(Obrazki::Stacyjka));
+    p.end();
+    image1->setPixmap(QPixmap::fromImage(stacyjka));
+    // The next live frame paints the lamps anew.
+    lampki13 = lampki14 = -1;
+}
+
+void TForm1::UstawSchemat(int schemat) {
+    Schemat = Schematy::Ogranicz(schemat);
+    Akcja(QStringLiteral("MenuColor%1").arg(Schemat))->setChecked(true);
+    ZastosujSchemat();
+}
+
+void TForm1::ZastosujWidok() {
+    if (Widok == 2) {
+        for (int n : {8, 10, 9}) Przycisk(n)->show();
+        UlozZakladki();
+        UlozPrawa();
+    } else {
+        ZwinPrawa(false);
+        Przycisk(8)->hide();
+        if (siatkaCzasow->Zwiniete) {
+            siatkaCzasow->Zwiniete = false;
+            Przycisk(10)->setText(QStringLiteral("-"));
+        }
+        Przycisk(10)->hide();
+        Przycisk(9)->hide();
+        // The basic values are always drawn and listed below the advanced view.
+        for (TWykres& w : sterownik->Wykresy)
+            if (w.Tekst == 1400 || w.Tekst == 1404 || w.Tekst == 1406 || w.Tekst == 1410 || w.Tekst == 1412)
+                w.Widoki |= TListaWykresow::Rysowany | TSiatkaParametrow::Widok;
+        UlozPrawa();
+    }
+    PokazLewa(Widok == 2);
+    nastawy->UstawPoziom(Widok);
+    grafika->UstawPoziom(Widok);
+}
+
+void TForm1::UstawPoziomWidoku(int widok) {
+    Widok = widok;
+    Akcja(QStringLiteral("MenuView%1").arg(Widok))->setChecked(true);
+    ZastosujWidok();
+    ZastosujNapisy();
+    WybierzZakladke(-1);
+}

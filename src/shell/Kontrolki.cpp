@@ -1,0 +1,60 @@
+#include "Kontrolki.h"
+
+#include <QAbstractButton>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QVariant>
+
+TPanel::TPanel(const QString& nazwa, QWidget* rodzic, const QString& napis) : QLabel(napis, rodzic) {
+    setObjectName(nazwa);
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+}
+
+void TPanel::UstawKolory(const QColor& tlo, const QColor& tekst) { UstawTlo(this, tlo, tekst); }
+
+QColor TPanel::Tlo() const { return palette().color(QPalette::Window); }
+
+QColor TPanel::KolorTekstu() const { return palette().color(QPalette::WindowText); }
+
+void TPanel::mousePressEvent(QMouseEvent* zdarzenie) {
+    if (NaKlik && zdarzenie->button() == Qt::LeftButton) {
+        NaKlik();
+        return;
+    }
+    QLabel::mousePressEvent(zdarzenie);
+}
+
+int Tag(const QObject* obiekt) { return obiekt->property("Tag").toInt(); }
+
+void UstawTag(QObject* obiekt, int tag) { obiekt->setProperty("Tag", tag); }
+
+QToolButton* NowyPrzycisk(const QString& nazwa, QWidget* rodzic, const QString& napis, int tag,
+                          bool przelacznik) {
+    auto* p = new QToolButton(rodzic);
+    p->setObjectName(nazwa);
+    p->setText(napis);
+    p->setAutoRaise(true);
+    p->setCheckable(przelacznik);
+    // Buttons never hold the focus: the window's keys must reach the window.
+    p->setFocusPolicy(Qt::NoFocus);
+    UstawTag(p, tag);
+    return p;
+}
+
+void UstawKolorNapisu(QAbstractButton* przycisk, const QColor& kolor) {
+    QPalette p = przycisk->palette();
+    p.setColor(QPalette::ButtonText, kolor);
+    p.setColor(QPalette::WindowText, kolor);
+    przycisk->setPalette(p);
+}
+
+QColor KolorNapisu(const QAbstractButton* przycisk) { return przycisk->palette().color(QPalette::ButtonText); }
+
+void UstawTlo(QWidget* w, const QColor& tlo, const QColor& tekst) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, tlo);
+    p.setColor(QPalette::WindowText, tekst);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}

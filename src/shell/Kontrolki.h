@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+
+#include <functional>
+
+class QAbstractButton;
+class QToolButton;
+
+// A panel with a caption, as the status panel, the banners and the collapse strips are:
+// its own background and caption colour, and a click.
+class TPanel : public QLabel {
+public:
+    TPanel(const QString& nazwa, QWidget* rodzic, const QString& napis = {});
+    void UstawKolory(const QColor& tlo, const QColor& tekst);
+    QColor Tlo() const;
+    QColor KolorTekstu() const;
+
+    std::function<void()> NaKlik;
+
+protected:
+    void mousePressEvent(QMouseEvent* zdarzenie) override;
+};
+
+// The tag a button or an action carries, as the handlers dispatch on it.
+int Tag(const QObject* obiekt);
+void UstawTag(QObject* obiekt, int tag);
+
+// A flat button of a tab row or a tool row; przelacznik: it stays pressed.
+QToolButton* NowyPrzycisk(const QString& nazwa, QWidget* rodzic, const QString& napis, int tag,
+                          bool przelacznik);
+void UstawKolorNapisu(QAbstractButton* przycisk, const QColor& kolor);
+QColor KolorNapisu(const QAbstractButton* przycisk);
+
+// Background and text colour of any widget that paints its own background.
+void UstawTlo(QWidget* w, const QColor& tlo, const QColor& tekst);

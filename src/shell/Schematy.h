@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Paleta.h"
+
+#include <QPalette>
+
+// The six colour schemes: the window style (0, 1 Windows; 2, 3 Grey; 4, 5 Black) and the
+// chart background (even white, odd black) in one index, as the Colour menu lists them.
+namespace Schematy {
+inline constexpr int Liczba = 6;
+inline constexpr int Domyslny = 3; // Grey-Black
+// A stored value outside 0..5 means the default.
+constexpr int Ogranicz(int zapisany) { return zapisany >= 0 && zapisany < Liczba ? zapisany : Domyslny; }
+} // namespace Schematy
+
+// The palette of a scheme; "system" colours come from the desktop's own palette.
+TPaleta PaletaSchematu(int schemat, const QPalette& systemowa);

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class TSterownik;
+class TWypelnienie;
+struct TPaleta;
+
+// The map and chart view of the Map tab: one surface on the centre panel showing the table
+// chosen by the map sub-tab (TrybMapy). Edits change TSterownik's tables and post writes.
+class TGrafika : public QWidget {
+public:
+    explicit TGrafika(TSterownik& sterownik, QWidget* rodzic = nullptr);
+
+    // Places the view on a panel; the first call also creates the focus holder there.
+    void Umiesc(QWidget* panel);
+    void UstawTryb(int tryb);
+    void Przebuduj();
+    void Rysuj();
+    void Odswiez();
+    void Ukryj();
+    // 0 petrol, 1 gas, 2 deviation.
+    void UstawMape(int mapa);
+    // 0 both banks, 1, 2 one bank; 3 copies bank 1 to bank 2, 4 bank 2 to bank 1.
+    void UstawBank(int bank);
+    // Toggles the maps' load axis (setting 76) and reads the RPM corrections anew.
+    void ZmienOsObciazenia();
+    // Text id of the load-axis caption: -50 "ms/rpm", -52 "V/rpm" or -51 "bar/rpm".
+    int OpisOsi() const;
+    void UstawPoziom(int poziom);
+    void ZmieniajSasiednie(bool wlaczone);
+    int BankMnoznika();
+    int BankKorekt();
+    void KasujPokazanyMnoznik();
+    void KasujPokazaneKorOdObr();
+    void KasujKrzywa();
+    // Follows the operating point of a live frame.
+    void DaneBiezace(const unsigned char* ramka);
+    void Klawisz(int klawisz, Qt::KeyboardModifiers shift);
+    void UstawPalete(const TPaleta* paleta);
+
+    int TrybMapy = 1;
+    int Mapa = 2;
+    int WyborBankuMnoznika = 0;
+    int WyborBankuKorekt = 0;
+    int Poziom = 1;
+    bool Sasiednie = false;
+
+protected:
+    void paintEvent(QPaintEvent* zdarzenie) override;
+
+private:
+    // Banks as KasujMnoznik and KasujKorOdObr take them: 1, 2, or 3 for both.
+    int BankiDoKasowania(int wybor) const;
+    void KopiujMnoznik(bool zPierwszego);
+    void KopiujKorOdObr(bool zPierwszego);
+
+    TSterownik& s;
+    const TPaleta* paleta = nullptr;
+    TWypelnienie* wypelnienie;
+    QLineEdit* uchwytFokusu = nullptr;
+};
