@@ -253,7 +253,11 @@ private:
     int SredniCzasBenzyny();
     int FiltrCisnienia();
     bool KrokKalibracji(int a, int p);
+    void StartKalibracji();
+    bool PomiarNaBenzynie(int a);
+    void PrzejscieNaGaz();
     bool PomiarNaGazie(int a, int p);
+    void PowrotNaBenzyne();
     void ZadajMaske(unsigned char maska);
 
     // Firmware blocks.

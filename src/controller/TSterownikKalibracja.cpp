@@ -92,29 +92,52 @@ void TSterownik::ZadajMaske(unsigned char maska) {
     ZmianaWtryskiwaczy = 1;
 }
 
+// Stage numbers: 0 and 1 start; then per pass (first pass 16.. per cylinder or 80.. all at
+// once, second pass 144..) a petrol measurement (x0..x2), the switch to gas (x+16..),
+// the gas measurement (x+32) and the way back to petrol (x+48, x+49); 254 done, 255 aborted.
 bool TSterownik::KrokKalibracji(int a, int p) {
     TStanKalibracji& k = Kalibracja;
-    const bool naBenzynie = RamkaRx[10] == TrybBenzyna;
-    const int faza = k.etap & 0xF0;
     switch (k.etap) {
-    case 0:
-        if (!naBenzynie) ZmianaPaliwaAuto = 1;
-        Nastawy[89] = 60;
-        Nastawy[90] = Nastawy[92] = 128;
-        Nastawy[94] = 181;
-        DoZapisu |= Bloki::Nastawy;
-        k.krok = k.postep = 0;
-        k.etap = 1;
-        break;
+    case 0: StartKalibracji(); return true;
     case 1:
-        if (!naBenzynie) {
+        if (RamkaRx[10] != TrybBenzyna) {
             if (++k.krok >= 256) k.etap = 0;
         } else {
             k.krok = 0;
             k.etap = (Nastawy[82] & 1) ? 16 : 80;
         }
-        break;
-    case 16: case 80: case 144: // idle on petrol for a moment, then the measurement starts
+        return true;
+    case Koniec:
+    case Przerwanie:
+        FlagiParam &= ~1;
+        Zdarzenie(2, k.etap == Koniec ? 3 : 4, 0, 0);
+        return true;
+    default: break;
+    }
+    switch ((k.etap >> 4) & 3) {
+    case 1: return PomiarNaBenzynie(a);
+    case 2: PrzejscieNaGaz(); return true;
+    case 3: return PomiarNaGazie(a, p);
+    default: PowrotNaBenzyne(); return true;
+    }
+}
+
+void TSterownik::StartKalibracji() {
+    TStanKalibracji& k = Kalibracja;
+    if (RamkaRx[10] != TrybBenzyna) ZmianaPaliwaAuto = 1;
+    Nastawy[89] = 60;
+    Nastawy[90] = Nastawy[92] = 128;
+    Nastawy[94] = 181;
+    DoZapisu |= Bloki::Nastawy;
+    k.krok = k.postep = 0;
+    k.etap = 1;
+}
+
+bool TSterownik::PomiarNaBenzynie(int a) {
+    TStanKalibracji& k = Kalibracja;
+    const bool naBenzynie = RamkaRx[10] == TrybBenzyna;
+    switch (k.etap & 0x0F) {
+    case 0: // idle on petrol for a moment, then the measurement starts
         k.postep = k.etap == 144 ? 512 : 0;
         if (++k.krok >= 11) {
             if (!naBenzynie) ZmianaPaliwaAuto = 1;
@@ -123,16 +146,16 @@ bool TSterownik::KrokKalibracji(int a, int p) {
             k.krok = 0;
             ++k.etap;
         }
-        break;
-    case 17: case 81: case 145:
+        return true;
+    case 1:
         if (!naBenzynie) {
             if (++k.krok >= 256) --k.etap;
         } else {
             k.krok = 0;
             ++k.etap;
         }
-        break;
-    case 18: case 82: case 146: // the petrol time the ECU asks for on petrol
+        return true;
+    default: // the petrol time the ECU asks for on petrol
         if (!naBenzynie) {
             k.etap -= 2;
             return false;
@@ -141,65 +164,58 @@ bool TSterownik::KrokKalibracji(int a, int p) {
         k.krok += std::abs(a - k.zapamietanyCzas) < 10 && a < 120 ? 5 : 1;
         k.postep = k.krok + (k.etap == 146 ? 512 : 0);
         if (k.krok >= 256) {
-            k.etap = faza + 16;
+            k.etap = (k.etap & 0xF0) + 16;
             k.krok = k.cylinder = 0;
         }
-        break;
-    case 32:
-        ZadajMaske(MaskiCylindrow[k.cylinder]);
-        k.krok = 0;
-        k.etap = 33;
-        break;
-    case 96: case 160: { // all injectors but those kept on petrol
-        const auto wszystkie = static_cast<unsigned char>(~Nastawy[31]);
-        if (wszystkie != MaskaWtryskiwaczy) ZadajMaske(wszystkie);
+        return true;
+    }
+}
+
+void TSterownik::PrzejscieNaGaz() {
+    TStanKalibracji& k = Kalibracja;
+    switch (k.etap & 0x0F) {
+    case 0:
+        if (k.etap == 32) {
+            ZadajMaske(MaskiCylindrow[k.cylinder]);
+        } else {
+            // The all-at-once procedure and the second pass: all but those kept on petrol.
+            const auto wszystkie = static_cast<unsigned char>(~Nastawy[31]);
+            if (wszystkie != MaskaWtryskiwaczy) ZadajMaske(wszystkie);
+        }
         k.krok = 0;
         ++k.etap;
         break;
-    }
-    case 33: case 97: case 161:
+    case 1:
         if (++k.krok >= 11) {
             ZmianaPaliwaAuto = 1;
             k.krok = 0;
             ++k.etap;
         }
         break;
-    case 34: case 98: case 162:
+    default:
         if (RamkaRx[10] == TrybGaz) {
             k.czasBenzyny = 0;
             k.krok = 0;
-            k.etap = faza + 16;
+            k.etap = (k.etap & 0xF0) + 16;
         }
-        break;
-    case 48: case 112: case 176: return PomiarNaGazie(a, p);
-    case 64:
-        if (++k.cylinder < LiczbaWtryskiwaczy) {
+    }
+}
+
+void TSterownik::PowrotNaBenzyne() {
+    TStanKalibracji& k = Kalibracja;
+    if ((k.etap & 0x0F) == 0) {
+        // Per cylinder: one more injector on gas until all are.
+        if (k.etap == 64 && ++k.cylinder < LiczbaWtryskiwaczy) {
             ZadajMaske(MaskiCylindrow[std::min(k.cylinder, 7)]);
             k.etap = 48;
-            break;
+            return;
         }
-        [[fallthrough]]; // after the last cylinder: back to petrol
-    case 128: case 192:
-        if (!naBenzynie) ZmianaPaliwaAuto = 1;
+        if (RamkaRx[10] != TrybBenzyna) ZmianaPaliwaAuto = 1;
         ++k.etap;
-        break;
-    case 65: case 129: case 193:
-        if (naBenzynie) {
-            k.krok = 0;
-            k.etap = k.etap == 193 ? Koniec : 144; // the second pass, on all injectors
-        }
-        break;
-    case Koniec:
-        FlagiParam &= ~1;
-        Zdarzenie(2, 3, 0, 0);
-        break;
-    case Przerwanie:
-        FlagiParam &= ~1;
-        Zdarzenie(2, 4, 0, 0);
-        break;
-    default: break;
+    } else if (RamkaRx[10] == TrybBenzyna) {
+        k.krok = 0;
+        k.etap = k.etap == 193 ? Koniec : 144; // the second pass, on all injectors
     }
-    return true;
 }
 
 bool TSterownik::PomiarNaGazie(int a, int p) {
