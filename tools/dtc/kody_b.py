@@ -15,4 +15,6 @@ B0020 | Left Side Airbag Deployment Control
 B0021 | Left Curtain Deployment Control 1
 B0022 | Left Curtain Deployment Control 2
 B0028 | Right Side Airbag Deployment Control
+B0029 | Right Curtain Deployment Control 1
+B002A | Right Curtain Deployment Control 2
 """)

@@ -97,6 +97,15 @@ def rodzina(start, en, pl, usterki, szesnastkowo=False):
     return wynik
 
 
+def kolejne(start, teksty, szesnastkowo=False):
+    """Consecutive codes from start, one per text (English only: the letters other than P)."""
+    wynik, kod = [], start
+    for tekst in teksty:
+        wynik.append((kod, tekst))
+        kod = nastepny(kod, szesnastkowo)
+    return wynik
+
+
 def seria(start, wzory, liczby):
     """Consecutive codes, one per value: each pattern pair formatted with the value."""
     wynik, kod = [], start
