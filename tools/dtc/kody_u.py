@@ -1,5 +1,5 @@
 """U0001..U0399: network buses, lost communication and software incompatibility."""
-from slownik import nastepny
+from slownik import kolejne
 
 
 def magistrala(start, nazwa, druga):
@@ -9,14 +9,6 @@ def magistrala(start, nazwa, druga):
         rodzaje += [f" ({przewod}) Open", f" ({przewod}) Low", f" ({przewod}) High"]
     rodzaje.append(f" (-) Shorted to {druga} (+)")
     return kolejne(start, [nazwa + r for r in rodzaje])
-
-
-def kolejne(start, teksty):
-    wynik, kod = [], start
-    for tekst in teksty:
-        wynik.append((kod, tekst))
-        kod = nastepny(kod)
-    return wynik
 
 
 def utrata(start, moduly):
@@ -31,6 +23,78 @@ def litery(nazwa, ktore):
     return [f"{nazwa} {w}" for w in ktore]
 
 
+# U0100..U0132: powertrain and chassis modules.
+NAPED = [
+    "ECM/PCM A", "TCM", "Transfer Case Control Module", "Gear Shift Module",
+    "Cruise Control Module", "Fuel Injector Control Module", "Glow Plug Control Module",
+    "Throttle Actuator Control Module", "Alternative Fuel Control Module",
+    "Fuel Pump Control Module", "Drive Motor Control Module A",
+    "Battery Energy Control Module A", "Battery Energy Control Module B",
+    "Emissions Critical Control Information", "Four-Wheel Drive Clutch Control Module",
+    "ECM/PCM B", "Coolant Temperature Control Module", "PTO Control Module",
+    "Fuel Additive Control Module", "Fuel Cell Control Module",
+    "Starter/Generator Control Module", "Anti-Lock Brake System (ABS) Control Module",
+    "Vehicle Dynamics Control Module", "Yaw Rate Sensor Module",
+    "Lateral Acceleration Sensor Module", "Multi-axis Acceleration Sensor Module",
+    "Steering Angle Sensor Module", "Tire Pressure Monitor Module",
+    "Park Brake Control Module", "Brake System Control Module",
+    "Steering Effort Control Module", "Power Steering Control Module",
+    "Ride Level Control Module",
+]
+
+# U0140..U0238: body, restraints, information and comfort modules.
+NADWOZIE = (
+    ["Body Control Module"] + litery("Body Control Module", "ABCDE")
+    + litery("Gateway", "ABCDE")
+    + ["Restraints Control Module", "Side Restraints Control Module Left",
+       "Side Restraints Control Module Right", "Restraints Occupant Sensing Control Module",
+       "Instrument Panel Cluster (IPC) Control Module", "Information Center A",
+       "Information Center B", "Head Up Display", "Parking Assist Control Module",
+       "Audible Alert Control Module", "Compass Module", "Navigation Display Module",
+       "Navigation Control Module", "HVAC Control Module", "HVAC Control Module Rear",
+       "Auxiliary Heater Control Module", "Vehicle Immobilizer Control Module",
+       "Vehicle Security Control Module", "Sunroof Control Module"]
+    + litery("Restraints System Sensor", "ABCDEFGHIJ")
+    + ["Automatic Lighting Control Module", "Headlamp Leveling Control Module",
+       "Lighting Control Module Front", "Lighting Control Module Rear", "Radio",
+       "Antenna Control Module", "Audio Amplifier"]
+    + litery("Digital Disc Player/Changer Module", "ABCD")
+    + ["Television", "Personal Computer"]
+    + litery("Digital Audio Control Module", "AB")
+    + ["Subscription Entertainment Receiver Module",
+       "Rear Seat Entertainment Control Module", "Telephone Control Module",
+       "Telematic Control Module"]
+    + litery("Door Control Module", "ABCDEFG")
+    + ["Folding Top Control Module", "Moveable Roof Control Module"]
+    + litery("Seat Control Module", "ABCD")
+    + ["Steering Column Control Module", "Mirror Control Module",
+       "Remote Function Actuation"]
+    + litery("Door Switch", "ABCDEFG") + litery("Door Window Motor", "ABCDEFG")
+    + ["Heated Steering Wheel Module", "Rear Gate Module", "Rain Sensing Module",
+       "Side Obstacle Detection Control Module Left",
+       "Side Obstacle Detection Control Module Right", "Convenience Recall Module",
+       "Cruise Control Front Distance Range Sensor", "Column Lock Module"]
+    + litery("Digital Audio Control Module", "CD")
+)
+
+# U0301..U0331: the modules whose software the reporting module checks.
+OPROGRAMOWANIE = [
+    "ECM/PCM", "Transmission Control Module", "Transfer Case Control Module",
+    "Gear Shift Control Module", "Cruise Control Module", "Fuel Injector Control Module",
+    "Glow Plug Control Module", "Throttle Actuator Control Module",
+    "Alternative Fuel Control Module", "Fuel Pump Control Module",
+    "Drive Motor Control Module", "Battery Energy Control Module A",
+    "Battery Energy Control Module B", "Four-Wheel Drive Clutch Control Module",
+    "Anti-Lock Brake System Control Module", "Vehicle Dynamics Control Module",
+    "Park Brake Control Module", "Brake System Control Module",
+    "Steering Effort Control Module", "Power Steering Control Module",
+    "Ride Level Control Module", "Body Control Module", "Instrument Panel Control Module",
+    "HVAC Control Module", "Auxiliary Heater Control Module",
+    "Vehicle Immobilizer Control Module", "Vehicle Security Control Module",
+    "Steering Angle Sensor Module", "Steering Column Control Module",
+    "Tire Pressure Monitor Module", "Body Control Module A",
+]
+
 KODY = (
     magistrala("U0001", "High Speed CAN Communication Bus", "Bus")
     + magistrala("U0010", "Medium Speed CAN Communication Bus", "Bus")
@@ -42,66 +106,11 @@ KODY = (
     + magistrala("U0064", "Vehicle Communication Bus E", "Bus E")
     + kolejne("U0073", ["Control Module Communication Bus Off"]
               + [f"Control Module Communication Bus {w} Off" for w in "BCDE"])
-    + utrata("U0100", [
-        "ECM/PCM A", "TCM", "Transfer Case Control Module", "Gear Shift Module",
-        "Cruise Control Module", "Fuel Injector Control Module", "Glow Plug Control Module",
-        "Throttle Actuator Control Module", "Alternative Fuel Control Module",
-        "Fuel Pump Control Module", "Drive Motor Control Module A",
-        "Battery Energy Control Module A", "Battery Energy Control Module B",
-        "Emissions Critical Control Information", "Four-Wheel Drive Clutch Control Module",
-        "ECM/PCM B"])
-    + utrata("U0121", [
-        "Anti-Lock Brake System (ABS) Control Module", "Vehicle Dynamics Control Module",
-        "Yaw Rate Sensor Module", "Lateral Acceleration Sensor Module",
-        "Multi-axis Acceleration Sensor Module", "Steering Angle Sensor Module",
-        "Tire Pressure Monitor Module", "Park Brake Control Module",
-        "Brake System Control Module", "Steering Effort Control Module",
-        "Power Steering Control Module", "Ride Level Control Module"])
-    + utrata("U0140", ["Body Control Module"] + litery("Body Control Module", "ABCDE")
-             + ["Gateway A"])
-    + utrata("U0151", ["Restraints Control Module"])
-    + utrata("U0155", [
-        "Instrument Panel Cluster (IPC) Control Module", "Information Center A",
-        "Information Center B", "Head Up Display", "Parking Assist Control Module",
-        "Audible Alert Control Module", "Compass Module", "Navigation Display Module",
-        "Navigation Control Module", "HVAC Control Module", "HVAC Control Module Rear",
-        "Auxiliary Heater Control Module", "Vehicle Immobilizer Control Module",
-        "Vehicle Security Control Module", "Sunroof Control Module"]
-        + litery("Restraints System Sensor", "ABCD"))
-    + utrata("U0180", [
-        "Automatic Lighting Control Module", "Headlamp Leveling Control Module",
-        "Lighting Control Module Front", "Lighting Control Module Rear", "Radio",
-        "Antenna Control Module", "Audio Amplifier"]
-        + litery("Digital Disc Player/Changer Module", "ABCD")
-        + ["Television", "Personal Computer"]
-        + litery("Digital Audio Control Module", "AB")
-        + ["Subscription Entertainment Receiver Module",
-           "Rear Seat Entertainment Control Module", "Telephone Control Module",
-           "Telematic Control Module"]
-        + litery("Door Control Module", "ABCDEFG")
-        + ["Folding Top Control Module", "Moveable Roof Control Module"]
-        + litery("Seat Control Module", "ABCD")
-        + ["Steering Column Control Module", "Mirror Control Module",
-           "Remote Function Actuation"]
-        + litery("Door Switch", "ABCDEFG") + litery("Door Window Motor", "ABCDEFG")
-        + ["Heated Steering Wheel Module", "Rear Gate Module", "Rain Sensing Module",
-           "Side Obstacle Detection Control Module Left",
-           "Side Obstacle Detection Control Module Right", "Convenience Recall Module",
-           "Cruise Control Front Distance Range Sensor"])
+    + utrata("U0100", NAPED)
+    + utrata("U0134", ["Power Steering Control Module Rear"])
+    + utrata("U0136", ["Differential Control Module Rear"])
+    + utrata("U0140", NADWOZIE)
+    + utrata("U0253", ["Accessory Protocol Interface Module"])
     + [("U0300", "Internal Control Module Software Incompatibility")]
-    + oprogramowanie("U0301", [
-        "ECM/PCM", "Transmission Control Module", "Transfer Case Control Module",
-        "Gear Shift Control Module", "Cruise Control Module", "Fuel Injector Control Module",
-        "Glow Plug Control Module", "Throttle Actuator Control Module",
-        "Alternative Fuel Control Module", "Fuel Pump Control Module",
-        "Drive Motor Control Module", "Battery Energy Control Module A",
-        "Battery Energy Control Module B", "Four-Wheel Drive Clutch Control Module",
-        "Anti-Lock Brake System Control Module", "Vehicle Dynamics Control Module",
-        "Park Brake Control Module", "Brake System Control Module",
-        "Steering Effort Control Module", "Power Steering Control Module",
-        "Ride Level Control Module", "Body Control Module", "Instrument Panel Control Module",
-        "HVAC Control Module", "Auxiliary Heater Control Module",
-        "Vehicle Immobilizer Control Module", "Vehicle Security Control Module",
-        "Steering Angle Sensor Module", "Steering Column Control Module",
-        "Tire Pressure Monitor Module", "Body Control Module A"])
+    + oprogramowanie("U0301", OPROGRAMOWANIE)
 )
