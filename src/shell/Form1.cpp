@@ -66,6 +66,8 @@ TForm1::TForm1(QSettings& u, const TOpcjeOkna& o, QWidget* rodzic)
     ZastosujSchemat();
     ZastosujWidok();
 
+    timer1.setParent(this);
+    timer2.setParent(this);
     timer1.setObjectName(QStringLiteral("Timer1"));
     timer1.setInterval(100);
     connect(&timer1, &QTimer::timeout, this, [this] { Timer1OnTimer(); });

@@ -17,13 +17,6 @@
 
 namespace {
 
-QVBoxLayout* Pionowy(QWidget* w) {
-    auto* l = new QVBoxLayout(w);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(0);
-    return l;
-}
-
 QWidget* Panel(const QString& nazwa, QWidget* rodzic) {
     auto* p = new QWidget(rodzic);
     p->setObjectName(nazwa);
@@ -56,7 +49,7 @@ void TForm1::Zbuduj() {
     auto* srodek = new QWidget(this);
     srodek->setObjectName(QStringLiteral("PanelGlowny"));
     setCentralWidget(srodek);
-    auto* pion = Pionowy(srodek);
+    auto* pion = UkladPionowy(srodek);
     auto* gora = new QHBoxLayout;
     gora->setContentsMargins(0, 0, 0, 0);
     gora->setSpacing(0);
@@ -75,9 +68,9 @@ void TForm1::Zbuduj() {
 QWidget* TForm1::ZbudujKolumnePrawa() {
     panelRight = Panel(QStringLiteral("PanelRight"), centralWidget());
     panelRight->setFixedWidth(200);
-    auto* pion = Pionowy(panelRight);
+    auto* pion = UkladPionowy(panelRight);
     panelParam = Panel(QStringLiteral("PanelParam"), panelRight);
-    auto* param = Pionowy(panelParam);
+    auto* param = UkladPionowy(panelParam);
 
     QToolButton* zwin = NowyPrzycisk(QStringLiteral("SpeedButton8"), panelParam, QStringLiteral(">"), 0, false);
     zwin->setToolTip(QStringLiteral("[R]"));

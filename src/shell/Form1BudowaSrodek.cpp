@@ -22,20 +22,6 @@ template <typename T> T* Nowy(const QString& nazwa, QWidget* rodzic) {
     return w;
 }
 
-QVBoxLayout* Pionowy(QWidget* w) {
-    auto* l = new QVBoxLayout(w);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(0);
-    return l;
-}
-
-QHBoxLayout* Poziomy(QWidget* w) {
-    auto* l = new QHBoxLayout(w);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(0);
-    return l;
-}
-
 QTextEdit* Tekst(const QString& nazwa, QWidget* rodzic) {
     auto* t = Nowy<QTextEdit>(nazwa, rodzic);
     t->setReadOnly(true);
@@ -56,7 +42,7 @@ void Rzad(QWidget* rzad, const QList<int>& numery, const std::function<void(QToo
 
 QWidget* TForm1::ZbudujSrodek() {
     panelCenter = Nowy<QWidget>(QStringLiteral("PanelCenter"), centralWidget());
-    auto* pion = Pionowy(panelCenter);
+    auto* pion = UkladPionowy(panelCenter);
     pion->addWidget(ZbudujRzedyZakladek());
 
     splitter = Nowy<QSplitter>(QStringLiteral("Splitter1"), panelCenter);
@@ -64,23 +50,23 @@ QWidget* TForm1::ZbudujSrodek() {
     splitter->setChildrenCollapsible(true);
     splitter->setHandleWidth(4);
     auto* gorna = Nowy<QWidget>(QStringLiteral("PanelSrodek"), splitter);
-    auto* rzad = Poziomy(gorna);
+    auto* rzad = UkladPoziomy(gorna);
 
     panelLeft = Nowy<QWidget>(QStringLiteral("PanelLeft"), gorna);
     panelLeft->setFixedWidth(180);
-    auto* lewa = Pionowy(panelLeft);
+    auto* lewa = UkladPionowy(panelLeft);
     QToolButton* zwin = NowyPrzycisk(QStringLiteral("SpeedButton7"), panelLeft, QStringLiteral("<"), 0, false);
     zwin->setToolTip(QStringLiteral("[L]"));
     connect(zwin, &QToolButton::clicked, this, [this] { ZwinLewa(true); });
     banerOsc = new TPanel(QStringLiteral("BanerOsc"), panelLeft);
     banerOsc->setFixedHeight(20);
-    auto* banerL = Poziomy(banerOsc);
+    auto* banerL = UkladPoziomy(banerOsc);
     banerL->addStretch();
     banerL->addWidget(zwin);
     lewa->addWidget(banerOsc);
     auto* lista = Nowy<QWidget>(QStringLiteral("PanelOscLis"), panelLeft);
     listaWykresow = new TListaWykresow(*sterownik, teksty, paleta, lista);
-    Pionowy(lista)->addWidget(listaWykresow);
+    UkladPionowy(lista)->addWidget(listaWykresow);
     lewa->addWidget(lista, 1);
     rzad->addWidget(panelLeft);
     panelLeftShow = new TPanel(QStringLiteral("PanelLeftShow"), gorna, QStringLiteral(">"));
@@ -93,7 +79,7 @@ QWidget* TForm1::ZbudujSrodek() {
     rzad->addWidget(panelWidoku, 1);
     panelBledy = Nowy<QWidget>(QStringLiteral("PanelBledy"), panelWidoku);
     new TWypelnienie(panelBledy);
-    auto* bledy = Pionowy(panelBledy);
+    auto* bledy = UkladPionowy(panelBledy);
     banerBledy = new TPanel(QStringLiteral("BanerBledy"), panelBledy);
     banerBledy->setFixedHeight(20);
     bledy->addWidget(banerBledy);
@@ -112,7 +98,7 @@ QWidget* TForm1::ZbudujSrodek() {
 
 QWidget* TForm1::ZbudujRzedyZakladek() {
     auto* rzedy = Nowy<QWidget>(QStringLiteral("PanelTopTabs"), panelCenter);
-    auto* pion = Pionowy(rzedy);
+    auto* pion = UkladPionowy(rzedy);
     const QStringList nazwy = {QStringLiteral("PanelTopTab1"), QStringLiteral("PanelTopTab2"),
                                QStringLiteral("PanelTopTab3")};
     for (std::size_t i = 0; i < panelTopTab.size(); ++i) {
@@ -136,12 +122,12 @@ QWidget* TForm1::ZbudujRzedyZakladek() {
 QWidget* TForm1::ZbudujNarzedziaMap() {
     panel80 = Nowy<QWidget>(QStringLiteral("Panel80"), panelCenter);
     panel80->setFixedWidth(64);
-    auto* pion = Pionowy(panel80);
+    auto* pion = UkladPionowy(panel80);
     panel82 = Nowy<QWidget>(QStringLiteral("Panel82"), panel80);
     panel81 = Nowy<QWidget>(QStringLiteral("Panel81"), panel80);
     panel83 = Nowy<QWidget>(QStringLiteral("Panel83"), panel80);
     for (QWidget* p : {panel82, panel81, panel83}) {
-        auto* l = Pionowy(p);
+        auto* l = UkladPionowy(p);
         l->setSpacing(2);
         pion->addWidget(p);
     }
@@ -191,10 +177,10 @@ QWidget* TForm1::ZbudujNarzedziaMap() {
 
 QWidget* TForm1::ZbudujDol() {
     panelNasInfoObd = Nowy<QWidget>(QStringLiteral("PanelNasInfoObd"), splitter);
-    auto* rzad = Poziomy(panelNasInfoObd);
+    auto* rzad = UkladPoziomy(panelNasInfoObd);
 
     panelInfo = Nowy<QWidget>(QStringLiteral("PanelInfo"), panelNasInfoObd);
-    auto* info = Pionowy(panelInfo);
+    auto* info = UkladPionowy(panelInfo);
     banerInfo = new TPanel(QStringLiteral("BanerInfo"), panelInfo);
     banerInfo->setFixedHeight(20);
     info->addWidget(banerInfo);
@@ -203,7 +189,7 @@ QWidget* TForm1::ZbudujDol() {
     rzad->addWidget(panelInfo);
 
     panelObd = Nowy<QWidget>(QStringLiteral("PanelObd"), panelNasInfoObd);
-    auto* obdRzad = Poziomy(panelObd);
+    auto* obdRzad = UkladPoziomy(panelObd);
     stringGridElm = Nowy<QTableWidget>(QStringLiteral("StringGridElm"), panelObd);
     stringGridElm->setFixedWidth(240);
     stringGridElm->setFocusPolicy(Qt::NoFocus);
@@ -211,10 +197,10 @@ QWidget* TForm1::ZbudujDol() {
     stringGridElm->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     obdRzad->addWidget(stringGridElm, 0, Qt::AlignTop);
     auto* prawa = new QWidget(panelObd);
-    auto* prawaL = Pionowy(prawa);
+    auto* prawaL = UkladPionowy(prawa);
     panelObdTab = Nowy<QWidget>(QStringLiteral("PanelObdTab"), prawa);
     panelObdTab->setFixedHeight(24);
-    auto* zakladki = Poziomy(panelObdTab);
+    auto* zakladki = UkladPoziomy(panelObdTab);
     QToolButton* kody = NowyPrzycisk(QStringLiteral("SpeedButton41"), panelObdTab, {}, 0, true);
     QToolButton* pidy = NowyPrzycisk(QStringLiteral("SpeedButton42"), panelObdTab, QStringLiteral("PID"), 1, true);
     for (QToolButton* b : {kody, pidy}) {

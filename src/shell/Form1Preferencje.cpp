@@ -36,8 +36,9 @@ void TForm1::CzytajUstawienia() {
         obd->NumerPortu = PortSesjiElm;
     }
 
-    for (std::size_t i = 0; i < preferencje.Kolory.size() && i < sterownik->Wykresy.size(); ++i)
-        if (const auto k = preferencje.Kolory[i]) sterownik->Wykresy[i].Kolor = TKolor{*k};
+    // Trace 0 of the catalogue is the empty row; the stored colours are of traces 1..36.
+    for (std::size_t i = 0; i < preferencje.Kolory.size() && i + 1 < sterownik->Wykresy.size(); ++i)
+        if (const auto k = preferencje.Kolory[i]) sterownik->Wykresy[i + 1].Kolor = TKolor{*k};
 
     if (preferencje.Zrodlo.isEmpty()) {
         resize(740, 417);
@@ -68,7 +69,7 @@ void TForm1::ZapiszUstawienia() {
     p.WState = isMaximized() ? 2 : isMinimized() ? 1 : 0;
     const bool normalne = !isMaximized() && !isMinimized();
     if (normalne) p.Okno = QRect(pos(), size());
-    for (std::size_t i = 0; i < p.Kolory.size() && i < sterownik->Wykresy.size(); ++i)
-        p.Kolory[i] = sterownik->Wykresy[i].Kolor.rgb;
+    for (std::size_t i = 0; i < p.Kolory.size() && i + 1 < sterownik->Wykresy.size(); ++i)
+        p.Kolory[i] = sterownik->Wykresy[i + 1].Kolor.rgb;
     ZapiszPreferencje(ustawienia, p, normalne);
 }

@@ -1,5 +1,6 @@
 #include "FormDevice.h"
 
+#include "CzekanieNaOdczyt.h"
 #include "Kontrolki.h"
 #include "Paleta.h"
 #include "TSterownik.h"
@@ -9,11 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-// The history read; the identity reads are done when it is.
-constexpr int BlokHistorii = 0x80;
-} // namespace
 
 TFormDevice::TFormDevice(TSterownik& ster, const TTeksty& tek, QWidget* rodzic) : QDialog(rodzic), s(ster), t(tek) {
     setObjectName(QStringLiteral("FormDevice"));
@@ -35,15 +31,7 @@ TFormDevice::TFormDevice(TSterownik& ster, const TTeksty& tek, QWidget* rodzic) 
     ok->setObjectName(QStringLiteral("BitBtn1"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     uklad->addWidget(ok, 5, 1, Qt::AlignRight);
-    timer1.setObjectName(QStringLiteral("Timer1"));
-    timer1.setInterval(100);
-    // A dialog opened during the first reads shows the final values once they are in.
-    connect(&timer1, &QTimer::timeout, this, [this] {
-        if (s.DoOdczytu & BlokHistorii) return;
-        timer1.stop();
-        Wypelnij();
-    });
-    connect(this, &QDialog::finished, &timer1, &QTimer::stop);
+    czekanie = new TCzekanieNaOdczyt(*this, s, [this] { Wypelnij(); });
 }
 
 void TFormDevice::Przygotuj(const TPaleta& paleta, const QString& tytul) {
@@ -55,7 +43,7 @@ void TFormDevice::Przygotuj(const TPaleta& paleta, const QString& tytul) {
 void TFormDevice::showEvent(QShowEvent* zdarzenie) {
     QDialog::showEvent(zdarzenie);
     Wypelnij();
-    timer1.start();
+    czekanie->Start();
 }
 
 void TFormDevice::Wypelnij() {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
 
 #include <array>
 
 class QLabel;
 class QLineEdit;
+class TCzekanieNaOdczyt;
 class TSterownik;
 class TTeksty;
 struct TPaleta;
@@ -28,5 +28,5 @@ private:
     const TTeksty& t;
     std::array<QLabel*, 5> etykiety{};
     std::array<QLineEdit*, 5> pola{};
-    QTimer timer1;
+    TCzekanieNaOdczyt* czekanie = nullptr;
 };

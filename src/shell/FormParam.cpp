@@ -30,11 +30,7 @@ public:
             p->setPen(kolory->KolorTekstu);
             p->setBrush(kolory->TloEdycji);
             p->drawRect(pole);
-            if (!i.data().toString().isEmpty()) {
-                const int x = pole.left(), y = pole.top();
-                p->setPen(QPen(QColor(0x00, 0x80, 0x00), 3));
-                p->drawPolyline(QPolygon({QPoint(x + 2, y + 6), QPoint(x + 7, y + 12), QPoint(x + 14, y - 1)}));
-            }
+            if (!i.data().toString().isEmpty()) RysujPtaszek(*p, pole.left(), pole.top(), 2);
         } else {
             p->setPen(kolory->KolorDialogu);
             p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, i.data().toString());

@@ -1,5 +1,6 @@
 #include "FormService.h"
 
+#include "CzekanieNaOdczyt.h"
 #include "Kontrolki.h"
 #include "Paleta.h"
 #include "TSterownik.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr int BlokHistorii = 0x80;
 constexpr int BlokNastaw = 0x1;
 constexpr int NastawaPrzypomnienia = 100;
 // The service interval is chosen in km and kept in gas hours, at 50 km an hour.
@@ -44,14 +44,7 @@ TFormService::TFormService(TSterownik& ster, const TTeksty& tek, QWidget* rodzic
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(ZbudujStatystyke(), 1);
     uklad->addWidget(ZbudujPrzeglad());
-    timer1.setObjectName(QStringLiteral("Timer1"));
-    timer1.setInterval(100);
-    connect(&timer1, &QTimer::timeout, this, [this] {
-        if (s.DoOdczytu & BlokHistorii) return;
-        timer1.stop();
-        Wypelnij();
-    });
-    connect(this, &QDialog::finished, &timer1, &QTimer::stop);
+    czekanie = new TCzekanieNaOdczyt(*this, s, [this] { Wypelnij(); });
 }
 
 QWidget* TFormService::ZbudujStatystyke() {
@@ -132,7 +125,7 @@ void TFormService::Przygotuj(const TPaleta& paleta, const QString& tytul) {
 void TFormService::showEvent(QShowEvent* zdarzenie) {
     QDialog::showEvent(zdarzenie);
     Wypelnij();
-    timer1.start();
+    czekanie->Start();
 }
 
 void TFormService::Wypelnij() {

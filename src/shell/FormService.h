@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
 
 class QCheckBox;
 class QComboBox;
@@ -10,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class TCzekanieNaOdczyt;
 class TSterownik;
 class TTeksty;
 struct TPaleta;
@@ -40,5 +40,5 @@ private:
     QCheckBox* checkBox1 = nullptr;
     QComboBox* comboBox1 = nullptr;
     QPushButton *bitBtn2 = nullptr, *bitBtn3 = nullptr;
-    QTimer timer1;
+    TCzekanieNaOdczyt* czekanie = nullptr;
 };

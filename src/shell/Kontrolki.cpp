@@ -1,6 +1,10 @@
 #include "Kontrolki.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QTableWidget>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QVariant>
@@ -57,4 +61,38 @@ void UstawTlo(QWidget* w, const QColor& tlo, const QColor& tekst) {
     p.setColor(QPalette::WindowText, tekst);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+namespace {
+
+QBoxLayout* Uklad(QWidget* w, QBoxLayout::Direction kierunek) {
+    auto* l = new QBoxLayout(kierunek, w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    return l;
+}
+
+} // namespace
+
+QBoxLayout* UkladPionowy(QWidget* w) { return Uklad(w, QBoxLayout::TopToBottom); }
+
+QBoxLayout* UkladPoziomy(QWidget* w) { return Uklad(w, QBoxLayout::LeftToRight); }
+
+void PrzygotujSiatke(QTableWidget& siatka, const QString& nazwa, int kolumny) {
+    siatka.setObjectName(nazwa);
+    siatka.setColumnCount(kolumny);
+    siatka.horizontalHeader()->hide();
+    siatka.verticalHeader()->hide();
+    siatka.verticalHeader()->setMinimumSectionSize(1);
+    siatka.setShowGrid(false);
+    siatka.setSelectionMode(QAbstractItemView::NoSelection);
+    siatka.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    siatka.setFocusPolicy(Qt::NoFocus);
+    siatka.setFrameShape(QFrame::NoFrame);
+    siatka.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void RysujPtaszek(QPainter& p, int x, int y, int dx) {
+    p.setPen(QPen(QColor(0x00, 0x80, 0x00), 3));
+    p.drawPolyline(QPolygon({QPoint(x + dx, y + 6), QPoint(x + dx + 5, y + 12), QPoint(x + dx + 12, y - 1)}));
 }

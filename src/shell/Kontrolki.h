@@ -7,6 +7,9 @@
 #include <functional>
 
 class QAbstractButton;
+class QBoxLayout;
+class QPainter;
+class QTableWidget;
 class QToolButton;
 
 // A panel with a caption, as the status panel, the banners and the collapse strips are:
@@ -36,3 +39,14 @@ QColor KolorNapisu(const QAbstractButton* przycisk);
 
 // Background and text colour of any widget that paints its own background.
 void UstawTlo(QWidget* w, const QColor& tlo, const QColor& tekst);
+
+// Layouts without margins or spacing, as the panels of the frame are laid out.
+QBoxLayout* UkladPionowy(QWidget* w);
+QBoxLayout* UkladPoziomy(QWidget* w);
+
+// A grid drawn entirely by its owner: no headers, lines, selection, editing or focus.
+void PrzygotujSiatke(QTableWidget& siatka, const QString& nazwa, int kolumny);
+
+// The green tick of every tick box: from (x + dx, y + 6) down to (x + dx + 5, y + 12) and
+// up to (x + dx + 12, y - 1), x and y the box's top-left corner.
+void RysujPtaszek(QPainter& p, int x, int y, int dx);

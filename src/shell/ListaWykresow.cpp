@@ -1,5 +1,6 @@
 #include "ListaWykresow.h"
 
+#include "Kontrolki.h"
 #include "Paleta.h"
 #include "TSterownik.h"
 #include "Teksty.h"
@@ -36,11 +37,7 @@ public:
             const QRect pole(r.right() + 1 - 18, r.top() + (r.height() - 14) / 2, 14, 14);
             p->setBrush(kolory.TloEdycji);
             p->drawRect(pole.adjusted(0, 0, -1, -1));
-            if (rysowany) {
-                const int x = pole.left(), y = pole.top();
-                p->setPen(QPen(QColor(0x00, 0x80, 0x00), 3));
-                p->drawPolyline(QPolygon({QPoint(x + 1, y + 6), QPoint(x + 6, y + 12), QPoint(x + 13, y - 1)}));
-            }
+            if (rysowany) RysujPtaszek(*p, pole.left(), pole.top(), 1);
         } else if (i.column() == 2) {
             p->drawText(r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, i.data().toString());
         }
@@ -55,16 +52,7 @@ private:
 
 TListaWykresow::TListaWykresow(TSterownik& ster, const TTeksty& tek, const TPaleta& pal, QWidget* rodzic)
     : QTableWidget(rodzic), s(ster), t(tek), p(pal) {
-    setObjectName(QStringLiteral("StringGrid1"));
-    setColumnCount(3);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setShowGrid(false);
-    setSelectionMode(NoSelection);
-    setEditTriggers(NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PrzygotujSiatke(*this, QStringLiteral("StringGrid1"), 3);
     setItemDelegate(new TRysowanieListy(*this));
     WybierzKolor = [this](const QColor& c) { return QColorDialog::getColor(c, this); };
 }

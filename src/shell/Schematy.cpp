@@ -23,42 +23,34 @@ void StylWindows(TPaleta& p, const QPalette& s) {
     p.JasnaKrawedz = Rozjasnij(p.Tlo, 30);
 }
 
-void StylSzary(TPaleta& p) {
-    p.Tlo = Rgb(0xD2D2D2);
-    p.TloPodzialu = Rgb(0xBEBEBE);
-    p.TloEtykiet = Rgb(0xE6E6E6);
-    p.KolorTekstu = Rgb(0x000000);
-    p.KolorBanera = Rgb(0x0000B4);
-    p.KolorWybrany = Rgb(0x0000A0);
-    p.TloEdycji = Rgb(0xFFFFFF);
-    p.TloWyboru = Rgb(0x3264BE);
-    p.TekstWyboru = Rgb(0xFFFFFF);
-    p.TloNieaktywne = Rgb(0xEBEBEB);
-    p.TekstNieaktywny = Rgb(0xAAAAAA);
-    p.KolorDialogu = Rgb(0x000000);
-    p.LiniaEdytora = Rgb(0x000000);
-    p.TekstEdytora = Rgb(0x000000);
-    p.CiemnaKrawedz = Rozjasnij(p.Tlo, -50);
-    p.JasnaKrawedz = Rozjasnij(p.Tlo, 30);
-}
+// The fixed colours of the Grey and Black styles, in the order of StylStaly.
+struct TStylStaly {
+    unsigned tlo, podzial, etykiety, tekst, baner, wybrany, edycja, tloWyboru, tekstWyboru, nieaktywne,
+        tekstNieaktywny, dialog, liniaEdytora, tekstEdytora;
+    int ciemna, jasna; // edges: Rozjasnij of the background by these
+};
+constexpr TStylStaly Szary{0xD2D2D2, 0xBEBEBE, 0xE6E6E6, 0x000000, 0x0000B4, 0x0000A0, 0xFFFFFF, 0x3264BE,
+                           0xFFFFFF, 0xEBEBEB, 0xAAAAAA, 0x000000, 0x000000, 0x000000, -50, 30};
+constexpr TStylStaly Czarny{0x000000, 0x808080, 0x000000, 0xC0C0C0, 0x249AFB, 0x000080, 0x323232, 0x800000,
+                            0x00D200, 0x282828, 0x3C3C3C, 0x969696, 0x505050, 0x00BE00, 30, 50};
 
-void StylCzarny(TPaleta& p) {
-    p.Tlo = Rgb(0x000000);
-    p.TloPodzialu = Rgb(0x808080);
-    p.TloEtykiet = Rgb(0x000000);
-    p.KolorTekstu = Rgb(0xC0C0C0);
-    p.KolorBanera = Rgb(0x249AFB);
-    p.KolorWybrany = Rgb(0x000080);
-    p.TloEdycji = Rgb(0x323232);
-    p.TloWyboru = Rgb(0x800000);
-    p.TekstWyboru = Rgb(0x00D200);
-    p.TloNieaktywne = Rgb(0x282828);
-    p.TekstNieaktywny = Rgb(0x3C3C3C);
-    p.KolorDialogu = Rgb(0x969696);
-    p.LiniaEdytora = Rgb(0x505050);
-    p.TekstEdytora = Rgb(0x00BE00);
-    p.CiemnaKrawedz = Rozjasnij(p.Tlo, 30);
-    p.JasnaKrawedz = Rozjasnij(p.Tlo, 50);
+void StylStaly(TPaleta& p, const TStylStaly& s) {
+    p.Tlo = Rgb(s.tlo);
+    p.TloPodzialu = Rgb(s.podzial);
+    p.TloEtykiet = Rgb(s.etykiety);
+    p.KolorTekstu = Rgb(s.tekst);
+    p.KolorBanera = Rgb(s.baner);
+    p.KolorWybrany = Rgb(s.wybrany);
+    p.TloEdycji = Rgb(s.edycja);
+    p.TloWyboru = Rgb(s.tloWyboru);
+    p.TekstWyboru = Rgb(s.tekstWyboru);
+    p.TloNieaktywne = Rgb(s.nieaktywne);
+    p.TekstNieaktywny = Rgb(s.tekstNieaktywny);
+    p.KolorDialogu = Rgb(s.dialog);
+    p.LiniaEdytora = Rgb(s.liniaEdytora);
+    p.TekstEdytora = Rgb(s.tekstEdytora);
+    p.CiemnaKrawedz = Rozjasnij(p.Tlo, s.ciemna);
+    p.JasnaKrawedz = Rozjasnij(p.Tlo, s.jasna);
 }
 
 void Wykresy(TPaleta& p, bool czarne) {
@@ -79,8 +71,8 @@ TPaleta PaletaSchematu(int schemat, const QPalette& systemowa) {
     p.KolorOstrzezenia = Rgb(0xFAC8C8);
     switch (n / 2) {
     case 0: StylWindows(p, systemowa); break;
-    case 1: StylSzary(p); break;
-    default: StylCzarny(p); break;
+    case 1: StylStaly(p, Szary); break;
+    default: StylStaly(p, Czarny); break;
     }
     Wykresy(p, n % 2 == 1);
     return p;

@@ -1,5 +1,6 @@
 #include "SiatkaCzasow.h"
 
+#include "Kontrolki.h"
 #include "Paleta.h"
 #include "TSterownik.h"
 #include "Wtryskiwacze.h"
@@ -33,10 +34,7 @@ void Pole(QPainter* p, const QRect& r, bool zaznaczone, const TPaleta& kolory) {
     p->setPen(kolory.KolorTekstu);
     p->setBrush(kolory.TloEdycji);
     p->drawRect(r.adjusted(0, 0, -1, -1));
-    if (!zaznaczone) return;
-    const int x = r.left(), y = r.top();
-    p->setPen(QPen(QColor(0x00, 0x80, 0x00), 3));
-    p->drawPolyline(QPolygon({QPoint(x + 2, y + 6), QPoint(x + 7, y + 12), QPoint(x + 14, y - 1)}));
+    if (zaznaczone) RysujPtaszek(*p, r.left(), r.top(), 2);
 }
 
 class TRysowanieCzasow : public QStyledItemDelegate {
@@ -98,16 +96,7 @@ private:
 
 TSiatkaCzasow::TSiatkaCzasow(TSterownik& ster, const TPaleta& pal, QWidget* rodzic)
     : QTableWidget(rodzic), s(ster), p(pal) {
-    setObjectName(QStringLiteral("StringGridCzasyWtr"));
-    setColumnCount(4);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setShowGrid(false);
-    setSelectionMode(NoSelection);
-    setEditTriggers(NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PrzygotujSiatke(*this, QStringLiteral("StringGridCzasyWtr"), 4);
     setItemDelegate(new TRysowanieCzasow(*this));
     Wyczysc();
 }

@@ -1,5 +1,6 @@
 #include "SiatkaParametrow.h"
 
+#include "Kontrolki.h"
 #include "Paleta.h"
 #include "TSterownik.h"
 #include "Teksty.h"
@@ -48,16 +49,7 @@ private:
 
 TSiatkaParametrow::TSiatkaParametrow(TSterownik& ster, const TTeksty& tek, const TPaleta& pal, QWidget* rodzic)
     : QTableWidget(rodzic), s(ster), t(tek), p(pal) {
-    setObjectName(QStringLiteral("StringGridParametry"));
-    setColumnCount(3);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setShowGrid(false);
-    setSelectionMode(NoSelection);
-    setEditTriggers(NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PrzygotujSiatke(*this, QStringLiteral("StringGridParametry"), 3);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setItemDelegate(new TRysowanieParametrow(*this));
     UstawWiersze();

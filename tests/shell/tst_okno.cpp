@@ -1,0 +1,187 @@
+// The window's start-up, preferences, timers and closing.
+
+#include "OknoTestowe.h"
+#include "TObd.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+class TestOkno : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pierwszyStart();
+    void preferencjeWracajaPoZamknieciu();
+    void dawnyKluczUzytyIZapisanyJakoNowy();
+    void wartosciSpozaZakresuDajaDomyslne_data();
+    void wartosciSpozaZakresuDajaDomyslne();
+    void zmaksymalizowaneZostawiaZapisaneGranice();
+    void portSesjiNieZastepujeZapisanego();
+    void brakPolaczeniaIJednaProbaOtwarcia();
+    void polaczPonawiaAutomatycznePolaczenie();
+    void ekranPowitalnyZnikaPoPiatymTakcie();
+};
+
+namespace {
+
+bool Zaznaczona(TOknoTestowe& t, const QString& nazwa) {
+    QAction* a = t.okno->menuBar()->findChild<QAction*>(nazwa);
+    return a && a->isChecked();
+}
+
+} // namespace
+
+void TestOkno::pierwszyStart() {
+    TOknoTestowe t;
+    QVERIFY(Zaznaczona(t, QStringLiteral("MenuLang1")));
+    QVERIFY(Zaznaczona(t, QStringLiteral("MenuColor3")));
+    QVERIFY(Zaznaczona(t, QStringLiteral("MenuView1")));
+    QCOMPARE(t.okno->width(), 740);
+    QCOMPARE(t.okno->windowTitle(), QStringLiteral("SELVAR v2.04"));
+    QCOMPARE(t.okno->Teksty().PodajTekst(1241), QStringLiteral("POŁĄCZONY"));
+    QVERIFY(!t.ustawienia->childGroups().contains(QStringLiteral("Selvar2")));
+    t.okno->close();
+    t.ustawienia->sync();
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/Lang")).toInt(), 1);
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/Comp")).toInt(), 3);
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/View")).toInt(), 1);
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/WWidth")).toInt(), 740);
+    QVERIFY(t.ustawienia->contains(QStringLiteral("Selvar2/Color1608")));
+    // Trace 1 is the revolutions, 0x0070FD, stored as a Windows colour value.
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/Color1400")).toInt(), 0xFD7000);
+}
+
+void TestOkno::preferencjeWracajaPoZamknieciu() {
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath(QStringLiteral("p.ini"));
+    {
+        QSettings u(plik, QSettings::IniFormat);
+        TForm1 okno(u);
+        okno.show();
+        okno.menuBar()->findChild<QAction*>(QStringLiteral("MenuLang0"))->trigger();
+        okno.menuBar()->findChild<QAction*>(QStringLiteral("MenuColor5"))->trigger();
+        okno.menuBar()->findChild<QAction*>(QStringLiteral("MenuView2"))->trigger();
+        QCOMPARE(okno.Sterownik().Wykresy[2].Tekst, 1402);
+        okno.Sterownik().Wykresy[2].Kolor = TKolor{0x123456};
+        okno.Sterownik().NumerPortu = 34;
+        okno.resize(900, 650);
+        okno.close();
+    }
+    QSettings u(plik, QSettings::IniFormat);
+    TForm1 okno(u);
+    QVERIFY(okno.menuBar()->findChild<QAction*>(QStringLiteral("MenuLang0"))->isChecked());
+    QVERIFY(okno.menuBar()->findChild<QAction*>(QStringLiteral("MenuColor5"))->isChecked());
+    QVERIFY(okno.menuBar()->findChild<QAction*>(QStringLiteral("MenuView2"))->isChecked());
+    QCOMPARE(okno.Teksty().Jezyk(), 0);
+    QCOMPARE(okno.Schemat, 5);
+    QCOMPARE(okno.Widok, 2);
+    QCOMPARE(okno.Sterownik().Wykresy[2].Kolor, TKolor{0x123456});
+    QCOMPARE(u.value(QStringLiteral("Selvar2/Color1402")).toInt(), 0x563412);
+    QCOMPARE(okno.Sterownik().NumerPortu, 34);
+    QCOMPARE(okno.size(), QSize(900, 650));
+}
+
+void TestOkno::dawnyKluczUzytyIZapisanyJakoNowy() {
+    TOknoTestowe t([](QSettings& u) {
+        u.setValue(QStringLiteral("Karvel/Lang"), 3);
+        u.setValue(QStringLiteral("Karvel/Comp"), 0);
+        u.setValue(QStringLiteral("Karvel/ElmComm"), 1030);
+    });
+    QVERIFY(Zaznaczona(t, QStringLiteral("MenuLang3")));
+    QVERIFY(Zaznaczona(t, QStringLiteral("MenuColor0")));
+    QCOMPARE(t.okno->Obd().NumerPortu, 1030);
+    t.okno->close();
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/Lang")).toInt(), 3);
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/ElmComm")).toInt(), 1030);
+}
+
+void TestOkno::wartosciSpozaZakresuDajaDomyslne_data() {
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<int>("wartosc");
+    QTest::addColumn<QString>("pozycja");
+    QTest::newRow("Lang 9") << "Lang" << 9 << "MenuLang1";
+    QTest::newRow("Lang -1") << "Lang" << -1 << "MenuLang1";
+    QTest::newRow("Comp 6") << "Comp" << 6 << "MenuColor3";
+    QTest::newRow("View 3") << "View" << 3 << "MenuView1";
+    QTest::newRow("View 2") << "View" << 2 << "MenuView2";
+}
+
+void TestOkno::wartosciSpozaZakresuDajaDomyslne() {
+    QFETCH(QString, nazwa);
+    QFETCH(int, wartosc);
+    QFETCH(QString, pozycja);
+    TOknoTestowe t([&](QSettings& u) { u.setValue(QStringLiteral("Selvar2/") + nazwa, wartosc); });
+    QVERIFY(Zaznaczona(t, pozycja));
+}
+
+void TestOkno::zmaksymalizowaneZostawiaZapisaneGranice() {
+    TOknoTestowe t([](QSettings& u) {
+        u.setValue(QStringLiteral("Selvar2/WLeft"), 10);
+        u.setValue(QStringLiteral("Selvar2/WTop"), 20);
+        u.setValue(QStringLiteral("Selvar2/WWidth"), 700);
+        u.setValue(QStringLiteral("Selvar2/WHeight"), 500);
+    });
+    t.okno->showMaximized();
+    QTRY_VERIFY(t.okno->isMaximized());
+    t.okno->close();
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/WState")).toInt(), 2);
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/WWidth")).toInt(), 700);
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/WLeft")).toInt(), 10);
+}
+
+void TestOkno::portSesjiNieZastepujeZapisanego() {
+    TOpcjeOkna opcje;
+    opcje.PortSterownika = QStringLiteral("/nonexistent/tty-sterownik");
+    opcje.PortElm = QStringLiteral("/nonexistent/tty-elm");
+    TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Comm"), 3); }, opcje);
+    QCOMPARE(t.s().NumerPortu, TForm1::PortSesjiSterownika);
+    QCOMPARE(t.okno->Obd().NumerPortu, TForm1::PortSesjiElm);
+    t.okno->close();
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/Comm")).toInt(), 3);
+    QCOMPARE(t.ustawienia->value(QStringLiteral("Selvar2/ElmComm")).toInt(), 0);
+}
+
+void TestOkno::brakPolaczeniaIJednaProbaOtwarcia() {
+    TOknoTestowe t([](QSettings& u) {
+        u.setValue(QStringLiteral("Selvar2/Comm"), 5);
+        u.setValue(QStringLiteral("Selvar2/Ports/COM5"), QStringLiteral("/nonexistent/tty"));
+    });
+    QAction* polacz = t.okno->menuBar()->findChild<QAction*>(QStringLiteral("MenuConn0"));
+    QCOMPARE(polacz->data().toInt(), 0);
+    t.s().CzasOtwarcia = 0;
+    t.Zegar(QStringLiteral("Timer1"))->start();
+    auto* status = t.W<QLabel>("PanelStatus");
+    QTRY_COMPARE(status->text(), QStringLiteral("BRAK POŁĄCZENIA"));
+    QCOMPARE(status->palette().color(QPalette::Window), QColor(0xFF, 0xFB, 0xF0));
+    QCOMPARE(status->palette().color(QPalette::WindowText), QColor(0xFF, 0x00, 0x00));
+    // The attempt once a second fails and stops the automatic reconnection.
+    QTRY_VERIFY_WITH_TIMEOUT(polacz->data().toInt() != 0, 2500);
+    QVERIFY(!t.s().PortConnected());
+}
+
+void TestOkno::polaczPonawiaAutomatycznePolaczenie() {
+    TOknoTestowe t;
+    QAction* polacz = t.okno->menuBar()->findChild<QAction*>(QStringLiteral("MenuConn0"));
+    t.s().CzasOtwarcia = 0;
+    polacz->setData(-1);
+    polacz->trigger();
+    QCOMPARE(polacz->data().toInt(), 0);
+}
+
+void TestOkno::ekranPowitalnyZnikaPoPiatymTakcie() {
+    TOpcjeOkna opcje;
+    opcje.Deweloper = true; // the developer's splash comes every 100 ms
+    TOknoTestowe t({}, opcje);
+    QDialog* logo = t.W<QDialog>("FormLogo");
+    QVERIFY(logo);
+    QVERIFY(!logo->isVisible());
+    QCOMPARE(t.Zegar(QStringLiteral("Timer2"))->interval(), 100);
+    t.Zegar(QStringLiteral("Timer2"))->start();
+    QTRY_VERIFY(logo->isVisible());
+    QCOMPARE(logo->size(), QSize(708, 490));
+    QTRY_VERIFY(!logo->isVisible());
+    QVERIFY(!t.Zegar(QStringLiteral("Timer2"))->isActive());
+}
+
+QTEST_MAIN(TestOkno)
+#include "tst_okno.moc"
