@@ -52,6 +52,17 @@ struct TAtrapa {
     }
 };
 
+// A port class whose number 5 is a pseudo-terminal the test holds.
+struct TPortNaPty {
+    TKontrolerPty pty;
+    TMapaPortow mapa;
+    TSerial port{mapa, QStringLiteral("/nonexistent/lib.so")};
+    TPortNaPty() {
+        mapa.UstawPrzypisanie(5, pty.Sciezka());
+        port.CzasOtwarcia = 0;
+    }
+};
+
 } // namespace
 
 class TestSerial : public QObject {
@@ -91,11 +102,8 @@ private slots:
     }
 
     void openingStoresTheNumberAndMarksJustOpened() {
-        TKontrolerPty pty;
-        TMapaPortow mapa;
-        mapa.UstawPrzypisanie(5, pty.Sciezka());
-        TSerial port(mapa, QStringLiteral("/nonexistent/lib.so"));
-        port.CzasOtwarcia = 0;
+        TPortNaPty t;
+        auto& [pty, mapa, port] = t;
         QVERIFY(port.PortOpen(5));
         QCOMPARE(port.NumerPortu, 5);
         QCOMPARE(port.NazwaPortu, pty.Sciezka());
@@ -112,11 +120,8 @@ private slots:
     }
 
     void openWithStoredZeroKeepsTheOpenPort() {
-        TKontrolerPty pty;
-        TMapaPortow mapa;
-        mapa.UstawPrzypisanie(5, pty.Sciezka());
-        TSerial port(mapa, QStringLiteral("/nonexistent/lib.so"));
-        port.CzasOtwarcia = 0;
+        TPortNaPty t;
+        auto& [pty, mapa, port] = t;
         QVERIFY(port.PortOpen(5));
         port.NumerPortu = 0;
         QVERIFY(!port.PortOpen(0));
@@ -124,11 +129,8 @@ private slots:
     }
 
     void bytesTravelBothWaysAndPurgeDiscardsInput() {
-        TKontrolerPty pty;
-        TMapaPortow mapa;
-        mapa.UstawPrzypisanie(5, pty.Sciezka());
-        TSerial port(mapa, QStringLiteral("/nonexistent/lib.so"));
-        port.CzasOtwarcia = 0;
+        TPortNaPty t;
+        auto& [pty, mapa, port] = t;
         QVERIFY(port.PortOpen(5));
         const unsigned char zadanie[] = {0x65, 0x1A, 0x00, 0x81};
         QCOMPARE(port.PortWrite(zadanie, 4), 4);
@@ -143,11 +145,8 @@ private slots:
     }
 
     void hungUpLineShowsAsDisconnected() {
-        TKontrolerPty pty;
-        TMapaPortow mapa;
-        mapa.UstawPrzypisanie(5, pty.Sciezka());
-        TSerial port(mapa, QStringLiteral("/nonexistent/lib.so"));
-        port.CzasOtwarcia = 0;
+        TPortNaPty t;
+        auto& [pty, mapa, port] = t;
         QVERIFY(port.PortOpen(5));
         pty.Rozlacz();
         QTest::qWait(20);
