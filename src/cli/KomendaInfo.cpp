@@ -1,0 +1,48 @@
+// info and errors: what the controller says about itself.
+
+#include "Bloki.h"
+#include "KodyWyjscia.h"
+#include "Komendy.h"
+#include "Kontekst.h"
+#include "ListaBledow.h"
+#include "SesjaSterownika.h"
+#include "Wydruk.h"
+
+#include <algorithm>
+#include <array>
+
+int KomendaInfo(TKontekst& k) {
+    TSesjaSterownika sesja(k);
+    // The service hours left come from the settings block.
+    if (!sesja.Polacz() || !sesja.Czekaj([&] { return !(sesja.s.DoOdczytu & Bloki::Nastawy); })) return sesja.Kod();
+    const TSterownik& s = sesja.s;
+    const auto T = [&](int id) { return k.teksty.PodajTekst(id); };
+    Wypisz(Etykietowane({
+        {T(1331), s.StrNazwaSterownika()},
+        {T(1332), s.StrKodKreskowy()},
+        {T(1333), s.StrDataProdukcji()},
+        {T(1334), s.StrWersjaCyframi(14).trimmed()}, // hardware letter, digits, date
+        {T(1335), s.StrIleWtryskiwaczy()},
+        {T(1343), s.StrCzasNaBenzynie()},
+        {T(1344), s.StrCzasNaGazie()},
+        {T(1352), s.StrCzasPrzegladu()},
+    }));
+    return KodyWyjscia::Sukces;
+}
+
+int KomendaBledy(TKontekst& k) {
+    TSesjaSterownika sesja(k);
+    // The reply as received; a shorter one reads as zeros beyond its end.
+    std::array<unsigned char, TSterownik::RozmiarProbki> lista{};
+    sesja.PoOdpowiedzi = [&](int kod, int dlugosc) {
+        if (kod != 0x82) return;
+        lista.fill(0);
+        std::copy_n(sesja.s.RamkaRx, std::min<int>(dlugosc, int(lista.size())), lista.begin());
+    };
+    // Whether stored errors are shown depends on the flags of a live frame.
+    if (!sesja.Polacz() || !sesja.Czekaj([&] { return sesja.ListyBledow > 0 && sesja.RamkiBiezace > 0; }))
+        return sesja.Kod();
+    const bool zapamietane = sesja.s.StanPracy[1] & 0x10;
+    for (const QString& linia : LinieListyBledow(lista.data(), zapamietane, k.teksty)) Wypisz(linia + u'\n');
+    return KodyWyjscia::Sukces;
+}

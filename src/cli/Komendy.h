@@ -1,0 +1,13 @@
+#pragma once
+
+struct TKontekst;
+
+// The commands of selvar-cli; each returns the exit code (KodyWyjscia) and has printed
+// its own messages.
+int KomendaInfo(TKontekst& k);
+int KomendaBledy(TKontekst& k);
+int KomendaKopia(TKontekst& k);        // backup
+int KomendaPrzywrocenie(TKontekst& k); // restore
+int KomendaNaZywo(TKontekst& k);       // live
+int KomendaOsc2Csv(TKontekst& k);
+int KomendaObd(TKontekst& k);

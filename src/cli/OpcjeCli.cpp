@@ -1,0 +1,184 @@
+#include "OpcjeCli.h"
+
+#include "KodyWyjscia.h"
+#include "Teksty.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+struct TKomenda {
+    const char* nazwa;
+    int plikow;
+    bool port, portElm; // which links it needs
+};
+constexpr TKomenda Komendy[] = {
+    {"info", 0, true, false},   {"errors", 0, true, false},    {"backup", 1, true, false},
+    {"restore", 1, true, false}, {"live", 0, true, false},     {"osc2csv", 2, false, false},
+    {"obd", 0, false, true},
+};
+
+const TKomenda* ZnajdzKomende(const QString& nazwa) {
+    for (const TKomenda& k : Komendy)
+        if (nazwa == QLatin1String(k.nazwa)) return &k;
+    return nullptr;
+}
+
+// Options that only one or two commands take.
+struct TOpcjaKomendy {
+    const char* opcja;
+    const char* komendy[2];
+};
+constexpr TOpcjaKomendy OpcjeKomend[] = {
+    {"count", {"live", nullptr}}, {"csv", {"live", nullptr}},  {"clear", {"obd", nullptr}},
+    {"force", {"backup", "osc2csv"}},
+};
+
+TRozbiorOpcji Blad(const QString& tekst) { return {std::nullopt, tekst, KodyWyjscia::Uzycie}; }
+
+std::optional<int> Jezyk(const QString& kod) {
+    if (kod == QLatin1String("en")) return Jezyki::Angielski;
+    if (kod == QLatin1String("pl")) return Jezyki::Polski;
+    if (kod == QLatin1String("ru")) return Jezyki::Rosyjski;
+    if (kod == QLatin1String("es")) return Jezyki::Hiszpanski;
+    return std::nullopt;
+}
+
+void DodajOpcje(QCommandLineParser& p) {
+    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    p.addOptions({
+        {{"h", "help"}, {}},
+        {{"v", "version"}, {}},
+        {{"q", "quiet"}, {}},
+        {"port", {}, "N|PATH"},
+        {"elm-port", {}, "N|PATH"},
+        {"lang", {}, "en|pl|ru|es"},
+        {"timeout", {}, "S"},
+        {"trace", {}, "FILE"},
+        {"count", {}, "N"},
+        {"force", {}},
+        {"csv", {}},
+        {"clear", {}},
+    });
+}
+
+// Links: a command gets the ports it needs and no other.
+QString SprawdzPorty(const QCommandLineParser& p, const TKomenda& k) {
+    const auto sprawdz = [&](const char* opcja, bool potrzebna) -> QString {
+        const QString nazwa = QLatin1String(opcja);
+        if (potrzebna && !p.isSet(nazwa)) return QStringLiteral("%1 needs --%2").arg(QLatin1String(k.nazwa), nazwa);
+        if (!potrzebna && p.isSet(nazwa))
+            return QStringLiteral("--%1 does not apply to %2").arg(nazwa, QLatin1String(k.nazwa));
+        return {};
+    };
+    const QString blad = sprawdz("port", k.port);
+    return blad.isEmpty() ? sprawdz("elm-port", k.portElm) : blad;
+}
+
+QString SprawdzOpcjeKomendy(const QCommandLineParser& p, const TKomenda& k) {
+    for (const TOpcjaKomendy& o : OpcjeKomend) {
+        if (!p.isSet(QLatin1String(o.opcja))) continue;
+        bool pasuje = false;
+        for (const char* nazwa : o.komendy) pasuje = pasuje || (nazwa && QLatin1String(nazwa) == QLatin1String(k.nazwa));
+        if (!pasuje) return QStringLiteral("--%1 does not apply to %2").arg(QLatin1String(o.opcja), QLatin1String(k.nazwa));
+    }
+    return SprawdzPorty(p, k);
+}
+
+// The values of the options; an empty text when they are all usable.
+QString Wartosci(const QCommandLineParser& p, TOpcjeCli& o) {
+    if (p.isSet(QStringLiteral("lang"))) {
+        const auto jezyk = Jezyk(p.value(QStringLiteral("lang")));
+        if (!jezyk) return QStringLiteral("--lang takes en, pl, ru or es");
+        o.jezyk = *jezyk;
+    }
+    if (p.isSet(QStringLiteral("timeout"))) {
+        bool ok = false;
+        const double s = p.value(QStringLiteral("timeout")).toDouble(&ok);
+        if (!ok || s <= 0 || s > 3600) return QStringLiteral("--timeout takes seconds, more than 0 and at most 3600");
+        o.czasMs = static_cast<int>(s * 1000);
+    }
+    if (p.isSet(QStringLiteral("count"))) {
+        bool ok = false;
+        o.ile = p.value(QStringLiteral("count")).toInt(&ok);
+        if (!ok || o.ile < 1) return QStringLiteral("--count takes a number of frames, 1 or more");
+    }
+    o.port = p.value(QStringLiteral("port"));
+    o.portElm = p.value(QStringLiteral("elm-port"));
+    o.dziennik = p.value(QStringLiteral("trace"));
+    o.nadpisz = p.isSet(QStringLiteral("force"));
+    o.csv = p.isSet(QStringLiteral("csv"));
+    o.kasuj = p.isSet(QStringLiteral("clear"));
+    o.cicho = p.isSet(QStringLiteral("quiet"));
+    return {};
+}
+
+} // namespace
+
+TRozbiorOpcji RozbierzOpcje(const QStringList& argumenty) {
+    QCommandLineParser p;
+    DodajOpcje(p);
+    if (!p.parse(argumenty)) return Blad(p.errorText());
+    if (p.isSet(QStringLiteral("help"))) return {std::nullopt, TekstPomocy(), KodyWyjscia::Sukces};
+    if (p.isSet(QStringLiteral("version")))
+        return {std::nullopt, QStringLiteral("selvar-cli %1\n").arg(QCoreApplication::applicationVersion()),
+                KodyWyjscia::Sukces};
+
+    QStringList pozycyjne = p.positionalArguments();
+    if (pozycyjne.isEmpty()) return Blad(QStringLiteral("no command given"));
+    TOpcjeCli o;
+    o.komenda = pozycyjne.takeFirst();
+    const TKomenda* k = ZnajdzKomende(o.komenda);
+    if (!k) return Blad(QStringLiteral("unknown command '%1'").arg(o.komenda));
+    if (pozycyjne.size() != k->plikow)
+        return Blad(k->plikow == 0   ? QStringLiteral("%1 takes no file").arg(o.komenda)
+                    : k->plikow == 1 ? QStringLiteral("%1 takes one file").arg(o.komenda)
+                                     : QStringLiteral("%1 takes two files").arg(o.komenda));
+    o.argumenty = pozycyjne;
+    if (const QString blad = SprawdzOpcjeKomendy(p, *k); !blad.isEmpty()) return Blad(blad);
+    if (const QString blad = Wartosci(p, o); !blad.isEmpty()) return Blad(blad);
+    return {o, {}, KodyWyjscia::Sukces};
+}
+
+QString TekstPomocy() {
+    return QStringLiteral(
+        "Usage: selvar-cli [options] <command> [files]\n"
+        "\n"
+        "Headless companion of the SELVAR workshop application: backs up and restores\n"
+        "the gas-injection controller, prints its identity, errors and live values,\n"
+        "exports scope recordings and runs the OBD reader, from a script.\n"
+        "\n"
+        "Commands:\n"
+        "  info                      identity, operating times and service hours left\n"
+        "  errors                    active errors and stored error counters\n"
+        "  backup FILE.set           read the whole controller into a settings file\n"
+        "  restore FILE.set          write a settings file to the controller, read it\n"
+        "                            back and report every block that differs\n"
+        "  live [--count N] [--csv]  live values of the trace list, as a table or as\n"
+        "                            CSV lines, until Ctrl-C or N frames\n"
+        "  osc2csv FILE.osc OUT.csv  a scope recording as CSV, as the application\n"
+        "                            exports it (offline)\n"
+        "  obd [--clear]             OBD reader: status, supported PIDs with their\n"
+        "                            values, stored, pending and permanent trouble\n"
+        "                            codes; --clear clears the trouble codes\n"
+        "\n"
+        "Options:\n"
+        "  --port N|PATH       controller port: 1..1023 serial port COMn, 1024+i FTDI\n"
+        "                      device i, or a device path\n"
+        "  --elm-port N|PATH   OBD adapter port, numbered the same way\n"
+        "  --lang en|pl|ru|es  language of the texts (default en)\n"
+        "  --timeout S         seconds without an answer before a link counts as\n"
+        "                      dead (default 10)\n"
+        "  --trace FILE        write every log line of the links to FILE\n"
+        "  --force             backup, osc2csv: overwrite an existing output file\n"
+        "  --count N           live: stop after N frames\n"
+        "  --csv               live: CSV lines instead of a table\n"
+        "  --clear             obd: clear the trouble codes\n"
+        "  -q, --quiet         no progress messages\n"
+        "  -h, --help          show this help\n"
+        "  -v, --version       show the version\n"
+        "\n"
+        "Exit codes: 0 success, 1 usage error, 2 link or device failure, 3 bad file,\n"
+        "130 interrupted.\n");
+}
