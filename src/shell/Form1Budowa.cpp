@@ -147,7 +147,7 @@ QWidget* TForm1::ZbudujPasekDolny() {
     // Tags are the oscilloscope's commands: 1..7, layouts 10..12, zoom 20 and 21.
     const TPrzyciskScope przyciski[] = {
         {50, "\u25B6", true}, {51, "\u275A\u275A", true}, {52, "\u25A0", true}, {53, "\u25CF", true},
-        {54, "\u25B2", false}, {55, "\u2715", false}, {56, "CSV", false}, {60, "1", true},
+        {54, "\u25B2", true}, {55, "\u2715", false}, {56, "CSV", false}, {60, "1", true},
         {61, "2", true}, {62, "3", true}, {70, "+", false}, {71, "\u2212", false}};
     const int tagi[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 20, 21};
     for (std::size_t i = 0; i < std::size(przyciski); ++i) {
@@ -155,13 +155,10 @@ QWidget* TForm1::ZbudujPasekDolny() {
         QToolButton* b = NowyPrzycisk(QStringLiteral("SpeedButton%1").arg(p.numer), panel50,
                                       QString::fromUtf8(p.napis), tagi[i], p.przelacznik);
         rzad->addWidget(b);
-        connect(b, &QToolButton::clicked, this, [this, b] {
-            scope->Komenda(unsigned(Tag(b)));
-            if (Tag(b) == 5) WybierzZakladke(4);
-        });
+        connect(b, &QToolButton::clicked, this, [this, b] { scope->Komenda(unsigned(Tag(b))); });
     }
-    // Start, pause and stop are one choice, and so are the three band layouts.
-    for (const auto& grupa : {std::array{50, 51, 52}, std::array{60, 61, 62}}) {
+    // Start, pause, stop and a file on show are one choice, and so are the band layouts.
+    for (const QList<int>& grupa : {QList<int>{50, 51, 52, 54}, QList<int>{60, 61, 62}}) {
         auto* g = new QButtonGroup(panel50);
         for (int n : grupa) g->addButton(Przycisk(n));
     }

@@ -121,7 +121,7 @@ QWidget* TForm1::ZbudujRzedyZakladek() {
 
 QWidget* TForm1::ZbudujNarzedziaMap() {
     panel80 = Nowy<QWidget>(QStringLiteral("Panel80"), panelCenter);
-    panel80->setFixedWidth(64);
+    panel80->setFixedWidth(84);
     auto* pion = UkladPionowy(panel80);
     panel82 = Nowy<QWidget>(QStringLiteral("Panel82"), panel80);
     panel81 = Nowy<QWidget>(QStringLiteral("Panel81"), panel80);
@@ -170,7 +170,10 @@ QWidget* TForm1::ZbudujNarzedziaMap() {
     connect(sasiednie, &QToolButton::toggled, this, [this](bool w) { grafika->ZmieniajSasiednie(w); });
     panel83->layout()->addWidget(os);
     panel83->layout()->addWidget(sasiednie);
-    for (QToolButton* b : panel80->findChildren<QToolButton*>()) b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // The buttons fill the column's width and stack from the top of their row.
+    for (QToolButton* b : panel80->findChildren<QToolButton*>())
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    for (QWidget* p : {panel82, panel81, panel83}) static_cast<QBoxLayout*>(p->layout())->addStretch(1);
     panel80->hide();
     return panel80;
 }

@@ -46,7 +46,8 @@ void TForm1::ZastosujSchemat() {
     nastawy->UstawPalete(&paleta);
     UstawTlo(centralWidget(), paleta.Tlo, paleta.KolorTekstu);
     UstawTlo(menuBar(), paleta.Tlo, paleta.KolorTekstu);
-    splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: %1; }").arg(paleta.TloPodzialu.name()));
+    // Palettes, not a style sheet: a sheet would take over the palettes of every grid below.
+    for (int i = 1; i < splitter->count(); ++i) UstawTlo(splitter->handle(i), paleta.TloPodzialu, paleta.KolorTekstu);
     for (TPanel* pasek : {panelLeftShow, panelRightShow}) pasek->UstawKolory(paleta.TloPodzialu, paleta.KolorTekstu);
     for (QWidget* w : std::initializer_list<QWidget*>{richEditBledy, richEditInfo, richEditDtc, stringGridElm, stringGridPid})
         KoloryEdycji(w, paleta);

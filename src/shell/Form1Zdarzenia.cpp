@@ -98,7 +98,8 @@ void TForm1::BlokDanych() {
 void TForm1::PlikOffline() {
     // No automatic reconnection while a file is on show.
     Akcja(QStringLiteral("MenuConn0"))->setData(-1);
-    setWindowTitle(windowTitle() + QStringLiteral(" - [") + sterownik->PlikBiezacy + QLatin1Char(']'));
+    // The plain title and the file: a second file replaces the first in the title.
+    setWindowTitle(TytulPodstawowy + QStringLiteral(" - [") + sterownik->PlikBiezacy + QLatin1Char(']'));
     listaWykresow->Przebuduj();
     NarzedziaMap();
     grafika->Odswiez();

@@ -10,8 +10,7 @@ class TKomunikatyOkna : public TKomunikaty {
 public:
     TKomunikatyOkna(const TTeksty& teksty, QWidget* okno);
     int Komunikat(int idTekstu, int flagi) override;
-    // The same box for a text that is built rather than looked up.
-    int KomunikatTekst(const QString& tekst, int flagi);
+    int KomunikatTekst(const QString& tekst, int flagi) override;
 
 private:
     const TTeksty& teksty;

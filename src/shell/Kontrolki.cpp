@@ -38,7 +38,6 @@ QToolButton* NowyPrzycisk(const QString& nazwa, QWidget* rodzic, const QString& 
     auto* p = new QToolButton(rodzic);
     p->setObjectName(nazwa);
     p->setText(napis);
-    p->setAutoRaise(true);
     p->setCheckable(przelacznik);
     // Buttons never hold the focus: the window's keys must reach the window.
     p->setFocusPolicy(Qt::NoFocus);
@@ -83,6 +82,8 @@ void PrzygotujSiatke(QTableWidget& siatka, const QString& nazwa, int kolumny) {
     siatka.setColumnCount(kolumny);
     siatka.horizontalHeader()->hide();
     siatka.verticalHeader()->hide();
+    // Hidden headers still hold columns and rows to a font-sized minimum.
+    siatka.horizontalHeader()->setMinimumSectionSize(1);
     siatka.verticalHeader()->setMinimumSectionSize(1);
     siatka.setShowGrid(false);
     siatka.setSelectionMode(QAbstractItemView::NoSelection);

@@ -63,7 +63,6 @@ void TListaWykresow::Przebuduj() {
     const int ile = s.PodajIleParamBiez(Widok);
     setRowCount(ile);
     const int wysokosc = ile > 0 ? std::clamp(height() / ile, 18, 22) : 18;
-    verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(wysokosc);
     for (int w = 0; w < ile; ++w) {
         setRowHeight(w, wysokosc);

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -117,14 +118,13 @@ void TSiatkaCzasow::Rozmiesc(int szerokosc, int wysokoscWiersza) {
         benzyna.fill(Niepokazany);
         gaz.fill(Niepokazany);
     }
-    verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(wysokoscWiersza);
     for (int w = 0; w < wiersze; ++w) setRowHeight(w, wysokoscWiersza);
     const int pelna = (wysokoscWiersza + 1) * wiersze + 3;
     setMinimumHeight(wysokoscWiersza + 4);
     setMaximumHeight(pelna);
-    // Narrower columns when the grid is too short for its rows and scrolls.
-    const int zapas = height() < pelna ? 5 : 0;
+    // Narrower columns when the grid is too short for its rows and shows its scroll bar.
+    const int zapas = verticalScrollBar()->isVisible() ? 5 : 0;
     const int k0 = szerokosc * 10 / 100 - zapas, k1 = szerokosc * 35 / 100 - zapas;
     const int k2 = szerokosc * 20 / 100 - zapas;
     setColumnWidth(0, k0);

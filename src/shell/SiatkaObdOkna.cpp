@@ -57,6 +57,7 @@ TSiatkaObdOkna::TSiatkaObdOkna(QTableWidget& s) : siatka(s) {
     QFont czcionka = siatka.font();
     czcionka.setBold(false);
     siatka.setFont(czcionka);
+    siatka.horizontalHeader()->setMinimumSectionSize(1);
     siatka.verticalHeader()->setMinimumSectionSize(1);
     siatka.verticalHeader()->setDefaultSectionSize(QFontMetrics(czcionka).height() + 4);
     QObject::connect(&siatka, &QTableWidget::cellClicked, &siatka, [this](int w, int k) {

@@ -81,7 +81,6 @@ void TSiatkaParametrow::UstawWiersze() {
 void TSiatkaParametrow::Rozmiesc(int szerokosc, int wysokoscWiersza) {
     UstawWiersze();
     WysokoscWiersza = wysokoscWiersza;
-    verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(wysokoscWiersza);
     for (int w = 0; w < rowCount(); ++w) setRowHeight(w, wysokoscWiersza);
     const int k0 = szerokosc * 65 / 100;
@@ -97,7 +96,8 @@ void TSiatkaParametrow::DobierzCzcionki() {
     QString najszerszy;
     const QFontMetrics miara(font());
     for (int w = 0; w < rowCount(); ++w) {
-        const QString etykieta = Nazwa(w) + Jednostka(w);
+        // A blank between name and unit keeps the widest label from running them together.
+        const QString etykieta = Nazwa(w) + QLatin1Char(' ') + Jednostka(w);
         if (miara.horizontalAdvance(etykieta) > miara.horizontalAdvance(najszerszy)) najszerszy = etykieta;
     }
     for (int r = 20; r >= 7; --r) {

@@ -3,6 +3,7 @@
 
 #include "OknoTestowe.h"
 #include "KontrolerPty.h"
+#include "OknaPlikow.h"
 #include "TObd.h"
 
 #include <QAction>
@@ -16,6 +17,13 @@ namespace {
 
 // A 92-byte live frame: work state in bytes 10 and 11, lamps in 13 and 14.
 TRamka Biezaca() { return TRamka(92); }
+
+// The file dialogs answered with one path.
+struct TPlikTestowy : TOknaPlikow {
+    QString sciezka;
+    QString Otworz(const TDialogPliku&) override { return sciezka; }
+    QString Zapisz(const TDialogPliku&) override { return sciezka; }
+};
 
 QStringList Linie(QTextEdit* t) {
     QStringList l = t->toPlainText().split(QLatin1Char('\n'));
@@ -46,6 +54,7 @@ private slots:
     void zdarzeniaObd_data();
     void zdarzeniaObd();
     void kalibracjaPrzerwana();
+    void plikOfflineWTytule();
 
 private:
     static void Angielski(QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }
@@ -272,6 +281,22 @@ void TestZdarzenia::kalibracjaPrzerwana() {
     QCOMPARE(ok.tekst, t.okno->PodajTekst(1292));
     QCOMPARE(t.W<QPushButton>("Btn54")->text(), t.okno->PodajTekst(1261) + QStringLiteral("  [Enter]"));
     QVERIFY(!t.W("ProgressBar1")->isVisible());
+}
+
+void TestZdarzenia::plikOfflineWTytule() {
+    TOknoTestowe t(Angielski);
+    TPlikTestowy pliki;
+    pliki.sciezka = t.katalog.filePath(QStringLiteral("auto.set"));
+    t.s().OknaPlikow = &pliki;
+    t.okno->findChild<QAction*>(QStringLiteral("MenuFileSave"))->trigger();
+    QVERIFY(QFile::exists(pliki.sciezka));
+    t.okno->findChild<QAction*>(QStringLiteral("MenuFileRead"))->trigger();
+    QCOMPARE(t.okno->windowTitle(), QStringLiteral("SELVAR v2.04 - [") + pliki.sciezka + QStringLiteral("]"));
+    // While a file is on show the link does not reconnect by itself.
+    QCOMPARE(t.okno->findChild<QAction*>(QStringLiteral("MenuConn0"))->data().toInt(), -1);
+    t.okno->findChild<QAction*>(QStringLiteral("MenuFileRead"))->trigger();
+    QCOMPARE(t.okno->windowTitle(), QStringLiteral("SELVAR v2.04 - [") + pliki.sciezka + QStringLiteral("]"));
+    t.s().OknaPlikow = nullptr;
 }
 
 QTEST_MAIN(TestZdarzenia)
