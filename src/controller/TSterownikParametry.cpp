@@ -10,7 +10,9 @@
 namespace {
 
 QString Liczba(double wartosc, int miejsca) {
-    const QLocale locale;
+    // The fixed patterns have no thousands separator: 2570 rpm, never "2,570".
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     if (miejsca <= 0) return locale.toString(wartosc, 'g', QLocale::FloatingPointShortest);
     return locale.toString(wartosc, 'f', miejsca > 3 ? 3 : miejsca);
 }

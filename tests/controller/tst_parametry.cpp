@@ -124,6 +124,13 @@ private slots:
         QCOMPARE(s->StrParamBiez(Widoki::TabelaParametrow, n), QStringLiteral("-"));
     }
 
+    void largeValuesHaveNoThousandsSeparator() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Slowo(17, 257);
+        QCOMPARE(s->StrParamBiez(Widoki::SiatkaParametrow, Miejsce(Widoki::SiatkaParametrow, 1)), QStringLiteral("2570"));
+        QLocale::setDefault(QLocale::c());
+    }
+
     void decimalsFollowTheUserLocale() {
         QLocale::setDefault(QLocale(QLocale::Polish));
         Slowo(44, 75);
