@@ -1,7 +1,7 @@
 #include "SesjaSterownika.h"
 
 #include "Bloki.h"
-#include "IdentyfikatorStacji.h"
+#include "IdentyfikatorKomputera.h"
 #include "Kontekst.h"
 
 #include <QDate>
@@ -21,7 +21,7 @@ TSesjaSterownika::TSesjaSterownika(TKontekst& kontekst) : TSesja(kontekst), s(ko
     s.Komunikaty = &k.konsola;
     s.OknaPlikow = &k.konsola;
     // History entries of the writes are stamped as the desktop application stamps them.
-    s.IdentyfikatorPC = IdentyfikatorStacji();
+    s.IdentyfikatorPC = IdentyfikatorKomputera();
     const QDate dzis = QDate::currentDate();
     s.DataDzis[0] = static_cast<unsigned char>(dzis.year() - 2000);
     s.DataDzis[1] = static_cast<unsigned char>(dzis.month());

@@ -1,8 +1,0 @@
-#pragma once
-
-#include <QtGlobal>
-
-// The workshop computer's identifier stamped on history entries, the same one the desktop
-// application uses: the volume serial number of drive C: on Windows, elsewhere the first
-// 32 bits of the machine id; 0 when there is none.
-quint32 IdentyfikatorStacji();
