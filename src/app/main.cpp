@@ -1,6 +1,7 @@
 // The SELVAR workshop application: the main window, or in demo mode the main window
 // connected to the two simulators.
 
+#include "KorzenPreferencji.h"
 #include "Symulatory.h"
 #include "TForm1.h"
 
@@ -12,17 +13,6 @@
 #include <memory>
 
 namespace {
-
-// The root of the preferences: HKCU\Software on Windows, so that the groups are the keys
-// Software\Selvar2 and Software\Karvel; a settings file of the user elsewhere.
-std::unique_ptr<QSettings> KorzenUstawien() {
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Selvar2"),
-                                       QStringLiteral("selvar"));
-#endif
-}
 
 // Starts a simulator unless a device path was given; empty and a message when it fails.
 QString PortDemo(TSymulator& symulator, const QString& podany, const char* nazwa) {
@@ -69,7 +59,7 @@ int main(int argc, char** argv) {
         if (okno.PortSterownika.isEmpty() || okno.PortElm.isEmpty()) return 2;
     }
 
-    const std::unique_ptr<QSettings> ustawienia = KorzenUstawien();
+    const std::unique_ptr<QSettings> ustawienia = KorzenPreferencji();
     TForm1 form1(*ustawienia, okno);
     form1.show();
     return app.exec();

@@ -1,5 +1,6 @@
 #include "Porty.h"
 
+#include "KorzenPreferencji.h"
 #include "MapaPortow.h"
 #include "TSerial.h"
 
@@ -13,19 +14,10 @@ namespace {
 // shadows a device that has a number of its own.
 constexpr int PierwszyWolny = 129;
 
-std::unique_ptr<QSettings> KorzenUstawien() {
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Selvar2"),
-                                       QStringLiteral("selvar"));
-#endif
-}
-
 } // namespace
 
 void CzytajPrzypisania(TMapaPortow& mapa) {
-    const auto korzen = KorzenUstawien();
+    const auto korzen = KorzenPreferencji();
     // The older key is read only when the current one is missing.
     const QStringList grupy = korzen->childGroups();
     const QString grupa = grupy.contains(QStringLiteral("Selvar2"))  ? QStringLiteral("Selvar2")
