@@ -4,7 +4,7 @@
 #include "KodyWyjscia.h"
 #include "Komendy.h"
 #include "Kontekst.h"
-#include "ListaBledow.h"
+#include "TekstyBledow.h"
 #include "SesjaSterownika.h"
 #include "Wydruk.h"
 
@@ -43,6 +43,7 @@ int KomendaBledy(TKontekst& k) {
     if (!sesja.Polacz() || !sesja.Czekaj([&] { return sesja.ListyBledow > 0 && sesja.RamkiBiezace > 0; }))
         return sesja.Kod();
     const bool zapamietane = sesja.s.StanPracy[1] & 0x10;
-    for (const QString& linia : LinieListyBledow(lista.data(), zapamietane, k.teksty)) Wypisz(linia + u'\n');
+    // The panel's tab before the heading means nothing on a terminal.
+    for (const QString& linia : LinieBledow(lista.data(), zapamietane, k.teksty)) Wypisz(linia.trimmed() + u'\n');
     return KodyWyjscia::Sukces;
 }
