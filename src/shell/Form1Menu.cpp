@@ -93,19 +93,17 @@ void TForm1::ZbudujMenu() {
 void TForm1::ZbudujMenuPortow(QMenu* menu, const QString& nazwaPierwszej, TSerial& lacze) {
     QAction* pierwsza = NowaAkcja(menu, nazwaPierwszej, 0);
     menu->addSeparator();
-    auto* porty = new TMenuPortowOkna(*menu, [&lacze](QAction& a) {
+    auto klik = [&lacze](QAction& a) {
         TPozycjaMenuOkna pozycja(a);
         lacze.PortOnClick(pozycja);
-    });
-    connect(menu, &QObject::destroyed, this, [porty] { delete porty; });
-    connect(pierwsza, &QAction::triggered, this, [&lacze, pierwsza] {
-        TPozycjaMenuOkna pozycja(*pierwsza);
-        lacze.PortOnClick(pozycja);
-    });
-    connect(menu, &QMenu::aboutToShow, this, [this, menu, pierwsza, porty, &lacze] {
+    };
+    menuPortow.push_back(std::make_unique<TMenuPortowOkna>(*menu, klik));
+    TMenuPortowOkna* porty = menuPortow.back().get();
+    connect(pierwsza, &QAction::triggered, this, [klik, pierwsza] { klik(*pierwsza); });
+    // The first item says what it will do; the ports are listed as they are now.
+    connect(menu, &QMenu::aboutToShow, this, [this, pierwsza, porty, &lacze] {
         pierwsza->setText(PodajTekst(lacze.PortConnected() ? 1119 : 1118));
         lacze.PortList(*porty);
-        (void)menu;
     });
 }
 

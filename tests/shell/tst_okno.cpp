@@ -1,7 +1,10 @@
 // The window's start-up, preferences, timers and closing.
 
 #include "OknoTestowe.h"
+#include "KontrolerPty.h"
 #include "TObd.h"
+
+#include <QMenu>
 
 #include <QAction>
 #include <QMenuBar>
@@ -20,6 +23,7 @@ private slots:
     void brakPolaczeniaIJednaProbaOtwarcia();
     void polaczPonawiaAutomatycznePolaczenie();
     void ekranPowitalnyZnikaPoPiatymTakcie();
+    void menuPortowListujeIPolaczy();
 };
 
 namespace {
@@ -181,6 +185,32 @@ void TestOkno::ekranPowitalnyZnikaPoPiatymTakcie() {
     QCOMPARE(logo->size(), QSize(708, 490));
     QTRY_VERIFY(!logo->isVisible());
     QVERIFY(!t.Zegar(QStringLiteral("Timer2"))->isActive());
+}
+
+void TestOkno::menuPortowListujeIPolaczy() {
+    TKontrolerPty pty;
+    TOpcjeOkna opcje;
+    opcje.PortSterownika = pty.Sciezka();
+    TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
+    t.s().CzasOtwarcia = 0;
+    auto* menu = t.okno->menuBar()->findChild<QMenu*>(QStringLiteral("MenuConn"));
+    emit menu->aboutToShow();
+    QList<QAction*> pozycje = menu->actions();
+    QCOMPARE(pozycje[0]->text(), QStringLiteral("Connect"));
+    QAction* port = nullptr;
+    for (QAction* a : pozycje)
+        if (a->data().toInt() == TForm1::PortSesjiSterownika) port = a;
+    QVERIFY(port);
+    QCOMPARE(port->text(), QStringLiteral("COM200 (") + pty.Sciezka() + QStringLiteral(") (*)"));
+    port->trigger();
+    QVERIFY(t.s().PortConnected());
+    emit menu->aboutToShow();
+    pozycje = menu->actions();
+    QCOMPARE(pozycje[0]->text(), QStringLiteral("Disconnect"));
+    // Disconnect: the link closes and stays closed.
+    pozycje[0]->trigger();
+    QVERIFY(!t.s().PortConnected());
+    QCOMPARE(pozycje[0]->data().toInt(), -1);
 }
 
 QTEST_MAIN(TestOkno)
