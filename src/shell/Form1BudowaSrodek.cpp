@@ -16,12 +16,6 @@
 
 namespace {
 
-template <typename T> T* Nowy(const QString& nazwa, QWidget* rodzic) {
-    auto* w = new T(rodzic);
-    w->setObjectName(nazwa);
-    return w;
-}
-
 QTextEdit* Tekst(const QString& nazwa, QWidget* rodzic) {
     auto* t = Nowy<QTextEdit>(nazwa, rodzic);
     t->setReadOnly(true);

@@ -75,7 +75,11 @@ void TForm1::KlawiszObd() {
         WybierzZakladke(5);
         return;
     }
-    const int nastepna = (ZakladkaObd + 1) % 4;
+    // Sub-tabs of a module the controller does not have are hidden and stepped over.
+    int nastepna = ZakladkaObd;
+    do
+        nastepna = (nastepna + 1) % 4;
+    while (Przycisk(31 + nastepna)->isHidden());
     Przycisk(31 + nastepna)->setChecked(true);
     ZakladkaObdKlik(Przycisk(31 + nastepna));
 }

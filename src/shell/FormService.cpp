@@ -24,12 +24,6 @@ constexpr int NastawaPrzypomnienia = 100;
 // The service interval is chosen in km and kept in gas hours, at 50 km an hour.
 constexpr int KmNaGodzine = 50;
 
-template <typename T> T* Nowy(const QString& nazwa, QWidget* rodzic) {
-    auto* w = new T(rodzic);
-    w->setObjectName(nazwa);
-    return w;
-}
-
 QLineEdit* Pole(const QString& nazwa, QWidget* rodzic) {
     auto* p = Nowy<QLineEdit>(nazwa, rodzic);
     p->setReadOnly(true);

@@ -97,3 +97,10 @@ void RysujPtaszek(QPainter& p, int x, int y, int dx) {
     p.setPen(QPen(QColor(0x00, 0x80, 0x00), 3));
     p.drawPolyline(QPolygon({QPoint(x + dx, y + 6), QPoint(x + dx + 5, y + 12), QPoint(x + dx + 12, y - 1)}));
 }
+
+QFont Czcionka(const QFont& baza, int rozmiar, bool gruba) {
+    QFont f(baza);
+    f.setPointSize(rozmiar);
+    f.setBold(gruba);
+    return f;
+}

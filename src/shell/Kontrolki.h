@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 #include <QString>
 
@@ -50,3 +51,13 @@ void PrzygotujSiatke(QTableWidget& siatka, const QString& nazwa, int kolumny);
 // The green tick of every tick box: from (x + dx, y + 6) down to (x + dx + 5, y + 12) and
 // up to (x + dx + 12, y - 1), x and y the box's top-left corner.
 void RysujPtaszek(QPainter& p, int x, int y, int dx);
+
+// A widget of the frame, created under its component name.
+template <typename T> T* Nowy(const QString& nazwa, QWidget* rodzic) {
+    auto* w = new T(rodzic);
+    w->setObjectName(nazwa);
+    return w;
+}
+
+// The font at a size and weight, the rest as the base font.
+QFont Czcionka(const QFont& baza, int rozmiar, bool gruba);

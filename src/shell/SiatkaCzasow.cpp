@@ -23,13 +23,6 @@ constexpr int NastawaWylaczonych = 31;
 constexpr int NastawaTypuPrzelaczania = 56;
 constexpr double Niepokazany = 0.0001;
 
-QFont Czcionka(const QFont& baza, int rozmiar, bool gruba) {
-    QFont f(baza);
-    f.setPointSize(rozmiar);
-    f.setBold(gruba);
-    return f;
-}
-
 // A 16 x 16 tick box, ticked with the green check mark of every list.
 void Pole(QPainter* p, const QRect& r, bool zaznaczone, const TPaleta& kolory) {
     p->setPen(kolory.KolorTekstu);

@@ -11,13 +11,6 @@
 
 namespace {
 
-QFont Czcionka(const QFont& baza, int rozmiar, bool gruba) {
-    QFont f(baza);
-    f.setPointSize(rozmiar);
-    f.setBold(gruba);
-    return f;
-}
-
 class TRysowanieParametrow : public QStyledItemDelegate {
 public:
     explicit TRysowanieParametrow(TSiatkaParametrow& s) : QStyledItemDelegate(&s), siatka(s) {}

@@ -83,9 +83,19 @@ void TestKlawisze::f3ZDrugiegoRzeduNaPierwsza() {
 
 void TestKlawisze::f6KolejnePodzakladkiObd() {
     TOknoTestowe t;
+    t.s().ModulObd = true;
+    QVERIFY(t.Odbierz(0x81, Tozsamosc(2, 3, 4)));
     t.Klawisz(Qt::Key_F6);
     QCOMPARE(t.okno->ZakladkaObd, 0);
     for (int oczekiwana : {1, 2, 3, 0}) {
+        t.Klawisz(Qt::Key_F6);
+        QCOMPARE(t.okno->ZakladkaObd, oczekiwana);
+    }
+    // Without the OBD module and on a one-bank board only the adapter and the maps remain.
+    QVERIFY(t.Odbierz(0x81, Tozsamosc(2, 2, 4)));
+    t.s().ModulObd = false;
+    QVERIFY(t.Odbierz(0x81, Tozsamosc(2, 2, 4)));
+    for (int oczekiwana : {3, 0}) {
         t.Klawisz(Qt::Key_F6);
         QCOMPARE(t.okno->ZakladkaObd, oczekiwana);
     }
