@@ -10,13 +10,14 @@ void TObd::Nadaj(const QByteArray& komenda) {
 }
 
 void TObd::WyslijBufor(const unsigned char* dane, int dlugosc) {
+    // With the port gone the command gets no answer at all, never the previous one again.
+    Odpowiedz.clear();
     if (!PortConnected()) return;
     // Whatever arrived before the command cannot be part of its answer: the port's queue
     // and an unfinished answer in the buffer (one that came after a time-out) both go.
     PortPurgeRx();
     DlugoscOdb = 0;
     PortWrite(dane, dlugosc);
-    Odpowiedz.clear();
     CzekaNaOdpowiedz = true;
     CzasOdpowiedzi = CzasNaOdpowiedz;
     DoOnTekst(TekstDoLogu(QByteArrayView(dane, dlugosc)), KoloryObd::Komenda);
