@@ -16,7 +16,8 @@ namespace {
 template <typename F> double MikrosekundNaRaz(int ile, F&& f) {
     QElapsedTimer zegar;
     zegar.start();
-    for (int i = 0; i < ile; ++i) f();
+    for (int i = 0; i < ile; ++i)
+        f();
     return double(zegar.nsecsElapsed()) / 1000.0 / ile;
 }
 
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
     st.s->OnZdarzenie = [](int, int, int, int) {};
 
     QByteArray dane(86, '\0');
-    for (int i = 0; i < dane.size(); ++i) dane[i] = static_cast<char>(i * 11);
+    for (int i = 0; i < dane.size(); ++i)
+        dane[i] = static_cast<char>(i * 11);
     dane[0] = 0; // side message: map cell update
     dane[1] = 3;
     dane[3] = 40;

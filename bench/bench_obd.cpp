@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
         for (const int odstep : {100, 1}) {
             const TPomiar p = Zmierz(protokol, odstep, sekund);
             std::printf("%-28s %-14s %10.2f %8d %8d\n", qPrintable(OpisProtokolu(protokol)->krotka),
-                        odstep == 100 ? "100 ms" : "unpaced (1 ms)", p.naSekunde, p.udane, p.nieudane);
+                        odstep == 100 ? "100 ms" : "unpaced (1 ms)", p.naSekunde, p.udane,
+                        p.nieudane);
         }
     }
     // The pacing alone: CAN needs two ticks per PID (request, decode), the slower buses four

@@ -35,7 +35,8 @@ bool Czekaj(const std::function<bool()>& warunek, int ms) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     // No OBD module: the read is the identity, the errors and the fifteen blocks.
-    TSymulatorTestowy symulator({QStringLiteral("--no-ignition"), QStringLiteral("--no-obd-module")});
+    TSymulatorTestowy symulator(
+        {QStringLiteral("--no-ignition"), QStringLiteral("--no-obd-module")});
     if (symulator.Sciezka().isEmpty()) {
         std::fprintf(stderr, "selvar-sim did not start\n");
         return 1;
@@ -62,8 +63,10 @@ int main(int argc, char** argv) {
     Czekaj([] { return false; }, 10000);
     const double naSekunde = zadania * 1000.0 / double(czas.elapsed());
 
-    std::printf("full read: %s in %lld ms, %d requests (%.0f ms per request)\n", przeczytany ? "done" : "NOT done",
-                odczyt, zadaniaOdczytu, double(odczyt) / zadaniaOdczytu);
-    std::printf("idle pacing: %.2f requests/s (%.0f ms per request)\n", naSekunde, 1000.0 / naSekunde);
+    std::printf("full read: %s in %lld ms, %d requests (%.0f ms per request)\n",
+                przeczytany ? "done" : "NOT done", odczyt, zadaniaOdczytu,
+                double(odczyt) / zadaniaOdczytu);
+    std::printf("idle pacing: %.2f requests/s (%.0f ms per request)\n", naSekunde,
+                1000.0 / naSekunde);
     return przeczytany ? 0 : 1;
 }

@@ -70,7 +70,8 @@ std::vector<TBajty> TObslugaRozkazow::Rozkazy(const TZadanie& z) {
         // The tool writes every block it wants before this command (the factory defaults,
         // or a configuration with the adaptation folded in); what the controller itself
         // resets is what it has learned.
-        for (int pozycja = 66; pozycja <= 69; ++pozycja) tozsamosc.UstawAdaptacje(pozycja, 128);
+        for (int pozycja = 66; pozycja <= 69; ++pozycja)
+            tozsamosc.UstawAdaptacje(pozycja, 128);
         model.Komunikaty().Zapis(KodKomunikatu::Flash, 0x3F);
         return Potwierdz(z);
     case Rozkaz::Bootloader:

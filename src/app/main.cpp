@@ -18,7 +18,8 @@ namespace {
 QString PortDemo(TSymulator& symulator, const QString& podany, const char* nazwa) {
     if (!podany.isEmpty()) return podany;
     const QString sciezka = symulator.Uruchom();
-    if (sciezka.isEmpty()) std::fprintf(stderr, "selvar: the simulator %s could not be started\n", nazwa);
+    if (sciezka.isEmpty())
+        std::fprintf(stderr, "selvar: the simulator %s could not be started\n", nazwa);
     return sciezka;
 }
 
@@ -33,16 +34,21 @@ int main(int argc, char** argv) {
     opcje.setApplicationDescription(QStringLiteral("SELVAR workshop application"));
     opcje.addHelpOption();
     opcje.addVersionOption();
-    opcje.addOption({QStringLiteral("demo"),
-                     QStringLiteral("Start the controller simulator selvar-sim and the OBD adapter simulator "
-                                    "elm327-sim and connect both links to them.")});
-    opcje.addOption({QStringLiteral("port"), QStringLiteral("Controller serial device path for this session."),
+    opcje.addOption(
+        {QStringLiteral("demo"),
+         QStringLiteral("Start the controller simulator selvar-sim and the OBD adapter simulator "
+                        "elm327-sim and connect both links to them.")});
+    opcje.addOption({QStringLiteral("port"),
+                     QStringLiteral("Controller serial device path for this session."),
                      QStringLiteral("path")});
-    opcje.addOption({QStringLiteral("elm-port"), QStringLiteral("OBD adapter serial device path for this session."),
+    opcje.addOption({QStringLiteral("elm-port"),
+                     QStringLiteral("OBD adapter serial device path for this session."),
                      QStringLiteral("path")});
-    opcje.addOption({QStringLiteral("trace"), QStringLiteral("Write every log line of both links to a file."),
+    opcje.addOption({QStringLiteral("trace"),
+                     QStringLiteral("Write every log line of both links to a file."),
                      QStringLiteral("file")});
-    opcje.addOption({QStringLiteral("developer"), QStringLiteral("Make the developer mode available (key Q).")});
+    opcje.addOption({QStringLiteral("developer"),
+                     QStringLiteral("Make the developer mode available (key Q).")});
     opcje.process(app);
 
     TOpcjeOkna okno;

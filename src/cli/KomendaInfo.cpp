@@ -4,8 +4,8 @@
 #include "KodyWyjscia.h"
 #include "Komendy.h"
 #include "Kontekst.h"
-#include "TekstyBledow.h"
 #include "SesjaSterownika.h"
+#include "TekstyBledow.h"
 #include "Wydruk.h"
 
 #include <algorithm>
@@ -14,7 +14,8 @@
 int KomendaInfo(TKontekst& k) {
     TSesjaSterownika sesja(k);
     // The service hours left come from the settings block.
-    if (!sesja.Polacz() || !sesja.Czekaj([&] { return !(sesja.s.DoOdczytu & Bloki::Nastawy); })) return sesja.Kod();
+    if (!sesja.Polacz() || !sesja.Czekaj([&] { return !(sesja.s.DoOdczytu & Bloki::Nastawy); }))
+        return sesja.Kod();
     const TSterownik& s = sesja.s;
     const auto T = [&](int id) { return k.teksty.PodajTekst(id); };
     Wypisz(Etykietowane({
@@ -40,10 +41,12 @@ int KomendaBledy(TKontekst& k) {
         std::copy_n(sesja.s.RamkaRx, std::min<int>(dlugosc, int(lista.size())), lista.begin());
     };
     // Whether stored errors are shown depends on the flags of a live frame.
-    if (!sesja.Polacz() || !sesja.Czekaj([&] { return sesja.ListyBledow > 0 && sesja.RamkiBiezace > 0; }))
+    if (!sesja.Polacz() ||
+        !sesja.Czekaj([&] { return sesja.ListyBledow > 0 && sesja.RamkiBiezace > 0; }))
         return sesja.Kod();
     const bool zapamietane = sesja.s.StanPracy[1] & 0x10;
     // The panel's tab before the heading means nothing on a terminal.
-    for (const QString& linia : LinieBledow(lista.data(), zapamietane, k.teksty)) Wypisz(linia.trimmed() + u'\n');
+    for (const QString& linia : LinieBledow(lista.data(), zapamietane, k.teksty))
+        Wypisz(linia.trimmed() + u'\n');
     return KodyWyjscia::Sukces;
 }

@@ -34,7 +34,8 @@ QStringList Naglowki(const TSterownik& s, const TTeksty& t) {
 class TTabela {
 public:
     TTabela(TSterownik& s, const TTeksty& t) : sterownik(s), naglowki(Naglowki(s, t)) {
-        for (const QString& n : naglowki) szerokosci << std::max<int>(int(n.size()), NajwezszaKolumna);
+        for (const QString& n : naglowki)
+            szerokosci << std::max<int>(int(n.size()), NajwezszaKolumna);
         ostatnie.resize(naglowki.size() - 1);
     }
     QString Naglowek() const { return WierszTabeli(naglowki, szerokosci); }
@@ -61,7 +62,8 @@ int KomendaNaZywo(TKontekst& k) {
     TSesjaSterownika sesja(k);
     TSterownik& s = sesja.s;
     // The board (from the identity) and setting 4 (the RPM wire) decide the columns.
-    if (!sesja.Polacz() || !sesja.Czekaj([&] { return !(s.DoOdczytu & Bloki::Nastawy); })) return sesja.Kod();
+    if (!sesja.Polacz() || !sesja.Czekaj([&] { return !(s.DoOdczytu & Bloki::Nastawy); }))
+        return sesja.Kod();
 
     TTabela tabela(s, k.teksty);
     const QString koniecCsv = QStringLiteral("\r\n");
@@ -71,7 +73,8 @@ int KomendaNaZywo(TKontekst& k) {
         Wypisz(tabela.Naglowek());
     int wypisane = 0;
     sesja.PoOdpowiedzi = [&](int kod, int dlugosc) {
-        if ((kod & 0xF0) != 0x90 || dlugosc <= 4 || (k.opcje.ile && wypisane >= k.opcje.ile)) return;
+        if ((kod & 0xF0) != 0x90 || dlugosc <= 4 || (k.opcje.ile && wypisane >= k.opcje.ile))
+            return;
         if (k.opcje.csv)
             WypiszBajty((WierszCsv(s, wypisane, s.RamkaRx, QLocale()) + koniecCsv).toLocal8Bit());
         else

@@ -35,8 +35,10 @@ QString Pidy(const TSesjaObd& sesja) {
         if (!p.Obslugiwany) continue;
         const QString numer = QStringLiteral("%1").arg(int(i), 2, 16, QLatin1Char('0')).toUpper();
         const QString wartosc = sesja.pidy.Komorka(KolumnaWartosci, p.Wiersz);
-        QString linia = QStringLiteral("  %1  %2  %3").arg(numer, p.Nazwa.leftJustified(szerokosc), wartosc);
-        while (linia.endsWith(u' ')) linia.chop(1); // a PID that gave no value
+        QString linia =
+            QStringLiteral("  %1  %2  %3").arg(numer, p.Nazwa.leftJustified(szerokosc), wartosc);
+        while (linia.endsWith(u' '))
+            linia.chop(1); // a PID that gave no value
         tekst += linia + u'\n';
     }
     return tekst;
@@ -47,7 +49,7 @@ QString Kody(const TSesjaObd& sesja) {
     QString tekst = QStringLiteral("Trouble codes:\n");
     if (sesja.panel.linie.isEmpty()) return tekst + QStringLiteral("  none\n");
     for (const QString& linia : sesja.panel.linie)
-        tekst += linia.startsWith(u'\t') ? linia.mid(1) + u'\n'
+        tekst += linia.startsWith(u'\t')  ? linia.mid(1) + u'\n'
                  : linia.startsWith(u' ') ? QStringLiteral("     ") + linia.trimmed() + u'\n'
                                           : QStringLiteral("  ") + linia + u'\n';
     return tekst;

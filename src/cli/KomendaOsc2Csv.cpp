@@ -19,7 +19,8 @@ int KomendaOsc2Csv(TKontekst& k) {
     s.Teksty = &k.teksty;
     s.Komunikaty = &k.konsola;
     s.OknaPlikow = &k.konsola;
-    std::vector<unsigned char> probki(std::size_t(TSterownik::MaksProbek) * TSterownik::RozmiarProbki);
+    std::vector<unsigned char> probki(std::size_t(TSterownik::MaksProbek) *
+                                      TSterownik::RozmiarProbki);
     k.konsola.UstawPlik(wejscie);
     const int ile = s.CzytajOscyloskop(probki.data());
     if (k.konsola.BladPliku(QStringLiteral("load"), wejscie)) return KodyWyjscia::Plik;

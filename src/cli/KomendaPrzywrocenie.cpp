@@ -19,9 +19,10 @@ struct TNazwaBloku {
 };
 // The data model's names of the blocks a settings file brings, in the order they go out.
 constexpr TNazwaBloku NazwyBlokow[] = {
-    {0, "Nastawy"},      {1, "Mnoznik1"},     {2, "Mnoznik2"},     {3, "KorOdObr1"},   {4, "KorOdObr2"},
-    {16, "MapaEcuBen"},  {17, "MapaEcuGaz"},  {20, "MapaObdBen1"}, {21, "MapaObdGaz1"}, {22, "MapaObdBen2"},
-    {23, "MapaObdGaz2"}, {8, "KorOdCis"},     {9, "KorOdTempRed"}, {10, "KorOdTempGazu"},
+    {0, "Nastawy"},      {1, "Mnoznik1"},       {2, "Mnoznik2"},     {3, "KorOdObr1"},
+    {4, "KorOdObr2"},    {16, "MapaEcuBen"},    {17, "MapaEcuGaz"},  {20, "MapaObdBen1"},
+    {21, "MapaObdGaz1"}, {22, "MapaObdBen2"},   {23, "MapaObdGaz2"}, {8, "KorOdCis"},
+    {9, "KorOdTempRed"}, {10, "KorOdTempGazu"},
 };
 
 using TBloki = QMap<int, QByteArray>; // by mask bit index
@@ -46,8 +47,10 @@ bool PlikUstawienCzytelny(TKontekst& k, const QString& plik) {
 
 // "differs: MapaEcuGaz, 3 bytes, first at 17 (written 0x40, read 0x42)", or empty.
 QString Roznica(const char* nazwa, const QByteArray& zapisany, const QByteArray& odczytany) {
-    if (zapisany.isEmpty()) return QStringLiteral("differs: %1, never written").arg(QLatin1String(nazwa));
-    if (odczytany.isEmpty()) return QStringLiteral("differs: %1, never read back").arg(QLatin1String(nazwa));
+    if (zapisany.isEmpty())
+        return QStringLiteral("differs: %1, never written").arg(QLatin1String(nazwa));
+    if (odczytany.isEmpty())
+        return QStringLiteral("differs: %1, never read back").arg(QLatin1String(nazwa));
     int ile = 0, pierwszy = -1;
     for (int i = 0; i < RozmiarBloku; ++i)
         if (zapisany[i] != odczytany[i]) {
@@ -77,15 +80,19 @@ bool ZapiszIOdczytaj(TSesjaSterownika& sesja, TKontekst& k, TBloki& zapisane, TB
         // acknowledgement posts the controller's own read-back.
         if (kod == 0x89) poFabrycznych = true;
         const Bloki::TOpisBloku* b = Bloki::PoKodzieOdczytu(static_cast<unsigned char>(kod));
-        if (poFabrycznych && b && dlugosc >= DaneRamki + RozmiarBloku) odczytane[b->bit] = BlokRamki(s.RamkaRx);
+        if (poFabrycznych && b && dlugosc >= DaneRamki + RozmiarBloku)
+            odczytane[b->bit] = BlokRamki(s.RamkaRx);
     };
     const int wszystkie = std::popcount(static_cast<unsigned>(Bloki::ZUstawien));
     int pokazane = -1;
     const bool zapisano = sesja.Czekaj([&] {
-        const int czeka = std::popcount(static_cast<unsigned>((s.DoZapisu | s.BezPotwierdzenia) & Bloki::ZUstawien));
+        const int czeka = std::popcount(
+            static_cast<unsigned>((s.DoZapisu | s.BezPotwierdzenia) & Bloki::ZUstawien));
         if (wszystkie - czeka != pokazane) {
             pokazane = wszystkie - czeka;
-            k.konsola.Postep(QStringLiteral("writing the controller: %1 of %2 blocks").arg(pokazane).arg(wszystkie));
+            k.konsola.Postep(QStringLiteral("writing the controller: %1 of %2 blocks")
+                                 .arg(pokazane)
+                                 .arg(wszystkie));
         }
         return s.DoZapisu == 0 && s.BezPotwierdzenia == 0 && !s.Fabryczne;
     });
@@ -114,7 +121,8 @@ int KomendaPrzywrocenie(TKontekst& k) {
 
     int rozne = 0;
     for (const TNazwaBloku& n : NazwyBlokow)
-        if (const QString r = Roznica(n.nazwa, zapisane.value(n.bit), odczytane.value(n.bit)); !r.isEmpty()) {
+        if (const QString r = Roznica(n.nazwa, zapisane.value(n.bit), odczytane.value(n.bit));
+            !r.isEmpty()) {
             Wypisz(r + u'\n');
             ++rozne;
         }
@@ -123,6 +131,7 @@ int KomendaPrzywrocenie(TKontekst& k) {
         Wypisz(QStringLiteral("restored %1: %2 blocks written and verified\n").arg(plik).arg(ile));
         return KodyWyjscia::Sukces;
     }
-    k.konsola.Zglos(QStringLiteral("%1 of %2 blocks differ after restoring %3").arg(rozne).arg(ile).arg(plik));
+    k.konsola.Zglos(
+        QStringLiteral("%1 of %2 blocks differ after restoring %3").arg(rozne).arg(ile).arg(plik));
     return KodyWyjscia::Lacze;
 }

@@ -7,21 +7,34 @@
 
 TKonsola::TKonsola(const TTeksty& t, bool c) : teksty(t), cicho(c) {}
 
-QString TKonsola::Otworz(const TDialogPliku&) { return plik; }
+QString TKonsola::Otworz(const TDialogPliku&) {
+    return plik;
+}
 
-QString TKonsola::Zapisz(const TDialogPliku&) { return plik; }
+QString TKonsola::Zapisz(const TDialogPliku&) {
+    return plik;
+}
 
-int TKonsola::Komunikat(int idTekstu, int flagi) { return KomunikatTekst(teksty.PodajTekst(idTekstu), flagi); }
+int TKonsola::Komunikat(int idTekstu, int flagi) {
+    return KomunikatTekst(teksty.PodajTekst(idTekstu), flagi);
+}
 
 int TKonsola::KomunikatTekst(const QString& tekst, int flagi) {
     switch (flagi) {
-    case Pytanie: return Nie;
-    case Blad: blad = tekst; return Ok;
-    default: Postep(tekst); return Ok;
+    case Pytanie:
+        return Nie;
+    case Blad:
+        blad = tekst;
+        return Ok;
+    default:
+        Postep(tekst);
+        return Ok;
     }
 }
 
-QString TKonsola::WezBlad() { return std::exchange(blad, {}); }
+QString TKonsola::WezBlad() {
+    return std::exchange(blad, {});
+}
 
 void TKonsola::Zglos(const QString& tekst) const {
     std::fprintf(stderr, "selvar-cli: %s\n", tekst.toLocal8Bit().constData());
@@ -38,7 +51,9 @@ void TKonsola::Postep(const QString& tekst) const {
     if (!cicho) Zglos(tekst);
 }
 
-void Wypisz(const QString& tekst) { WypiszBajty(tekst.toLocal8Bit()); }
+void Wypisz(const QString& tekst) {
+    WypiszBajty(tekst.toLocal8Bit());
+}
 
 void WypiszBajty(const QByteArray& bajty) {
     std::fwrite(bajty.constData(), 1, static_cast<size_t>(bajty.size()), stdout);

@@ -12,7 +12,9 @@ namespace {
 
 volatile std::sig_atomic_t przerwanie = 0;
 
-void NaPrzerwanie(int) { przerwanie = 1; }
+void NaPrzerwanie(int) {
+    przerwanie = 1;
+}
 
 constexpr int OkresSprawdzaniaMs = 20;
 
@@ -41,6 +43,10 @@ void Czekaj(const std::function<bool()>& koniec) {
     petla.exec();
 }
 
-void LapPrzerwanie() { std::signal(SIGINT, NaPrzerwanie); }
+void LapPrzerwanie() {
+    std::signal(SIGINT, NaPrzerwanie);
+}
 
-bool Przerwano() { return przerwanie != 0; }
+bool Przerwano() {
+    return przerwanie != 0;
+}

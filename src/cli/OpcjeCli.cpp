@@ -14,8 +14,8 @@ struct TKomenda {
     bool port, portElm; // which links it needs
 };
 constexpr TKomenda Komendy[] = {
-    {"info", 0, true, false},   {"errors", 0, true, false},    {"backup", 1, true, false},
-    {"restore", 1, true, false}, {"live", 0, true, false},     {"osc2csv", 2, false, false},
+    {"info", 0, true, false},    {"errors", 0, true, false}, {"backup", 1, true, false},
+    {"restore", 1, true, false}, {"live", 0, true, false},   {"osc2csv", 2, false, false},
     {"obd", 0, false, true},
 };
 
@@ -31,11 +31,15 @@ struct TOpcjaKomendy {
     const char* komendy[2];
 };
 constexpr TOpcjaKomendy OpcjeKomend[] = {
-    {"count", {"live", nullptr}}, {"csv", {"live", nullptr}},  {"clear", {"obd", nullptr}},
+    {"count", {"live", nullptr}},
+    {"csv", {"live", nullptr}},
+    {"clear", {"obd", nullptr}},
     {"force", {"backup", "osc2csv"}},
 };
 
-TRozbiorOpcji Blad(const QString& tekst) { return {std::nullopt, tekst, KodyWyjscia::Uzycie}; }
+TRozbiorOpcji Blad(const QString& tekst) {
+    return {std::nullopt, tekst, KodyWyjscia::Uzycie};
+}
 
 std::optional<int> Jezyk(const QString& kod) {
     if (kod == QLatin1String("en")) return Jezyki::Angielski;
@@ -67,7 +71,8 @@ void DodajOpcje(QCommandLineParser& p) {
 QString SprawdzPorty(const QCommandLineParser& p, const TKomenda& k) {
     const auto sprawdz = [&](const char* opcja, bool potrzebna) -> QString {
         const QString nazwa = QLatin1String(opcja);
-        if (potrzebna && !p.isSet(nazwa)) return QStringLiteral("%1 needs --%2").arg(QLatin1String(k.nazwa), nazwa);
+        if (potrzebna && !p.isSet(nazwa))
+            return QStringLiteral("%1 needs --%2").arg(QLatin1String(k.nazwa), nazwa);
         if (!potrzebna && p.isSet(nazwa))
             return QStringLiteral("--%1 does not apply to %2").arg(nazwa, QLatin1String(k.nazwa));
         return {};
@@ -80,8 +85,11 @@ QString SprawdzOpcjeKomendy(const QCommandLineParser& p, const TKomenda& k) {
     for (const TOpcjaKomendy& o : OpcjeKomend) {
         if (!p.isSet(QLatin1String(o.opcja))) continue;
         bool pasuje = false;
-        for (const char* nazwa : o.komendy) pasuje = pasuje || (nazwa && QLatin1String(nazwa) == QLatin1String(k.nazwa));
-        if (!pasuje) return QStringLiteral("--%1 does not apply to %2").arg(QLatin1String(o.opcja), QLatin1String(k.nazwa));
+        for (const char* nazwa : o.komendy)
+            pasuje = pasuje || (nazwa && QLatin1String(nazwa) == QLatin1String(k.nazwa));
+        if (!pasuje)
+            return QStringLiteral("--%1 does not apply to %2")
+                .arg(QLatin1String(o.opcja), QLatin1String(k.nazwa));
     }
     return SprawdzPorty(p, k);
 }
@@ -96,7 +104,8 @@ QString Wartosci(const QCommandLineParser& p, TOpcjeCli& o) {
     if (p.isSet(QStringLiteral("timeout"))) {
         bool ok = false;
         const double s = p.value(QStringLiteral("timeout")).toDouble(&ok);
-        if (!ok || s <= 0 || s > 3600) return QStringLiteral("--timeout takes seconds, more than 0 and at most 3600");
+        if (!ok || s <= 0 || s > 3600)
+            return QStringLiteral("--timeout takes seconds, more than 0 and at most 3600");
         o.czasMs = static_cast<int>(s * 1000);
     }
     if (p.isSet(QStringLiteral("count"))) {
@@ -122,7 +131,8 @@ TRozbiorOpcji RozbierzOpcje(const QStringList& argumenty) {
     if (!p.parse(argumenty)) return Blad(p.errorText());
     if (p.isSet(QStringLiteral("help"))) return {std::nullopt, TekstPomocy(), KodyWyjscia::Sukces};
     if (p.isSet(QStringLiteral("version")))
-        return {std::nullopt, QStringLiteral("selvar-cli %1\n").arg(QCoreApplication::applicationVersion()),
+        return {std::nullopt,
+                QStringLiteral("selvar-cli %1\n").arg(QCoreApplication::applicationVersion()),
                 KodyWyjscia::Sukces};
 
     QStringList pozycyjne = p.positionalArguments();

@@ -37,7 +37,8 @@ std::optional<int> NumerPortu(const QString& podany, TMapaPortow& mapa) {
     const int wlasny = mapa.NumerSciezki(podany);
     if (wlasny >= 1 && mapa.Sciezka(wlasny) == podany) return wlasny;
     int wolny = PierwszyWolny;
-    while (wolny < TSerial::PierwszyFtdi && !mapa.Sciezka(wolny).isEmpty()) ++wolny;
+    while (wolny < TSerial::PierwszyFtdi && !mapa.Sciezka(wolny).isEmpty())
+        ++wolny;
     if (wolny >= TSerial::PierwszyFtdi) return std::nullopt;
     mapa.UstawPrzypisanie(wolny, podany);
     return wolny;
@@ -47,7 +48,9 @@ QString OpisPortu(const QString& podany, int numer, const TMapaPortow& mapa) {
     bool liczba = false;
     podany.toInt(&liczba);
     if (!liczba) return podany;
-    if (numer >= TSerial::PierwszyFtdi) return QStringLiteral("FTDI %1").arg(numer - TSerial::PierwszyFtdi);
+    if (numer >= TSerial::PierwszyFtdi)
+        return QStringLiteral("FTDI %1").arg(numer - TSerial::PierwszyFtdi);
     const QString sciezka = mapa.Sciezka(numer);
-    return sciezka.isEmpty() ? QStringLiteral("COM%1").arg(numer) : QStringLiteral("COM%1 (%2)").arg(numer).arg(sciezka);
+    return sciezka.isEmpty() ? QStringLiteral("COM%1").arg(numer)
+                             : QStringLiteral("COM%1 (%2)").arg(numer).arg(sciezka);
 }

@@ -10,10 +10,15 @@ TSesja::TSesja(TKontekst& kontekst) : k(kontekst) {}
 bool TSesja::Otworz(TSerial& port, const QString& podany, const char* opcja, const char* co) {
     urzadzenie = co;
     const std::optional<int> numer = NumerPortu(podany, k.mapa);
-    if (!numer) return Niepowodzenie(KodyWyjscia::Uzycie, QStringLiteral("--%1: no such port: %2").arg(QLatin1String(opcja), podany));
+    if (!numer)
+        return Niepowodzenie(
+            KodyWyjscia::Uzycie,
+            QStringLiteral("--%1: no such port: %2").arg(QLatin1String(opcja), podany));
     opisPortu = OpisPortu(podany, *numer, k.mapa);
     if (!port.PortOpen(*numer))
-        return Niepowodzenie(KodyWyjscia::Lacze, QStringLiteral("cannot open the %1 port %2").arg(QLatin1String(co), opisPortu));
+        return Niepowodzenie(
+            KodyWyjscia::Lacze,
+            QStringLiteral("cannot open the %1 port %2").arg(QLatin1String(co), opisPortu));
     ostatniaOdpowiedz.start();
     return true;
 }
@@ -34,7 +39,9 @@ QString TSesja::PrzeszkodaLacza(const TSerial& port) const {
     if (Przerwano()) return QStringLiteral("interrupted");
     if (!port.PortConnected()) return QStringLiteral("the %1 port %2 closed").arg(co, opisPortu);
     if (ostatniaOdpowiedz.elapsed() > k.opcje.czasMs)
-        return QStringLiteral("no answer from the %1 on %2 for %3 s").arg(co, opisPortu).arg(k.opcje.czasMs / 1000.0);
+        return QStringLiteral("no answer from the %1 on %2 for %3 s")
+            .arg(co, opisPortu)
+            .arg(k.opcje.czasMs / 1000.0);
     return {};
 }
 

@@ -32,13 +32,15 @@ void TSesjaObd::Tekst(const QString& tekst, TKolor kolor) {
 
 bool TSesjaObd::Polacz() {
     if (!Otworz(obd, k.opcje.portElm, "elm-port", "OBD adapter")) return false;
-    k.konsola.Postep(QStringLiteral("opened %1, searching for the adapter and the car").arg(opisPortu));
+    k.konsola.Postep(
+        QStringLiteral("opened %1, searching for the adapter and the car").arg(opisPortu));
     return Czekaj([this] { return WCyklu(); });
 }
 
 QString TSesjaObd::Przeszkoda() {
     if (const QString lacze = PrzeszkodaLacza(obd); !lacze.isEmpty()) return lacze;
-    if (obd.Stan == StanBrakuProtokolu) return QStringLiteral("no OBD protocol answers on %1").arg(opisPortu);
+    if (obd.Stan == StanBrakuProtokolu)
+        return QStringLiteral("no OBD protocol answers on %1").arg(opisPortu);
     if (obd.Stan >= PierwszyStanInicjalizacji) poInicjalizacji = true;
     // The loop starts the adapter search again after a failed check or eleven failed readings.
     if (poInicjalizacji && obd.Stan == StanSzukaniaAdaptera)
@@ -47,7 +49,8 @@ QString TSesjaObd::Przeszkoda() {
 }
 
 bool TSesjaObd::CzekajNaKoloPidow() {
-    for (pid& p : obd.Pidy) p.Wybrany = true;
+    for (pid& p : obd.Pidy)
+        p.Wybrany = true;
     k.konsola.Postep(QStringLiteral("reading the supported PIDs"));
     return Czekaj([this] {
         if (poPelnymKole < 0) {

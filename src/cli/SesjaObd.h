@@ -9,11 +9,12 @@
 #include <QSet>
 #include <QStringList>
 
-
 // A grid that only keeps its texts, in place of the window's.
 class TSiatkaTekstowa : public TSiatkaObd {
 public:
-    void UstawKomorke(int kolumna, int wiersz, const QString& tekst) override { komorki[{kolumna, wiersz}] = tekst; }
+    void UstawKomorke(int kolumna, int wiersz, const QString& tekst) override {
+        komorki[{kolumna, wiersz}] = tekst;
+    }
     void UstawLiczbeKolumn(int) override {}
     void UstawLiczbeWierszy(int) override {}
     void UstawSzerokoscKolumny(int, int) override {}

@@ -10,9 +10,13 @@
 
 namespace {
 
-bool RamkaBiezaca(int kod, int dlugosc) { return (kod & 0xF0) == 0x90 && dlugosc > 4; }
+bool RamkaBiezaca(int kod, int dlugosc) {
+    return (kod & 0xF0) == 0x90 && dlugosc > 4;
+}
 
-int Bitow(int maska) { return std::popcount(static_cast<unsigned>(maska)); }
+int Bitow(int maska) {
+    return std::popcount(static_cast<unsigned>(maska));
+}
 
 } // namespace
 
@@ -27,7 +31,9 @@ TSesjaSterownika::TSesjaSterownika(TKontekst& kontekst) : TSesja(kontekst), s(ko
     s.DataDzis[1] = static_cast<unsigned char>(dzis.month());
     s.DataDzis[2] = static_cast<unsigned char>(dzis.day());
     s.OnTekst = [this](TSerial*, const QString& tekst, TKolor) { k.dziennik.Zapisz("ctl", tekst); };
-    s.OnZdarzenie = [this](int kodZdarzenia, int a1, int a2, int) { Zdarzenie(kodZdarzenia, a1, a2); };
+    s.OnZdarzenie = [this](int kodZdarzenia, int a1, int a2, int) {
+        Zdarzenie(kodZdarzenia, a1, a2);
+    };
 }
 
 void TSesjaSterownika::Zdarzenie(int kodZdarzenia, int a1, int a2) {
@@ -50,7 +56,8 @@ bool TSesjaSterownika::Polacz() {
 }
 
 QString TSesjaSterownika::Przeszkoda() {
-    if (k.konsola.JestBlad()) return QStringLiteral("controller on %1: %2").arg(opisPortu, k.konsola.WezBlad());
+    if (k.konsola.JestBlad())
+        return QStringLiteral("controller on %1: %2").arg(opisPortu, k.konsola.WezBlad());
     return PrzeszkodaLacza(s);
 }
 
@@ -60,17 +67,19 @@ bool TSesjaSterownika::CzekajNaOdczyt(int maska, const QString& co) {
         const int przeczytane = Bitow(maska) - Bitow(s.DoOdczytu & maska);
         if (przeczytane != pokazane) {
             pokazane = przeczytane;
-            k.konsola.Postep(QStringLiteral("%1: %2 of %3 blocks").arg(co).arg(przeczytane).arg(Bitow(maska)));
+            k.konsola.Postep(
+                QStringLiteral("%1: %2 of %3 blocks").arg(co).arg(przeczytane).arg(Bitow(maska)));
         }
         return przeczytane == Bitow(maska);
     });
 }
 
 bool TSesjaSterownika::CzekajNaCalosc() {
-    if (!CzekajNaOdczyt(Bloki::WszystkieBloki, QStringLiteral("reading the controller"))) return false;
+    if (!CzekajNaOdczyt(Bloki::WszystkieBloki, QStringLiteral("reading the controller")))
+        return false;
     return Czekaj([this] {
-        return !s.ModulObd ||
-               ((s.DoOdczytu & Bloki::NastawyObd) == 0 && (s.Rozkazy & TSterownik::RozkazIdentyfikacjaObd) == 0);
+        return !s.ModulObd || ((s.DoOdczytu & Bloki::NastawyObd) == 0 &&
+                               (s.Rozkazy & TSterownik::RozkazIdentyfikacjaObd) == 0);
     });
 }
 

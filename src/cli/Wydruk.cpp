@@ -4,7 +4,8 @@
 
 QString Etykietowane(const QList<QPair<QString, QString>>& wiersze) {
     qsizetype szerokosc = 0;
-    for (const auto& [etykieta, wartosc] : wiersze) szerokosc = std::max(szerokosc, etykieta.size() + 1);
+    for (const auto& [etykieta, wartosc] : wiersze)
+        szerokosc = std::max(szerokosc, etykieta.size() + 1);
     QString tekst;
     for (const auto& [etykieta, wartosc] : wiersze)
         tekst += (etykieta + u':').leftJustified(szerokosc + 2) + wartosc + u'\n';

@@ -20,8 +20,10 @@ struct TWpisKomendy {
     TKomenda wykonaj;
 };
 constexpr TWpisKomendy Wykonawcy[] = {
-    {"info", KomendaInfo}, {"errors", KomendaBledy},   {"backup", KomendaKopia},   {"restore", KomendaPrzywrocenie},
-    {"live", KomendaNaZywo}, {"osc2csv", KomendaOsc2Csv}, {"obd", KomendaObd},
+    {"info", KomendaInfo},    {"errors", KomendaBledy},
+    {"backup", KomendaKopia}, {"restore", KomendaPrzywrocenie},
+    {"live", KomendaNaZywo},  {"osc2csv", KomendaOsc2Csv},
+    {"obd", KomendaObd},
 };
 
 int Wykonaj(const TOpcjeCli& opcje) {

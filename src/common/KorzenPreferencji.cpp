@@ -2,9 +2,10 @@
 
 std::unique_ptr<QSettings> KorzenPreferencji() {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software"),
+                                       QSettings::NativeFormat);
 #else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Selvar2"),
-                                       QStringLiteral("selvar"));
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("Selvar2"), QStringLiteral("selvar"));
 #endif
 }

@@ -31,11 +31,11 @@ inline constexpr int PoFabrycznych = 0x71F;
 inline constexpr int ZUstawien = 0xF3071F;
 
 struct TOpisBloku {
-    int bit;                // index 0..23 in the masks
-    unsigned char odczyt;   // read request code
-    unsigned char zapis;    // write request code
-    int czekajSloty;        // slots skipped after the write
-    int historia;           // history kind recorded after the write, -1 none
+    int bit;              // index 0..23 in the masks
+    unsigned char odczyt; // read request code
+    unsigned char zapis;  // write request code
+    int czekajSloty;      // slots skipped after the write
+    int historia;         // history kind recorded after the write, -1 none
     const char* tekstOdczytu;
     const char* tekstZapisu;
 };

@@ -12,7 +12,7 @@ class TBibliotekaD2xx {
 public:
     using Status = std::uint32_t; // FT_STATUS; 0 is success
     using Dword = std::uint32_t;
-    using Uchwyt = void*;          // FT_HANDLE
+    using Uchwyt = void*; // FT_HANDLE
 
     static constexpr Dword ListaTylkoLiczba = 0x80000000; // FT_LIST_NUMBER_ONLY
     static constexpr Dword ListaWgIndeksu = 0x40000000;   // FT_LIST_BY_INDEX
@@ -48,7 +48,9 @@ public:
     TBibliotekaD2xx(const TBibliotekaD2xx&) = delete;
     TBibliotekaD2xx& operator=(const TBibliotekaD2xx&) = delete;
 
-    bool Obecna() const { return obecna; }
+    bool Obecna() const {
+        return obecna;
+    }
 
     FListDevices ListDevices = nullptr;
     FOpen Open = nullptr;

@@ -8,7 +8,9 @@ namespace {
 // The general form: up to 15 significant digits, no trailing zeros.
 constexpr int CyfryOgolne = 15;
 
-int Slowo(const unsigned char* b) { return b[0] | (b[1] << 8); }
+int Slowo(const unsigned char* b) {
+    return b[0] | (b[1] << 8);
+}
 
 // The patterns "0.0" and the general form never group thousands, whatever the locale does.
 QLocale BezGrupowania(QLocale locale) {
@@ -18,7 +20,8 @@ QLocale BezGrupowania(QLocale locale) {
 
 template <typename F> void ZaKolumnami(const TSterownik& s, F zrob) {
     const int ile = s.PodajIleParamBiez(Widoki::Listy);
-    for (int k = 0; k < ile; ++k) zrob(s.Wykresy[std::size_t(s.PodajPozycje(Widoki::Listy, k))]);
+    for (int k = 0; k < ile; ++k)
+        zrob(s.Wykresy[std::size_t(s.PodajPozycje(Widoki::Listy, k))]);
 }
 
 // The functions below take a locale that already omits group separators.
@@ -26,11 +29,14 @@ template <typename F> void ZaKolumnami(const TSterownik& s, F zrob) {
 QString Komorka(const TWykres& w, const unsigned char* probka, const QLocale& liczby) {
     const double wartosc = WartoscSurowa(w, probka) * w.Skala;
     switch (w.Miejsca) {
-    case 0: return liczby.toString(wartosc, 'g', CyfryOgolne) + u';';
+    case 0:
+        return liczby.toString(wartosc, 'g', CyfryOgolne) + u';';
     case 1:
     case 2:
-    case 3: return liczby.toString(wartosc, 'f', w.Miejsca) + u';';
-    default: return {};
+    case 3:
+        return liczby.toString(wartosc, 'f', w.Miejsca) + u';';
+    default:
+        return {};
     }
 }
 
@@ -46,15 +52,22 @@ int WartoscSurowa(const TWykres& w, const unsigned char* probka) {
     const unsigned char* b = probka + w.Pozycja;
     switch (w.Typ) {
     case TypyWartosci::Bajt:
-    case TypyWartosci::SystemPaliwa: return b[0];
-    case TypyWartosci::Slowo: return Slowo(b);
-    case TypyWartosci::BajtZPrzesunieciem: return b[0] - 128;
-    case TypyWartosci::Kelwiny: return Slowo(b) - 273;
+    case TypyWartosci::SystemPaliwa:
+        return b[0];
+    case TypyWartosci::Slowo:
+        return Slowo(b);
+    case TypyWartosci::BajtZPrzesunieciem:
+        return b[0] - 128;
+    case TypyWartosci::Kelwiny:
+        return Slowo(b) - 273;
     // A missing trim (0) reads as no correction.
-    case TypyWartosci::KorektaObd: return ((b[0] == 0 ? 128 : b[0]) - 128) * 100 / 128;
+    case TypyWartosci::KorektaObd:
+        return ((b[0] == 0 ? 128 : b[0]) - 128) * 100 / 128;
     // The AFR offset in raw units, so that raw x Skala is the AFR.
-    case TypyWartosci::Afr: return static_cast<int>(3 * Slowo(b) + 7.35 / w.Skala);
-    default: return w.Typ >= 0 && w.Typ <= 7 ? (b[0] >> w.Typ) & 1 : 0;
+    case TypyWartosci::Afr:
+        return static_cast<int>(3 * Slowo(b) + 7.35 / w.Skala);
+    default:
+        return w.Typ >= 0 && w.Typ <= 7 ? (b[0] >> w.Typ) & 1 : 0;
     }
 }
 
@@ -75,7 +88,8 @@ QString WierszCsv(const TSterownik& s, int i, const unsigned char* probka, const
     return Wiersz(s, i, probka, BezGrupowania(locale));
 }
 
-QByteArray TekstCsv(const TSterownik& s, const unsigned char* probki, int ile, const QLocale& locale) {
+QByteArray TekstCsv(const TSterownik& s, const unsigned char* probki, int ile,
+                    const QLocale& locale) {
     const QLocale liczby = BezGrupowania(locale);
     const QString koniec = QStringLiteral("\r\n");
     QString tekst = NaglowekCsv(s) + koniec;

@@ -31,7 +31,8 @@ QString KomorkaCsv(const TWykres& wykres, const unsigned char* probka, const QLo
 QString NaglowekCsv(const TSterownik& sterownik);
 
 // Sample number i: its time i x 0.1 s as "0.0", ";", then every column.
-QString WierszCsv(const TSterownik& sterownik, int i, const unsigned char* probka, const QLocale& locale);
+QString WierszCsv(const TSterownik& sterownik, int i, const unsigned char* probka,
+                  const QLocale& locale);
 
 // The whole export of ile samples: header and rows, CR LF after each line, as 8-bit text
 // in the system's code page.

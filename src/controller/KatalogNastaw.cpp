@@ -2,18 +2,21 @@
 
 #include "TSterownik.h"
 
-void TSterownik::DodajNastawe(unsigned indeks, unsigned tekst, unsigned char jednostka, double skala,
-                              unsigned char rodzaj, unsigned char min, unsigned char domyslna,
-                              unsigned char max, const std::array<int, 10>& opcje) {
+void TSterownik::DodajNastawe(unsigned indeks, unsigned tekst, unsigned char jednostka,
+                              double skala, unsigned char rodzaj, unsigned char min,
+                              unsigned char domyslna, unsigned char max,
+                              const std::array<int, 10>& opcje) {
     if (indeks >= unsigned(LiczbaNastaw)) return;
     ListaNastaw[indeks] = {int(tekst), jednostka, skala, rodzaj, min, domyslna, max, opcje};
 }
 
 void TSterownik::UtworzListeNastaw() {
-    for (TNastawa& n : ListaNastaw) n = {};
+    for (TNastawa& n : ListaNastaw)
+        n = {};
     constexpr unsigned char V = 1, Bar = 2, Ms = 4, C = 5, S = 6, Rpm = 7, Proc = 8;
 
-    DodajNastawe(1, 3010, 0, 0, 0x80, 0, 0, 8, {3011, 3012, 3013, 3014, 3015, 3016, 3017, 3018, 3019});
+    DodajNastawe(1, 3010, 0, 0, 0x80, 0, 0, 8,
+                 {3011, 3012, 3013, 3014, 3015, 3016, 3017, 3018, 3019});
     DodajNastawe(2, 3020, 0, 1, 0x10, 1, 1, 120);
     DodajNastawe(3, 3030, V, 0.06, 0x12, 5, 50, 200);
     DodajNastawe(4, 3040, 0, 0, 0x80, 0, 0, 3, {3041, 3042, 3043, 3044});
@@ -42,7 +45,8 @@ void TSterownik::UtworzListeNastaw() {
     DodajNastawe(40, 3400, 0, 0, 0x80, 0, 0, 3, {3401, 3402, 3403, 3404});
     // 41..44: level sensor points.
     const unsigned char Poziomy[] = {44, 39, 20, 8};
-    for (unsigned k = 0; k < 4; ++k) DodajNastawe(41 + k, 0, V, 0.02, 0x12, 0, Poziomy[k], 255);
+    for (unsigned k = 0; k < 4; ++k)
+        DodajNastawe(41 + k, 0, V, 0.02, 0x12, 0, Poziomy[k], 255);
     DodajNastawe(45, 3450, 0, 0, 0x80, 1, 4, 4, {3451, 3452, 3453, 3454, 3455});
     DodajNastawe(46, 3460, 0, 0, 0x80, 1, 4, 4, {3451, 3452, 3453, 3454, 3455});
     DodajNastawe(47, 3470, 0, 0, 0x80, 0, 0, 0, {3471});
@@ -87,7 +91,8 @@ void TSterownik::UtworzListeNastaw() {
     DodajNastawe(96, 3960, 0, 0, 0x80, 0, 1, 3, {3961, 3962, 3963, 3964});
     DodajNastawe(98, 3980, 0, 1, 0x10, 0, 4, 7);
     DodajNastawe(99, 3990, 0, 1, 0x10, 0, 4, 7);
-    for (unsigned i = 100; i <= 102; ++i) DodajNastawe(i, 0, 0, 1, 0x10, 0, 0, 255);
+    for (unsigned i = 100; i <= 102; ++i)
+        DodajNastawe(i, 0, 0, 1, 0x10, 0, 0, 255);
     DodajNastawe(103, 4030, 0, 0, 0x70, 0, 0, 1);
     DodajNastawe(104, 4040, 0, 0, 0x70, 0, 0, 1);
     DodajNastawe(106, 4060, Proc, 1, 0x10, 0, 10, 50);
@@ -104,13 +109,17 @@ void TSterownik::UtworzListeNastaw() {
     }
     // Multiplier break points: bank 2 at 164..189, bank 1 at 190..215; the last of each
     // holds the curve's last position.
-    for (unsigned i = 164; i <= 214; ++i) DodajNastawe(i, 0, 0, 1, 0x10, 0, 0, 255);
+    for (unsigned i = 164; i <= 214; ++i)
+        DodajNastawe(i, 0, 0, 1, 0x10, 0, 0, 255);
     DodajNastawe(189, 0, 0, 1, 0x10, 0, 200, 255);
     DodajNastawe(215, 0, 0, 1, 0x10, 0, 200, 255);
-    for (unsigned i = 216; i <= 223; ++i) DodajNastawe(i, 0, Ms, 0.025, 0x20, 0, 128, 255);
+    for (unsigned i = 216; i <= 223; ++i)
+        DodajNastawe(i, 0, Ms, 0.025, 0x20, 0, 128, 255);
     // Map axes: load (0.01 bar) at 224..239, RPM (50 rpm) at 240..255.
-    const unsigned char Obciazenia[] = {6, 12, 18, 25, 31, 37, 43, 50, 56, 62, 68, 75, 81, 87, 93, 100};
-    const unsigned char Obroty[] = {12, 18, 24, 30, 36, 42, 48, 54, 60, 66, 72, 80, 90, 100, 110, 120};
+    const unsigned char Obciazenia[] = {6,  12, 18, 25, 31, 37, 43, 50,
+                                        56, 62, 68, 75, 81, 87, 93, 100};
+    const unsigned char Obroty[] = {12, 18, 24, 30, 36, 42,  48,  54,
+                                    60, 66, 72, 80, 90, 100, 110, 120};
     for (unsigned k = 0; k < 16; ++k) {
         DodajNastawe(224 + k, 0, Bar, 0.01, 0x10, 0, Obciazenia[k], 255);
         DodajNastawe(240 + k, 0, Rpm, 50, 0x10, 0, Obroty[k], 255);
@@ -128,7 +137,8 @@ void TSterownik::UtworzListeNastaw() {
 }
 
 void TSterownik::WypelnijNastawyDomyslne() {
-    for (int i = 0; i < PierwszaNastawaObd; ++i) Nastawy[i] = ListaNastaw[i].Domyslna;
+    for (int i = 0; i < PierwszaNastawaObd; ++i)
+        Nastawy[i] = ListaNastaw[i].Domyslna;
     for (int i = PierwszaNastawaObd; i < LiczbaNastaw; ++i)
         NastawyObd[i - PierwszaNastawaObd] = ListaNastaw[i].Domyslna;
 }

@@ -2,8 +2,8 @@
 
 #include "TSterownik.h"
 
-void TSterownik::DodajWykres(int tekst, int jednostka, int typ, int pozycja, double skala, int miejsca,
-                             TKolor kolor, double wzmocnienie, int widoki) {
+void TSterownik::DodajWykres(int tekst, int jednostka, int typ, int pozycja, double skala,
+                             int miejsca, TKolor kolor, double wzmocnienie, int widoki) {
     TWykres w;
     w.Tekst = tekst;
     w.Jednostka = jednostka;

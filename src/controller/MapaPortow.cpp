@@ -91,6 +91,7 @@ QList<TDostepnyPort> TMapaPortow::DostepnePorty() const {
             porty.insert(it.key(), QStringLiteral("COM%1 (%2)").arg(it.key()).arg(it.value()));
 
     QList<TDostepnyPort> wynik;
-    for (auto it = porty.constBegin(); it != porty.constEnd(); ++it) wynik.append({it.key(), it.value()});
+    for (auto it = porty.constBegin(); it != porty.constEnd(); ++it)
+        wynik.append({it.key(), it.value()});
     return wynik;
 }

@@ -5,12 +5,15 @@ namespace Ramki {
 namespace {
 constexpr unsigned char Klucz = 0xD3;
 
-unsigned char Maska(int i) { return static_cast<unsigned char>(255 - (i % 256)); }
+unsigned char Maska(int i) {
+    return static_cast<unsigned char>(255 - (i % 256));
+}
 } // namespace
 
 unsigned char Suma(const unsigned char* dane, int n) {
     unsigned char s = 0;
-    for (int i = 0; i < n; ++i) s = static_cast<unsigned char>(s + dane[i]);
+    for (int i = 0; i < n; ++i)
+        s = static_cast<unsigned char>(s + dane[i]);
     return s;
 }
 

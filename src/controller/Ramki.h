@@ -6,10 +6,10 @@
 // The checksum makes the 8-bit sum of the plain frame 0; the payload travels scrambled.
 namespace Ramki {
 
-inline constexpr unsigned char StartSterownik = 'e';  // request to the controller
-inline constexpr unsigned char StartObd = 'c';        // request to its OBD module
-inline constexpr unsigned char OdpSterownik = 'V';    // reply from the controller
-inline constexpr unsigned char OdpObd = '6';          // reply from the OBD module
+inline constexpr unsigned char StartSterownik = 'e'; // request to the controller
+inline constexpr unsigned char StartObd = 'c';       // request to its OBD module
+inline constexpr unsigned char OdpSterownik = 'V';   // reply from the controller
+inline constexpr unsigned char OdpObd = '6';         // reply from the OBD module
 inline constexpr int Naglowek = 4;
 inline constexpr int MaksRamka = 1024;
 

@@ -6,12 +6,12 @@
 // option texts. The catalogue has one record per byte of Nastawy (0..255) and of
 // NastawyObd (256..303).
 struct TNastawa {
-    int Tekst = 0;                   // name text id, 0 = no name
-    unsigned char Jednostka = 0;     // 0 none, else text 1049 + code ("[V]" .. "[%]")
-    double Skala = 0;                // shown = stored (after the kind's offset) x Skala
-    unsigned char Rodzaj = 0;        // high nibble form, low nibble decimals shown
+    int Tekst = 0;               // name text id, 0 = no name
+    unsigned char Jednostka = 0; // 0 none, else text 1049 + code ("[V]" .. "[%]")
+    double Skala = 0;            // shown = stored (after the kind's offset) x Skala
+    unsigned char Rodzaj = 0;    // high nibble form, low nibble decimals shown
     unsigned char Min = 0, Domyslna = 0, Max = 0;
-    std::array<int, 10> Opcje = {};  // enumerations: option text ids for values 0..9
+    std::array<int, 10> Opcje = {}; // enumerations: option text ids for values 0..9
 };
 
 // Forms of TNastawa::Rodzaj (high nibble).
@@ -22,7 +22,7 @@ inline constexpr unsigned char LiczbaZPrzesunieciem = 0x20; // (value - 128) x S
 inline constexpr unsigned char Przelacznik = 0x70;
 inline constexpr unsigned char Wybor = 0x80;
 inline constexpr unsigned char LiczbaSpecjalna = 0x90;
-inline constexpr unsigned char KodBledu = 0xA0;      // low byte of a trouble code
+inline constexpr unsigned char KodBledu = 0xA0;        // low byte of a trouble code
 inline constexpr unsigned char KodBleduStarszy = 0xB0; // its high byte, not shown alone
 } // namespace Formy
 

@@ -9,11 +9,16 @@ namespace {
 
 QSerialPort::Parity ParzystoscQt(int kod) {
     switch (kod) {
-    case 1: return QSerialPort::OddParity;
-    case 2: return QSerialPort::EvenParity;
-    case 3: return QSerialPort::MarkParity;
-    case 4: return QSerialPort::SpaceParity;
-    default: return QSerialPort::NoParity;
+    case 1:
+        return QSerialPort::OddParity;
+    case 2:
+        return QSerialPort::EvenParity;
+    case 3:
+        return QSerialPort::MarkParity;
+    case 4:
+        return QSerialPort::SpaceParity;
+    default:
+        return QSerialPort::NoParity;
     }
 }
 
@@ -23,11 +28,16 @@ constexpr int CzasZapisuMs = 1000;
 } // namespace
 
 TSerial::TSerial(const TMapaPortow& mapaPortow, const QString& bibliotekaD2xx, QObject* rodzic)
-    : QObject(rodzic), numeracja(mapaPortow), d2xx(std::make_unique<TBibliotekaD2xx>(bibliotekaD2xx)) {}
+    : QObject(rodzic), numeracja(mapaPortow),
+      d2xx(std::make_unique<TBibliotekaD2xx>(bibliotekaD2xx)) {}
 
-TSerial::~TSerial() { PortClose(); }
+TSerial::~TSerial() {
+    PortClose();
+}
 
-bool TSerial::D2xxObecna() const { return d2xx->Obecna(); }
+bool TSerial::D2xxObecna() const {
+    return d2xx->Obecna();
+}
 
 void TSerial::Czekaj(int ms) const {
     if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
@@ -37,8 +47,8 @@ bool TSerial::PortOpen(int numer) {
     if (numer > 0) NumerPortu = numer;
     if (NumerPortu < 1) return false;
     PortClose();
-    const bool wynik = NumerPortu >= PierwszyFtdi ? OtworzFtdi(NumerPortu - PierwszyFtdi)
-                                                  : OtworzCom(NumerPortu);
+    const bool wynik =
+        NumerPortu >= PierwszyFtdi ? OtworzFtdi(NumerPortu - PierwszyFtdi) : OtworzCom(NumerPortu);
     Czekaj(CzasOtwarcia);
     SwiezoOtwarty = wynik;
     return wynik;

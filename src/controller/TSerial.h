@@ -20,7 +20,8 @@ public:
     static constexpr int PierwszyFtdi = 1024;
 
     // The port mapping is the caller's; the D2XX library is looked up by this name or path.
-    explicit TSerial(const TMapaPortow& mapa, const QString& bibliotekaD2xx = QStringLiteral("ftd2xx"),
+    explicit TSerial(const TMapaPortow& mapa,
+                     const QString& bibliotekaD2xx = QStringLiteral("ftd2xx"),
                      QObject* rodzic = nullptr);
     ~TSerial() override;
 

@@ -80,7 +80,8 @@ bool TSerial::PortOpenFtdiByDescription(const QByteArray& szukany) {
             // The index travels in the pointer argument, as the library defines it.
             void* indeks = reinterpret_cast<void*>(static_cast<quintptr>(i));
             if (d2xx->ListDevices(indeks, opis,
-                                  TBibliotekaD2xx::ListaWgIndeksu | TBibliotekaD2xx::WgOpisu) != 0) {
+                                  TBibliotekaD2xx::ListaWgIndeksu | TBibliotekaD2xx::WgOpisu) !=
+                0) {
                 char numerSeryjny[16] = {};
                 TBibliotekaD2xx::Dword flagi = 0, typ = 0, id = 0, lokalizacja = 0;
                 void* uchwyt = nullptr;

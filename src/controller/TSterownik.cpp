@@ -5,7 +5,8 @@
 #include <QCoreApplication>
 #include <QRandomGenerator>
 
-TSterownik::TSterownik(const TMapaPortow& mapaPortow, const QString& bibliotekaD2xx, QObject* rodzic)
+TSterownik::TSterownik(const TMapaPortow& mapaPortow, const QString& bibliotekaD2xx,
+                       QObject* rodzic)
     : TSerial(mapaPortow, bibliotekaD2xx, rodzic), losowe(QRandomGenerator::global()->generate()) {
     zegar.setInterval(25);
     QObject::connect(&zegar, &QTimer::timeout, this, [this] { Timer1OnTimer(); });
@@ -30,7 +31,9 @@ TSterownik::~TSterownik() {
     PortClose();
 }
 
-void TSterownik::CzytajZeSterownika(int maska) { DoOdczytu |= maska; }
+void TSterownik::CzytajZeSterownika(int maska) {
+    DoOdczytu |= maska;
+}
 
 void TSterownik::ZapiszDoSterownika(int maska) {
     // A write over a pending read would be overwritten by the reply; a lost link would
@@ -39,7 +42,9 @@ void TSterownik::ZapiszDoSterownika(int maska) {
     if (PortConnected()) DoZapisu |= maska;
 }
 
-void TSterownik::RozkazDoSterownika(int maska) { Rozkazy |= maska; }
+void TSterownik::RozkazDoSterownika(int maska) {
+    Rozkazy |= maska;
+}
 
 void TSterownik::CzytajBledyObd(int ktore) {
     if (ktore == 0) Rozkazy |= RozkazBledyObd;
@@ -51,25 +56,44 @@ void TSterownik::KasujBledyObd(int ktore) {
 
 unsigned char* TSterownik::DaneBloku(int bit) {
     switch (bit) {
-    case 0: return Nastawy;
-    case 1: return Mnoznik1;
-    case 2: return Mnoznik2;
-    case 3: return KorOdObr1;
-    case 4: return KorOdObr2;
-    case 7: return Historia;
-    case 8: return KorOdCis;
-    case 9: return KorOdTempRed;
-    case 10: return KorOdTempGazu;
-    case 11: return EmulatorCis;
-    case 12: return OpoznienieWtr;
-    case 13: return Wzbogacenie;
-    case 16: return MapaEcuBen;
-    case 17: return MapaEcuGaz;
-    case 20: return MapaObdBen1;
-    case 21: return MapaObdGaz1;
-    case 22: return MapaObdBen2;
-    case 23: return MapaObdGaz2;
-    default: return nullptr;
+    case 0:
+        return Nastawy;
+    case 1:
+        return Mnoznik1;
+    case 2:
+        return Mnoznik2;
+    case 3:
+        return KorOdObr1;
+    case 4:
+        return KorOdObr2;
+    case 7:
+        return Historia;
+    case 8:
+        return KorOdCis;
+    case 9:
+        return KorOdTempRed;
+    case 10:
+        return KorOdTempGazu;
+    case 11:
+        return EmulatorCis;
+    case 12:
+        return OpoznienieWtr;
+    case 13:
+        return Wzbogacenie;
+    case 16:
+        return MapaEcuBen;
+    case 17:
+        return MapaEcuGaz;
+    case 20:
+        return MapaObdBen1;
+    case 21:
+        return MapaObdGaz1;
+    case 22:
+        return MapaObdBen2;
+    case 23:
+        return MapaObdGaz2;
+    default:
+        return nullptr;
     }
 }
 

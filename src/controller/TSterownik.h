@@ -29,11 +29,11 @@ public:
     using TOnZdarzenie = std::function<void(int kod, int a1, int a2, int a3)>;
 
     // Command bits of Rozkazy.
-    static constexpr int RozkazIdentyfikacja = 0x1;      // 0x81
-    static constexpr int RozkazBledy = 0x2;              // 0x82
+    static constexpr int RozkazIdentyfikacja = 0x1;        // 0x81
+    static constexpr int RozkazBledy = 0x2;                // 0x82
     static constexpr int RozkazIdentyfikacjaObd = 1 << 24; // 0x71
-    static constexpr int RozkazBledyObd = 1 << 25;       // 0x76
-    static constexpr int RozkazKasujBledyObd = 1 << 26;  // 0x74
+    static constexpr int RozkazBledyObd = 1 << 25;         // 0x76
+    static constexpr int RozkazKasujBledyObd = 1 << 26;    // 0x74
 
     explicit TSterownik(const TMapaPortow& mapaPortow,
                         const QString& bibliotekaD2xx = QStringLiteral("ftd2xx"),
@@ -97,8 +97,8 @@ public:
     // Settings catalogue.
     void UtworzListeNastaw();
     void DodajNastawe(unsigned indeks, unsigned tekst, unsigned char jednostka, double skala,
-                      unsigned char rodzaj, unsigned char min, unsigned char domyslna, unsigned char max,
-                      const std::array<int, 10>& opcje = {});
+                      unsigned char rodzaj, unsigned char min, unsigned char domyslna,
+                      unsigned char max, const std::array<int, 10>& opcje = {});
     void WypelnijNastawyDomyslne();
     void NastawyFabryczne();
 
@@ -154,8 +154,8 @@ public:
     int FlagiParam = 0;
     unsigned char LogParam = 0, LogObd = 0;
     // Firmware update sequence.
-    unsigned char SkokDoBootloadera = 0, PowrotZBootloadera = 0, FlashUzbrojony = 0,
-                  FlashZapis = 0, BlokBezPotwierdzenia = 0;
+    unsigned char SkokDoBootloadera = 0, PowrotZBootloadera = 0, FlashUzbrojony = 0, FlashZapis = 0,
+                  BlokBezPotwierdzenia = 0;
     int LicznikBlokow = 0;
 
     TOnTekst OnTekst;
@@ -163,8 +163,8 @@ public:
     TKomunikaty* Komunikaty = nullptr;
     const TTeksty* Teksty = nullptr;
     TOknaPlikow* OknaPlikow = nullptr;
-    QString KatalogDokumentow; // the user's documents folder
-    QString PlikBiezacy;       // the file shown offline
+    QString KatalogDokumentow;      // the user's documents folder
+    QString PlikBiezacy;            // the file shown offline
     std::unique_ptr<QFile> PlikOsc; // the scope file being recorded
 
     // Data blocks, as the controller stores them.
@@ -187,12 +187,12 @@ public:
     bool ModulObd = false;
 
     struct TStanKalibracji {
-        int etap = 0;       // EtapKal
-        int postep = 0;     // PostepKal
-        int krok = 0;       // KrokKal
+        int etap = 0;   // EtapKal
+        int postep = 0; // PostepKal
+        int krok = 0;   // KrokKal
         int cylinder = 0;
-        int bezObrotow = 0; // consecutive frames with RPM 0
-        int zlyCzas = 0;    // consecutive frames with an unusable petrol time
+        int bezObrotow = 0;     // consecutive frames with RPM 0
+        int zlyCzas = 0;        // consecutive frames with an unusable petrol time
         int czasBenzyny = 0;    // CzasBenzyny: 16 x the filtered petrol time (0.05 ms)
         int cisnienieFiltr = 0; // CisnienieFiltr: 16 x the filtered gas pressure byte
         int zapamietanyCzas = 0;

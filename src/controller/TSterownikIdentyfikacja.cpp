@@ -11,11 +11,17 @@ namespace {
 constexpr int WpisowHistorii = 32;
 constexpr int RozmiarWpisu = 8;
 
-QString Dwie(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
-QString Hex(int v) { return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper(); }
+QString Dwie(int v) {
+    return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
+}
+QString Hex(int v) {
+    return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
+}
 
 // "20yy.mm.dd" of three bytes year - 2000, month, day.
-QString Data(const unsigned char* d) { return QStringLiteral("20") + Dwie(d[0]) + '.' + Dwie(d[1]) + '.' + Dwie(d[2]); }
+QString Data(const unsigned char* d) {
+    return QStringLiteral("20") + Dwie(d[0]) + '.' + Dwie(d[1]) + '.' + Dwie(d[2]);
+}
 
 // Hours, then minutes and seconds of the current hour: "3:02:05".
 QString Czas(const unsigned char* sekundy) {
@@ -26,13 +32,18 @@ QString Czas(const unsigned char* sekundy) {
 
 } // namespace
 
-int TSterownik::GodzinyNaGazie() const { return IdentSterownika[76] | (IdentSterownika[77] << 8); }
+int TSterownik::GodzinyNaGazie() const {
+    return IdentSterownika[76] | (IdentSterownika[77] << 8);
+}
 
 QString TSterownik::StrNazwaSterownika() const {
     switch (IdentSterownika[38]) {
-    case 1: return QStringLiteral("SELVAR LITE+");
-    case 2: return QStringLiteral("SELVAR MAX+");
-    default: return {};
+    case 1:
+        return QStringLiteral("SELVAR LITE+");
+    case 2:
+        return QStringLiteral("SELVAR MAX+");
+    default:
+        return {};
     }
 }
 
@@ -41,7 +52,9 @@ QString TSterownik::StrKodKreskowy() const {
     return QString::fromLatin1(kod, qsizetype(qstrnlen(kod, 16)));
 }
 
-QString TSterownik::StrDataProdukcji() const { return IdentSterownika[46] ? Data(IdentSterownika + 46) : QString(); }
+QString TSterownik::StrDataProdukcji() const {
+    return IdentSterownika[46] ? Data(IdentSterownika + 46) : QString();
+}
 
 QString TSterownik::StrWersjaCyframi(int czesci) const {
     const unsigned char* id = IdentSterownika;
@@ -61,11 +74,13 @@ QString TSterownik::StrWersjaCyframi(int czesci) const {
     if (czesci & 32) t += QStringLiteral("Kod=") + StrKodKreskowy() + ' ';
     if (czesci & 64) {
         t += QStringLiteral("NS=");
-        for (int i = 22; i <= 34; ++i) t += Hex(id[i]) + ' ';
+        for (int i = 22; i <= 34; ++i)
+            t += Hex(id[i]) + ' ';
     }
     if (czesci & 128) {
         t += QStringLiteral("Eep=");
-        for (int i = 66; i <= 77; ++i) t += Hex(id[i]) + ' ';
+        for (int i = 66; i <= 77; ++i)
+            t += Hex(id[i]) + ' ';
     }
     return t;
 }
@@ -74,8 +89,12 @@ QString TSterownik::StrIleWtryskiwaczy() const {
     return IdentSterownika[59] ? QString::number(LiczbaWtryskiwaczy) : QString();
 }
 
-QString TSterownik::StrCzasNaBenzynie() const { return Czas(IdentSterownika + 70); }
-QString TSterownik::StrCzasNaGazie() const { return Czas(IdentSterownika + 74); }
+QString TSterownik::StrCzasNaBenzynie() const {
+    return Czas(IdentSterownika + 70);
+}
+QString TSterownik::StrCzasNaGazie() const {
+    return Czas(IdentSterownika + 74);
+}
 
 QString TSterownik::StrCzasPrzegladu() const {
     const int termin = Nastawy[101] | (Nastawy[102] << 8);
@@ -94,10 +113,18 @@ QString TSterownik::StrHistoria(unsigned kolumna, int wpis) const {
     const unsigned char* w = Historia + RozmiarWpisu * wpis;
     if (w[0] == 0) return {};
     switch (kolumna) {
-    case 0: return QStringLiteral("20") + Dwie(w[1]) + '.' + QString::number(w[2]) + '.' + QString::number(w[3]);
-    case 1: case 2: case 3: case 4: return (w[0] >> (kolumna - 1)) & 1 ? QStringLiteral("v") : QString();
-    case 5: return Hex(w[4]) + Hex(w[5]) + '-' + Hex(w[6]) + Hex(w[7]);
-    default: return {};
+    case 0:
+        return QStringLiteral("20") + Dwie(w[1]) + '.' + QString::number(w[2]) + '.' +
+               QString::number(w[3]);
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+        return (w[0] >> (kolumna - 1)) & 1 ? QStringLiteral("v") : QString();
+    case 5:
+        return Hex(w[4]) + Hex(w[5]) + '-' + Hex(w[6]) + Hex(w[7]);
+    default:
+        return {};
     }
 }
 
@@ -110,8 +137,11 @@ void TSterownik::HistoriaZmian(unsigned char rodzaj) {
     }
     const auto bit = static_cast<unsigned char>(1 << rodzaj);
     int n = 0;
-    while (n < WpisowHistorii && Historia[RozmiarWpisu * n] != 0) ++n;
-    unsigned char stempel[7] = {DataDzis[0], DataDzis[1], DataDzis[2],
+    while (n < WpisowHistorii && Historia[RozmiarWpisu * n] != 0)
+        ++n;
+    unsigned char stempel[7] = {DataDzis[0],
+                                DataDzis[1],
+                                DataDzis[2],
                                 static_cast<unsigned char>(IdentyfikatorPC >> 24),
                                 static_cast<unsigned char>(IdentyfikatorPC >> 16),
                                 static_cast<unsigned char>(IdentyfikatorPC >> 8),
@@ -125,7 +155,8 @@ void TSterownik::HistoriaZmian(unsigned char rodzaj) {
     } else {
         if (n == WpisowHistorii) {
             // Full: the oldest entry stays, the second oldest goes.
-            std::memmove(Historia + RozmiarWpisu, Historia + 2 * RozmiarWpisu, RozmiarWpisu * (WpisowHistorii - 2));
+            std::memmove(Historia + RozmiarWpisu, Historia + 2 * RozmiarWpisu,
+                         RozmiarWpisu * (WpisowHistorii - 2));
             n = WpisowHistorii - 1;
         }
         wpis = Historia + RozmiarWpisu * n;
@@ -149,7 +180,8 @@ void TSterownik::DopiszOdlozonaHistorie() {
 }
 
 void TSterownik::UstawPrzeglad(int godziny) {
-    const int termin = godziny + GodzinyNaGazie() + ((IdentSterownika[74] | (IdentSterownika[75] << 8)) > 1800 ? 1 : 0);
+    const int termin = godziny + GodzinyNaGazie() +
+                       ((IdentSterownika[74] | (IdentSterownika[75] << 8)) > 1800 ? 1 : 0);
     Nastawy[100] = 1;
     Nastawy[101] = static_cast<unsigned char>(termin & 0xFF);
     Nastawy[102] = static_cast<unsigned char>(termin >> 8);

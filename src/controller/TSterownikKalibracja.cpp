@@ -17,7 +17,9 @@ constexpr int Przerwanie = 255;
 // The first i + 1 injectors on gas.
 constexpr unsigned char MaskiCylindrow[] = {1, 3, 7, 15, 31, 63, 127, 255};
 
-unsigned char Bajt(int v) { return static_cast<unsigned char>(std::clamp(v, 0, 255)); }
+unsigned char Bajt(int v) {
+    return static_cast<unsigned char>(std::clamp(v, 0, 255));
+}
 
 } // namespace
 
@@ -98,7 +100,9 @@ void TSterownik::ZadajMaske(unsigned char maska) {
 bool TSterownik::KrokKalibracji(int a, int p) {
     TStanKalibracji& k = Kalibracja;
     switch (k.etap) {
-    case 0: StartKalibracji(); return true;
+    case 0:
+        StartKalibracji();
+        return true;
     case 1:
         if (RamkaRx[10] != TrybBenzyna) {
             if (++k.krok >= 256) k.etap = 0;
@@ -112,13 +116,20 @@ bool TSterownik::KrokKalibracji(int a, int p) {
         FlagiParam &= ~1;
         Zdarzenie(2, k.etap == Koniec ? 3 : 4, 0, 0);
         return true;
-    default: break;
+    default:
+        break;
     }
     switch ((k.etap >> 4) & 3) {
-    case 1: return PomiarNaBenzynie(a);
-    case 2: PrzejscieNaGaz(); return true;
-    case 3: return PomiarNaGazie(a, p);
-    default: PowrotNaBenzyne(); return true;
+    case 1:
+        return PomiarNaBenzynie(a);
+    case 2:
+        PrzejscieNaGaz();
+        return true;
+    case 3:
+        return PomiarNaGazie(a, p);
+    default:
+        PowrotNaBenzyne();
+        return true;
     }
 }
 

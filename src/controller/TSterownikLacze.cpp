@@ -44,7 +44,8 @@ int TSterownik::OdbiorRx() {
             return -2;
         }
         if (OnTekst)
-            Log(QStringLiteral("  brak bajtu startowego : ") + Ramki::Bajty(RamkaRx, Ramki::Naglowek),
+            Log(QStringLiteral("  brak bajtu startowego : ") +
+                    Ramki::Bajty(RamkaRx, Ramki::Naglowek),
                 Kolory::Czerwony);
     } else if (q < dlugoscCiala) {
         return -2;

@@ -28,7 +28,9 @@ void KasujKrzywa(unsigned char* krzywa, unsigned char numer, unsigned char x0, u
     krzywa[17] = 128;
 }
 
-unsigned char Ogranicz(int v, int min, int max) { return static_cast<unsigned char>(std::clamp(v, min, max)); }
+unsigned char Ogranicz(int v, int min, int max) {
+    return static_cast<unsigned char>(std::clamp(v, min, max));
+}
 
 } // namespace
 
@@ -96,7 +98,9 @@ void TSterownik::KasujOpoznienia() {
     // Rows are RPM, columns load: the delay grows with the load above the diagonal.
     for (int r = 0; r < 16; ++r)
         for (int c = 0; c < 16; ++c)
-            OpoznienieWtr[16 * r + c] = static_cast<unsigned char>(c <= r ? 2 : c == r + 1 ? 4 : 2 * (c - r) + 4);
+            OpoznienieWtr[16 * r + c] = static_cast<unsigned char>(c <= r       ? 2
+                                                                   : c == r + 1 ? 4
+                                                                                : 2 * (c - r) + 4);
     ZapiszDoSterownika(Bloki::OpoznienieWtr);
 }
 
@@ -124,7 +128,8 @@ void TSterownik::WyliczMnoznik(int tryb, int dolna, int gorna) {
         poprzedni = k;
     }
     const int ostatnia = x[PunktowMnoznika - 1];
-    for (int i = ostatnia + 1; i < 256; ++i) p[i] = p[ostatnia];
+    for (int i = ostatnia + 1; i < 256; ++i)
+        p[i] = p[ostatnia];
 }
 
 void TSterownik::DodajAdaptacje() {
@@ -143,9 +148,21 @@ void TSterownik::DodajAdaptacje() {
 
 void TSterownik::WykonajAdaptacje() {}
 
-int TSterownik::CzytajKorOdCis(int pozycja) { return TabliceStale::KorOdCis(pozycja); }
-int TSterownik::CzytajKorOdTempGazu(int pozycja) { return TabliceStale::KorOdTempGazu(pozycja); }
-int TSterownik::CzytajTabTer2k2(int pozycja) { return TabliceStale::Termistor2k2(pozycja); }
-int TSterownik::CzytajTabTer4k7(int pozycja) { return TabliceStale::Termistor4k7(pozycja); }
-int TSterownik::CzytajTabTer6k8(int pozycja) { return TabliceStale::Termistor6k8(pozycja); }
-int TSterownik::CzytajTabTer10k(int pozycja) { return TabliceStale::Termistor10k(pozycja); }
+int TSterownik::CzytajKorOdCis(int pozycja) {
+    return TabliceStale::KorOdCis(pozycja);
+}
+int TSterownik::CzytajKorOdTempGazu(int pozycja) {
+    return TabliceStale::KorOdTempGazu(pozycja);
+}
+int TSterownik::CzytajTabTer2k2(int pozycja) {
+    return TabliceStale::Termistor2k2(pozycja);
+}
+int TSterownik::CzytajTabTer4k7(int pozycja) {
+    return TabliceStale::Termistor4k7(pozycja);
+}
+int TSterownik::CzytajTabTer6k8(int pozycja) {
+    return TabliceStale::Termistor6k8(pozycja);
+}
+int TSterownik::CzytajTabTer10k(int pozycja) {
+    return TabliceStale::Termistor10k(pozycja);
+}

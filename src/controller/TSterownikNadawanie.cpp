@@ -21,7 +21,8 @@ void TSterownik::NadawanieTx() {
         --CzekajSloty;
         return;
     }
-    RamkaTx[4] = static_cast<unsigned char>(losowe() & 0xFF); // nonce: equal requests differ on the wire
+    RamkaTx[4] =
+        static_cast<unsigned char>(losowe() & 0xFF); // nonce: equal requests differ on the wire
     RamkaTx[5] = 0;
     if (NadajBootloader()) return;
     if (FlashZapis) {

@@ -13,7 +13,9 @@ constexpr int BitObd = 24;
 constexpr int RozmiarIdentyfikacji = 128;
 constexpr int PoczatekDanych = 6;
 
-bool Biezace(unsigned char kod) { return kod >= 0x90 && kod <= 0x9F; }
+bool Biezace(unsigned char kod) {
+    return kod >= 0x90 && kod <= 0x9F;
+}
 
 struct TZnacznik {
     unsigned char bit;
@@ -24,19 +26,27 @@ constexpr TZnacznik ZapisyEeprom[] = {{0x01, "Zapis eeprom - dane"},
                                       {0x02, "Zapis eeprom - mapy"},
                                       {0x04, "Zapis eeprom - błędy"},
                                       {0x08, "Zapis eeprom - kasuj błędy"}};
-constexpr TZnacznik ZapisyFlash[] = {{0x01, "Zapis flash - nastawy"},   {0x02, "Zapis flash - kor.czas"},
-                                     {0x04, "Zapis flash - kor.czas"},  {0x08, "Zapis flash - kor.obr.1"},
-                                     {0x10, "Zapis flash - kor.obr.2"}, {0x20, "Zapis flash - his/kor"}};
+constexpr TZnacznik ZapisyFlash[] = {
+    {0x01, "Zapis flash - nastawy"},   {0x02, "Zapis flash - kor.czas"},
+    {0x04, "Zapis flash - kor.czas"},  {0x08, "Zapis flash - kor.obr.1"},
+    {0x10, "Zapis flash - kor.obr.2"}, {0x20, "Zapis flash - his/kor"}};
 
 const char* EtapObd(unsigned char etap) {
     switch (etap) {
-    case 1: return " + len + TRAN:";
-    case 2: return " + PID:";
-    case 4: return " + ECU:";
-    case 8: return " + SUP:";
-    case 16: return " + LST:";
-    case 32: return " + DTC:";
-    default: return "";
+    case 1:
+        return " + len + TRAN:";
+    case 2:
+        return " + PID:";
+    case 4:
+        return " + ECU:";
+    case 8:
+        return " + SUP:";
+    case 16:
+        return " + LST:";
+    case 32:
+        return " + DTC:";
+    default:
+        return "";
     }
 }
 
@@ -84,26 +94,44 @@ bool TSterownik::OdbiorSterownika(int dlugosc) {
     case 0x80:
         if (LogParam) Log(QStringLiteral("\n Stan pracy komp"), Kolory::Srebrny);
         return true;
-    case 0x81: OdbiorIdentyfikacji(dlugosc); return true;
-    case 0x82: Rozkazy &= ~RozkazBledy; return true;
+    case 0x81:
+        OdbiorIdentyfikacji(dlugosc);
+        return true;
+    case 0x82:
+        Rozkazy &= ~RozkazBledy;
+        return true;
     case 0x83:
         KasujBledy = 0;
         Rozkazy |= RozkazBledy;
         return true;
-    case 0x84: ZmianaPaliwaAuto = 0; return true;
-    case 0x85: ZmianaPaliwaSzybka = 0; return true;
-    case 0x86: ZmianaWtryskiwaczy = 0; return true;
-    case 0x87: TestGlosnika = 0; return true;
-    case 0x88: TestSzczelnosci = 0; return true;
+    case 0x84:
+        ZmianaPaliwaAuto = 0;
+        return true;
+    case 0x85:
+        ZmianaPaliwaSzybka = 0;
+        return true;
+    case 0x86:
+        ZmianaWtryskiwaczy = 0;
+        return true;
+    case 0x87:
+        TestGlosnika = 0;
+        return true;
+    case 0x88:
+        TestSzczelnosci = 0;
+        return true;
     case 0x89:
         Fabryczne = 0;
         // The reset changed these blocks; reads still pending (maps, history) stay pending.
         DoOdczytu |= Bloki::PoFabrycznych;
         return true;
     case 0x8E:
-    case 0x8F: return true;
-    case 0xFF: PotwierdzenieBlokuFlash(); return true;
-    default: break;
+    case 0x8F:
+        return true;
+    case 0xFF:
+        PotwierdzenieBlokuFlash();
+        return true;
+    default:
+        break;
     }
     if (Biezace(kod)) {
         OdbiorBiezacych();
@@ -120,7 +148,8 @@ void TSterownik::OdbiorIdentyfikacji(int dlugosc) {
     std::memset(IdentSterownika, 0, sizeof IdentSterownika);
     // Adaptation values: 128 is "none" until the side messages bring them.
     std::memset(IdentSterownika + 66, 128, 4);
-    if (dlugosc < RozmiarIdentyfikacji) std::memcpy(IdentSterownika, RamkaRx, static_cast<std::size_t>(dlugosc));
+    if (dlugosc < RozmiarIdentyfikacji)
+        std::memcpy(IdentSterownika, RamkaRx, static_cast<std::size_t>(dlugosc));
     if (RamkaRx[5] == 0) {
         ListaParamOdPlytki();
         Rozkazy |= RozkazBledy;
@@ -210,7 +239,8 @@ bool TSterownik::OdbiorObd(int dlugosc) {
     case 0x71:
         Rozkazy &= ~RozkazIdentyfikacjaObd;
         std::memset(IdentObd, 0, sizeof IdentObd);
-        if (dlugosc < RozmiarIdentyfikacji) std::memcpy(IdentObd, RamkaRx, static_cast<std::size_t>(dlugosc));
+        if (dlugosc < RozmiarIdentyfikacji)
+            std::memcpy(IdentObd, RamkaRx, static_cast<std::size_t>(dlugosc));
         if (RamkaRx[5] == 0) DoOdczytu |= Bloki::NastawyObd;
         break;
     case 0x72:
@@ -219,10 +249,18 @@ bool TSterownik::OdbiorObd(int dlugosc) {
         std::memcpy(NastawyObd, RamkaRx + PoczatekDanych, sizeof NastawyObd);
         SumaBloku(NastawyObd, sizeof NastawyObd, "  błąd sumy nastaw OBD");
         break;
-    case 0x73: BezPotwierdzenia &= ~(1 << BitObd); break;
-    case 0x74: Rozkazy &= ~RozkazKasujBledyObd; break;
-    case 0x76: Rozkazy &= ~RozkazBledyObd; break;
-    default: Log(QStringLiteral("\n Nie rozpoznany rozkaz"), Kolory::Czerwony); return false;
+    case 0x73:
+        BezPotwierdzenia &= ~(1 << BitObd);
+        break;
+    case 0x74:
+        Rozkazy &= ~RozkazKasujBledyObd;
+        break;
+    case 0x76:
+        Rozkazy &= ~RozkazBledyObd;
+        break;
+    default:
+        Log(QStringLiteral("\n Nie rozpoznany rozkaz"), Kolory::Czerwony);
+        return false;
     }
     LicznikObd = 0;
     return true;

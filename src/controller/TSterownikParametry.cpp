@@ -19,26 +19,34 @@ QString Liczba(double wartosc, int miejsca) {
 
 QString SystemPaliwa(unsigned char stan) {
     switch (stan) {
-    case 1: return QStringLiteral("OL");
-    case 2: return QStringLiteral("CL");
-    case 4: return QStringLiteral("OL Load");
-    case 8: return QStringLiteral("OL Fault");
-    case 16: return QStringLiteral("CL Error");
-    default: return QStringLiteral("-");
+    case 1:
+        return QStringLiteral("OL");
+    case 2:
+        return QStringLiteral("CL");
+    case 4:
+        return QStringLiteral("OL Load");
+    case 8:
+        return QStringLiteral("OL Fault");
+    case 16:
+        return QStringLiteral("CL Error");
+    default:
+        return QStringLiteral("-");
     }
 }
 
 } // namespace
 
 int TSterownik::WidokZSerwisowymi(int widok) const {
-    if (PokazSerwisowe && (widok & (Widoki::Listy | Widoki::TabelaParametrow))) widok |= Widoki::Serwisowe;
+    if (PokazSerwisowe && (widok & (Widoki::Listy | Widoki::TabelaParametrow)))
+        widok |= Widoki::Serwisowe;
     return widok;
 }
 
 int TSterownik::PodajIleParamBiez(int widok) const {
     const int w = WidokZSerwisowymi(widok);
     int ile = 0;
-    for (const TWykres& wykres : Wykresy) ile += (wykres.Widoki & w) != 0;
+    for (const TWykres& wykres : Wykresy)
+        ile += (wykres.Widoki & w) != 0;
     return ile;
 }
 
@@ -58,16 +66,27 @@ QString TSterownik::StrParamBiez(int widok, int n) {
     const int slowo = b[0] | (b[1] << 8);
     double surowa = 0;
     switch (w.Typ) {
-    case TypyWartosci::Bajt: surowa = b[0]; break;
-    case TypyWartosci::Slowo: surowa = slowo; break;
-    case TypyWartosci::Afr: surowa = slowo; break;
-    case TypyWartosci::BajtZPrzesunieciem: surowa = b[0] - 128; break;
-    case TypyWartosci::Kelwiny: surowa = slowo - 273; break;
+    case TypyWartosci::Bajt:
+        surowa = b[0];
+        break;
+    case TypyWartosci::Slowo:
+        surowa = slowo;
+        break;
+    case TypyWartosci::Afr:
+        surowa = slowo;
+        break;
+    case TypyWartosci::BajtZPrzesunieciem:
+        surowa = b[0] - 128;
+        break;
+    case TypyWartosci::Kelwiny:
+        surowa = slowo - 273;
+        break;
     case TypyWartosci::KorektaObd:
         if (b[0] == 0) return QStringLiteral("-");
         surowa = (b[0] - 128) * 100.0 / 128;
         break;
-    case TypyWartosci::SystemPaliwa: return SystemPaliwa(b[0]);
+    case TypyWartosci::SystemPaliwa:
+        return SystemPaliwa(b[0]);
     case TypyWartosci::CzasSterownika:
         return Liczba(Nastawy[89] * 0.004 - (Nastawy[90] - 128) * 0.02, 3);
     case TypyWartosci::DwaBajty:
@@ -88,11 +107,28 @@ void TSterownik::ListaRpmLamMafAfr() {
     if (Wykresy.size() <= 8) return;
     TWykres& w = Wykresy[8];
     switch (Nastawy[4]) {
-    case 0: w.Tekst = 3041; w.Jednostka = 1050; w.Typ = TypyWartosci::Slowo; break;
-    case 1: w.Tekst = 3042; w.Jednostka = 1050; w.Typ = TypyWartosci::Slowo; break;
-    case 2: w.Tekst = 3043; w.Jednostka = 1050; w.Typ = TypyWartosci::Slowo; break;
-    case 3: w.Tekst = 3044; w.Jednostka = 0; w.Typ = TypyWartosci::Afr; break;
-    default: break;
+    case 0:
+        w.Tekst = 3041;
+        w.Jednostka = 1050;
+        w.Typ = TypyWartosci::Slowo;
+        break;
+    case 1:
+        w.Tekst = 3042;
+        w.Jednostka = 1050;
+        w.Typ = TypyWartosci::Slowo;
+        break;
+    case 2:
+        w.Tekst = 3043;
+        w.Jednostka = 1050;
+        w.Typ = TypyWartosci::Slowo;
+        break;
+    case 3:
+        w.Tekst = 3044;
+        w.Jednostka = 0;
+        w.Typ = TypyWartosci::Afr;
+        break;
+    default:
+        break;
     }
 }
 
@@ -127,13 +163,24 @@ QString TSterownik::StrStanPracy(unsigned short stan, int forma) const {
         id = 1243;
     else
         switch (stan & 0xFF) {
-        case 0: id = pelna ? 1245 : 1244; break;
-        case 2: id = 1246; break;
+        case 0:
+            id = pelna ? 1245 : 1244;
+            break;
+        case 2:
+            id = 1246;
+            break;
         case 4:
-        case 5: id = 1247; break;
-        case 6: id = pelna ? 1250 : 1249; break;
-        case 7: id = 1248; break;
-        default: return {};
+        case 5:
+            id = 1247;
+            break;
+        case 6:
+            id = pelna ? 1250 : 1249;
+            break;
+        case 7:
+            id = 1248;
+            break;
+        default:
+            return {};
         }
     return Teksty ? Teksty->PodajTekst(id) : QString();
 }
@@ -142,13 +189,19 @@ TKolor TSterownik::KolorStanuPracy(unsigned short stan) const {
     if (!(stan & 0x100)) return {0x808080};
     if (!(stan & 0x200)) return {0xC0C0C0};
     switch (stan & 0xFF) {
-    case 0: return {0xFF0000};
-    case 2: return {0xFF8040};
+    case 0:
+        return {0xFF0000};
+    case 2:
+        return {0xFF8040};
     case 4:
-    case 5: return {0xEA00EA};
-    case 6: return {0x00A000};
-    case 7: return {0x0080FF};
-    default: return {0x000000};
+    case 5:
+        return {0xEA00EA};
+    case 6:
+        return {0x00A000};
+    case 7:
+        return {0x0080FF};
+    default:
+        return {0x000000};
     }
 }
 

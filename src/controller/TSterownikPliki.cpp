@@ -25,12 +25,12 @@ const QByteArray MagiaOscyloskopu = QByteArrayLiteral("osc file");
 
 // Where each block sits in the image; the history at 256 is written but never read back.
 std::vector<TSterownik::TMiejsceObrazu> TSterownik::UkladObrazu() {
-    return {{16, NastawyObd, 48},    {64, Zarezerwowane, 64},  {128, IdentSterownika, 128},
-            {256, Historia, 256},    {512, Nastawy, 256},      {768, Mnoznik1, 256},
-            {1024, Mnoznik2, 256},   {1280, KorOdObr1, 256},   {1536, KorOdObr2, 256},
-            {1792, KorOdCis, 256},   {2048, KorOdTempRed, 256}, {2304, KorOdTempGazu, 256},
-            {2560, MapaEcuBen, 256}, {2816, MapaEcuGaz, 256},  {3072, MapaObdBen1, 256},
-            {3328, MapaObdGaz1, 256}, {3584, MapaObdBen2, 256}, {3840, MapaObdGaz2, 256}};
+    return {{16, NastawyObd, 48},     {64, Zarezerwowane, 64},   {128, IdentSterownika, 128},
+            {256, Historia, 256},     {512, Nastawy, 256},       {768, Mnoznik1, 256},
+            {1024, Mnoznik2, 256},    {1280, KorOdObr1, 256},    {1536, KorOdObr2, 256},
+            {1792, KorOdCis, 256},    {2048, KorOdTempRed, 256}, {2304, KorOdTempGazu, 256},
+            {2560, MapaEcuBen, 256},  {2816, MapaEcuGaz, 256},   {3072, MapaObdBen1, 256},
+            {3328, MapaObdGaz1, 256}, {3584, MapaObdBen2, 256},  {3840, MapaObdGaz2, 256}};
 }
 
 QByteArray TSterownik::ObrazModelu(bool oscyloskop) {
@@ -45,13 +45,15 @@ QByteArray TSterownik::ObrazModelu(bool oscyloskop) {
 
 bool TSterownik::NaglowekZgodny(const QByteArray& dane, bool oscyloskop) {
     if (dane.size() < RozmiarObrazu) return false; // a cut file would be loaded half
-    if (!dane.startsWith(oscyloskop ? MagiaOscyloskopu : MagiaUstawien) || dane[8] != 1) return false;
+    if (!dane.startsWith(oscyloskop ? MagiaOscyloskopu : MagiaUstawien) || dane[8] != 1)
+        return false;
     return !oscyloskop || dane[9] == 1;
 }
 
 void TSterownik::WczytajObraz(const QByteArray& obraz) {
     for (const TMiejsceObrazu& m : UkladObrazu())
-        if (m.blok != Historia) std::memcpy(m.blok, obraz.constData() + m.polozenie, static_cast<size_t>(m.rozmiar));
+        if (m.blok != Historia)
+            std::memcpy(m.blok, obraz.constData() + m.polozenie, static_cast<size_t>(m.rozmiar));
     ListaRpmLamMafAfr();
     ListaParamOdPlytki();
 }
@@ -60,12 +62,14 @@ TDialogPliku TSterownik::Dialog(int tytul, bool oscyloskop) const {
     const auto T = [this](int id) { return Teksty ? Teksty->PodajTekst(id) : QString(); };
     TDialogPliku d;
     d.tytul = T(tytul);
-    d.filtr = T(oscyloskop ? 1112 : 1111) + (oscyloskop ? QStringLiteral(" (*.osc)|*.osc|") : QStringLiteral(" (*.set)|*.set|")) +
+    d.filtr = T(oscyloskop ? 1112 : 1111) +
+              (oscyloskop ? QStringLiteral(" (*.osc)|*.osc|") : QStringLiteral(" (*.set)|*.set|")) +
               T(1110) + QStringLiteral(" (*.*)|*.*");
     d.rozszerzenie = oscyloskop ? QStringLiteral("osc") : QStringLiteral("set");
     if (!KatalogDokumentow.isEmpty() && QFileInfo(KatalogDokumentow).isDir())
-        d.katalog = QDir(KatalogDokumentow).filePath(oscyloskop ? QStringLiteral("ORVA/Selvar II/Scope")
-                                                                : QStringLiteral("ORVA/Selvar II/Settings"));
+        d.katalog = QDir(KatalogDokumentow)
+                        .filePath(oscyloskop ? QStringLiteral("ORVA/Selvar II/Scope")
+                                             : QStringLiteral("ORVA/Selvar II/Settings"));
     return d;
 }
 
@@ -91,7 +95,8 @@ void TSterownik::ZapiszUstawienia() {
     if (sciezka.isEmpty()) return;
     QFile plik(sciezka);
     const QByteArray obraz = ObrazModelu(false);
-    if (!plik.open(QIODevice::WriteOnly | QIODevice::Truncate) || plik.write(obraz) != obraz.size()) Blad("Error code 121");
+    if (!plik.open(QIODevice::WriteOnly | QIODevice::Truncate) || plik.write(obraz) != obraz.size())
+        Blad("Error code 121");
 }
 
 void TSterownik::CzytajUstawienia() {
@@ -133,10 +138,14 @@ void TSterownik::ZapiszOscyloskop(const unsigned char* probki, int ile) {
 }
 
 void TSterownik::DopiszOscyloskop(const unsigned char* probki, int indeks) {
-    if (PlikOsc) PlikOsc->write(reinterpret_cast<const char*>(probki) + qint64(indeks) * RozmiarProbki, RozmiarProbki);
+    if (PlikOsc)
+        PlikOsc->write(reinterpret_cast<const char*>(probki) + qint64(indeks) * RozmiarProbki,
+                       RozmiarProbki);
 }
 
-void TSterownik::ZamknijPlikOsc() { PlikOsc.reset(); }
+void TSterownik::ZamknijPlikOsc() {
+    PlikOsc.reset();
+}
 
 void TSterownik::ZamnkijOscyloskop() {
     ZamknijPlikOsc();
@@ -159,7 +168,8 @@ int TSterownik::CzytajOscyloskop(unsigned char* probki) {
     }
     WczytajObraz(*dane);
     // The buffer holds an hour; anything recorded beyond it is left out.
-    const qsizetype reszta = std::min<qsizetype>(dane->size() - RozmiarObrazu, qsizetype(MaksProbek) * RozmiarProbki);
+    const qsizetype reszta =
+        std::min<qsizetype>(dane->size() - RozmiarObrazu, qsizetype(MaksProbek) * RozmiarProbki);
     std::memcpy(probki, dane->constData() + RozmiarObrazu, static_cast<size_t>(reszta));
     return int(reszta / RozmiarProbki);
 }

@@ -10,13 +10,16 @@ namespace {
 
 constexpr double Zero = 273.15; // K at 0 °C
 
-int Zaokraglij(double v, int min, int max) { return std::clamp(int(std::lround(v)), min, max); }
+int Zaokraglij(double v, int min, int max) {
+    return std::clamp(int(std::lround(v)), min, max);
+}
 
 std::array<int, 512> TablicaCisnienia() {
     // Injected gas mass grows with the absolute pressure, so the time needs the inverse:
     // 128 x (p_ref / p)^1.01 with p = index + 0.2 and p_ref = 139.7, limited to 35..255.
     std::array<int, 512> t{};
-    for (int i = 0; i < 512; ++i) t[i] = Zaokraglij(128.0 * std::pow(139.7 / (i + 0.2), 1.01), 35, 255);
+    for (int i = 0; i < 512; ++i)
+        t[i] = Zaokraglij(128.0 * std::pow(139.7 / (i + 0.2), 1.01), 35, 255);
     return t;
 }
 
@@ -45,9 +48,12 @@ std::array<int, 256> TablicaTermistora(int goraca, int zimna) {
     const double beta = std::log(qc / qh) / (1 / Tc - 1 / Th);
     std::array<int, 256> t{};
     for (int x = 0; x < 256; ++x) {
-        if (x <= goraca) t[x] = 255;
-        else if (x > zimna) t[x] = 0;
-        else t[x] = Zaokraglij(1 / (1 / Tc + std::log(Iloraz(x) / qc) / beta) - Zero + 128, 88, 254);
+        if (x <= goraca)
+            t[x] = 255;
+        else if (x > zimna)
+            t[x] = 0;
+        else
+            t[x] = Zaokraglij(1 / (1 / Tc + std::log(Iloraz(x) / qc) / beta) - Zero + 128, 88, 254);
     }
     return t;
 }

@@ -31,7 +31,8 @@ constexpr TLiczniki Liczniki[] = {
 };
 
 QString Tekst(const TTeksty& t, int id, bool wtryskiwacz, int n) {
-    return wtryskiwacz ? t.PodajTekst(id) + QLatin1Char(' ') + QString::number(n + 1) : t.PodajTekst(id + n);
+    return wtryskiwacz ? t.PodajTekst(id) + QLatin1Char(' ') + QString::number(n + 1)
+                       : t.PodajTekst(id + n);
 }
 
 } // namespace
@@ -59,10 +60,17 @@ int PowodCzekania(unsigned char grupa, unsigned char bity) {
             if (bity & (1 << b)) id = pierwszeId + b - pierwszy;
     };
     switch (grupa) {
-    case 1: bityGrupy(1, 2, 1802); break;
-    case 10: bityGrupy(0, 6, 1811); break;
-    case 20: bityGrupy(0, 5, 1821); break;
-    default: break;
+    case 1:
+        bityGrupy(1, 2, 1802);
+        break;
+    case 10:
+        bityGrupy(0, 6, 1811);
+        break;
+    case 20:
+        bityGrupy(0, 5, 1821);
+        break;
+    default:
+        break;
     }
     return id;
 }

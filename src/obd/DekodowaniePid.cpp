@@ -23,28 +23,43 @@ QString JednoMiejsce(double x) {
 }
 
 // The shortest form with up to 15 significant digits.
-QString Ogolny(double x) { return LokalnyBezGrup().toString(x, 'g', 15); }
+QString Ogolny(double x) {
+    return LokalnyBezGrup().toString(x, 'g', 15);
+}
 
-QString Calkowita(long long x) { return QString::number(x); }
+QString Calkowita(long long x) {
+    return QString::number(x);
+}
 
 QString StanPaliwa(std::uint32_t a) {
     switch (a) {
-    case 1: return QStringLiteral("OL");
-    case 2: return QStringLiteral("CL");
-    case 4: return QStringLiteral("OL Load");
-    case 8: return QStringLiteral("OL Fault");
-    case 16: return QStringLiteral("CL Error");
-    default: return {};
+    case 1:
+        return QStringLiteral("OL");
+    case 2:
+        return QStringLiteral("CL");
+    case 4:
+        return QStringLiteral("OL Load");
+    case 8:
+        return QStringLiteral("OL Fault");
+    case 16:
+        return QStringLiteral("CL Error");
+    default:
+        return {};
     }
 }
 
 QString PowietrzeWtorne(std::uint32_t a) {
     switch (a) {
-    case 1: return QStringLiteral("Upstream");
-    case 2: return QStringLiteral("Downstream of catalytic converter");
-    case 4: return QStringLiteral("From the outside atmosphere or off");
-    case 8: return QStringLiteral("Pump commanded on for diagnostics");
-    default: return {};
+    case 1:
+        return QStringLiteral("Upstream");
+    case 2:
+        return QStringLiteral("Downstream of catalytic converter");
+    case 4:
+        return QStringLiteral("From the outside atmosphere or off");
+    case 8:
+        return QStringLiteral("Pump commanded on for diagnostics");
+    default:
+        return {};
     }
 }
 
@@ -61,22 +76,39 @@ QString CzujnikiO2(std::uint32_t a, int bityNaBank, int bankow) {
 QString WartoscPid(const pid& p, std::uint32_t v, std::uint32_t a) {
     const auto A = static_cast<long long>(a);
     switch (p.Wzor) {
-    case 1: return Calkowita(A & 0x7F);
-    case 2: case 31: return Calkowita(v);
-    case 3: return StanPaliwa(a);
-    case 4: return JednoMiejsce(A * 100.0 / 255.0);
-    case 5: return Calkowita(A - 40);
-    case 6: return JednoMiejsce((A - 128) * 100.0 / 128.0);
-    case 10: return Calkowita(3 * A);
-    case 11: return Calkowita(A);
-    case 12: return Ogolny(v / 4.0);
-    case 14: return Ogolny(A / 2.0 - 64);
-    case 16: return Ogolny(v / 100.0);
-    case 18: return PowietrzeWtorne(a);
-    case 19: return CzujnikiO2(a, 4, 2);
-    case 20: return Ogolny(A * 0.005); // the trim byte B is not shown
-    case 28: return StandardObd(a);
-    case 29: return CzujnikiO2(a, 2, 4);
+    case 1:
+        return Calkowita(A & 0x7F);
+    case 2:
+    case 31:
+        return Calkowita(v);
+    case 3:
+        return StanPaliwa(a);
+    case 4:
+        return JednoMiejsce(A * 100.0 / 255.0);
+    case 5:
+        return Calkowita(A - 40);
+    case 6:
+        return JednoMiejsce((A - 128) * 100.0 / 128.0);
+    case 10:
+        return Calkowita(3 * A);
+    case 11:
+        return Calkowita(A);
+    case 12:
+        return Ogolny(v / 4.0);
+    case 14:
+        return Ogolny(A / 2.0 - 64);
+    case 16:
+        return Ogolny(v / 100.0);
+    case 18:
+        return PowietrzeWtorne(a);
+    case 19:
+        return CzujnikiO2(a, 4, 2);
+    case 20:
+        return Ogolny(A * 0.005); // the trim byte B is not shown
+    case 28:
+        return StandardObd(a);
+    case 29:
+        return CzujnikiO2(a, 2, 4);
     default:
         return QStringLiteral("0x") + QString::fromLatin1(Hex(v, p.Bajty));
     }
@@ -90,11 +122,20 @@ int SzukajEcuPid(const QByteArray& odpowiedz, int protokol, int ecu, int numerPi
     const QByteArray dlugosc = " 0" + QByteArray::number(bajty + 2) + " 41 ";
     QByteArray wzor;
     switch (StylNaglowka(protokol)) {
-    case TStylNaglowka::J1850Iso: wzor = "6B " + Hex(adres, 2) + " 41 " + p2; break;
-    case TStylNaglowka::Kwp: wzor = "F1 " + Hex(adres, 2) + " 41 " + p2; break;
-    case TStylNaglowka::Can11: wzor = Hex(adres, 3) + dlugosc + p2; break;
-    case TStylNaglowka::Can29: wzor = Hex(adres, 2) + dlugosc + p2; break;
-    case TStylNaglowka::Brak: return 0;
+    case TStylNaglowka::J1850Iso:
+        wzor = "6B " + Hex(adres, 2) + " 41 " + p2;
+        break;
+    case TStylNaglowka::Kwp:
+        wzor = "F1 " + Hex(adres, 2) + " 41 " + p2;
+        break;
+    case TStylNaglowka::Can11:
+        wzor = Hex(adres, 3) + dlugosc + p2;
+        break;
+    case TStylNaglowka::Can29:
+        wzor = Hex(adres, 2) + dlugosc + p2;
+        break;
+    case TStylNaglowka::Brak:
+        return 0;
     }
     const int p = Analizuj(odpowiedz, wzor);
     return p == 0 ? 0 : p + static_cast<int>(wzor.size()) + 1;

@@ -139,4 +139,6 @@ constexpr std::array<TOpisPid, 129> Tabela{{
 
 } // namespace
 
-std::span<const TOpisPid> TabelaPidow() { return Tabela; }
+std::span<const TOpisPid> TabelaPidow() {
+    return Tabela;
+}

@@ -6,12 +6,12 @@
 
 // One service-01 parameter of the catalogue; its index is its PID number.
 struct pid {
-    int Bajty = 0;        // data bytes in the answer
-    QString Nazwa;        // long name
-    QString Skrot;        // short name, may be empty
-    QString Jednostka;    // unit, may be empty
-    int Wzor = -1;        // decoding formula; -1: shown in hexadecimal
-    int Wiersz = -1;      // row in the PID grid; -1: not shown
+    int Bajty = 0;            // data bytes in the answer
+    QString Nazwa;            // long name
+    QString Skrot;            // short name, may be empty
+    QString Jednostka;        // unit, may be empty
+    int Wzor = -1;            // decoding formula; -1: shown in hexadecimal
+    int Wiersz = -1;          // row in the PID grid; -1: not shown
     bool Obslugiwany = false; // the main ECU reports it supported
     bool Wybrany = false;     // read in the PID cycle
 };

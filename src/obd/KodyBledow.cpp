@@ -9,7 +9,9 @@ constexpr qsizetype ZnakowNaKod = 6; // "C1 55 "
 constexpr int KodowWMessage = 3;     // ISO: six data bytes, 00 00 in empty places
 constexpr int BajtowWRamceKolejnej = 7;
 
-QByteArray Naglowek29(int ecu) { return "18 DA F1 " + Hex(static_cast<std::uint32_t>(ecu), 2); }
+QByteArray Naglowek29(int ecu) {
+    return "18 DA F1 " + Hex(static_cast<std::uint32_t>(ecu), 2);
+}
 
 // The number of codes from the start of a CAN reply, consuming what precedes the codes.
 // 0 with pierwsza false and ok false: not a reply this reader knows.
@@ -21,8 +23,8 @@ struct TLiczba {
 
 TLiczba LiczbaKodowCan(QByteArray& tekst, const QByteArray& r2) {
     for (int n = 0; n <= 2; ++n) {
-        const QByteArray sf = "0" + QByteArray::number(2 + 2 * n) + " " + r2 + " 0" +
-                              QByteArray::number(n);
+        const QByteArray sf =
+            "0" + QByteArray::number(2 + 2 * n) + " " + r2 + " 0" + QByteArray::number(n);
         if (tekst.startsWith(sf)) {
             tekst.remove(0, 9);
             return {true, false, n};
@@ -60,11 +62,14 @@ void DolaczRamke(QByteArray& tekst, int protokol, int ecu, int k, const TLogKodo
 
 QString NaglowekKodow(unsigned char odpowiedz) {
     switch (odpowiedz) {
-    case OdpowiedzZapisane: return QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane :");
-    case OdpowiedzOczekujace: return QStringLiteral("Pending Trouble Codes  /  Błędy oczekujące :");
+    case OdpowiedzZapisane:
+        return QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane :");
+    case OdpowiedzOczekujace:
+        return QStringLiteral("Pending Trouble Codes  /  Błędy oczekujące :");
     case OdpowiedzPermanentne:
         return QStringLiteral("Permanent Trouble Codes  /  Błędy permanentne :");
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -74,11 +79,20 @@ bool SzukajEcuMode(QByteArray& tekst, int protokol, int ecu, unsigned char odpow
     const TStylNaglowka styl = StylNaglowka(protokol);
     QByteArray wzor;
     switch (styl) {
-    case TStylNaglowka::J1850Iso: wzor = "6B " + Hex(adres, 2) + " " + r2; break;
-    case TStylNaglowka::Kwp: wzor = "F1 " + Hex(adres, 2) + " " + r2; break;
-    case TStylNaglowka::Can11: wzor = Hex(adres, 3); break;
-    case TStylNaglowka::Can29: wzor = Naglowek29(ecu); break;
-    case TStylNaglowka::Brak: return false;
+    case TStylNaglowka::J1850Iso:
+        wzor = "6B " + Hex(adres, 2) + " " + r2;
+        break;
+    case TStylNaglowka::Kwp:
+        wzor = "F1 " + Hex(adres, 2) + " " + r2;
+        break;
+    case TStylNaglowka::Can11:
+        wzor = Hex(adres, 3);
+        break;
+    case TStylNaglowka::Can29:
+        wzor = Naglowek29(ecu);
+        break;
+    case TStylNaglowka::Brak:
+        return false;
     }
     const int p = Analizuj(tekst, wzor);
     if (p == 0) return false;
@@ -90,8 +104,7 @@ bool SzukajEcuMode(QByteArray& tekst, int protokol, int ecu, unsigned char odpow
 
 QString KodNaTekst(std::uint32_t kod) {
     static constexpr char Litery[] = {'P', 'C', 'B', 'U'};
-    return QChar::fromLatin1(Litery[(kod >> 14) & 3]) +
-           QString::fromLatin1(Hex(kod & 0x3FFF, 4));
+    return QChar::fromLatin1(Litery[(kod >> 14) & 3]) + QString::fromLatin1(Hex(kod & 0x3FFF, 4));
 }
 
 TKodyEcu KodyIso(QByteArray tekst, int protokol, int ecu, unsigned char odpowiedz) {

@@ -25,8 +25,8 @@ bool SzukajEcuMode(QByteArray& tekst, int protokol, int ecu, unsigned char odpow
 QString KodNaTekst(std::uint32_t kod);
 
 struct TKodyEcu {
-    bool jest = false;          // the main ECU answered this kind
-    QList<std::uint32_t> kody;  // in answer order, without the 0 fillers
+    bool jest = false;         // the main ECU answered this kind
+    QList<std::uint32_t> kody; // in answer order, without the 0 fillers
 };
 
 using TLogKodow = std::function<void(const QString& tekst, bool wynik)>;

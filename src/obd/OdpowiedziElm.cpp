@@ -44,7 +44,8 @@ std::optional<TLiniaEcu> LiniaEcu(QByteArray& kopia, TStylNaglowka styl) {
         return TLiniaEcu{TekstNaInt(QByteArrayView(kopia).sliced(poczatekAdresu), 1),
                          TekstNaInt(a, 1)};
     }
-    case TStylNaglowka::Brak: break;
+    case TStylNaglowka::Brak:
+        break;
     }
     return std::nullopt;
 }

@@ -41,8 +41,8 @@ const std::array<TKandydat, 11> Kandydaci{{
      QStringLiteral("ISO 9141-2 (KL) (5 baud init, 10.4 Kbaud)"), "ATTP3"},
     {QStringLiteral("try KWP slow init"),
      QStringLiteral("ISO 14230-4 KWP (5 baud init, 10.4 Kbaud)"), "ATTP4"},
-    {QStringLiteral("try KWP fast init"),
-     QStringLiteral("ISO 14230-4 KWP (fast init, 10.4 Kbaud)"), "ATTP5"},
+    {QStringLiteral("try KWP fast init"), QStringLiteral("ISO 14230-4 KWP (fast init, 10.4 Kbaud)"),
+     "ATTP5"},
     {QStringLiteral("try CAN (11 bit ID, 500 Kbaud)"),
      QStringLiteral("ISO 15765-4 CAN (11 bit ID, 500 Kbaud)"), "ATTP6"},
     {QStringLiteral("try CAN (29 bit ID, 500 Kbaud)"),
@@ -65,4 +65,6 @@ TStylNaglowka StylNaglowka(int numer) {
     return p ? p->styl : Brak;
 }
 
-std::span<const TKandydat> KandydaciProtokolu() { return Kandydaci; }
+std::span<const TKandydat> KandydaciProtokolu() {
+    return Kandydaci;
+}

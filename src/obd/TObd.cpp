@@ -18,7 +18,8 @@ TObd::TObd(const TMapaPortow& mapaPortow, const QString& bibliotekaD2xx, QObject
     for (const TOpisPid& p : TabelaPidow())
         DodajPid(p.bajty, QString::fromUtf8(p.nazwa), QString::fromUtf8(p.skrot),
                  QString::fromUtf8(p.jednostka), p.wzor);
-    for (const int numer : PidyDomyslne) Pidy[static_cast<std::size_t>(numer)].Wybrany = true;
+    for (const int numer : PidyDomyslne)
+        Pidy[static_cast<std::size_t>(numer)].Wybrany = true;
     zegar.setInterval(PierwszyTaktMs);
     QObject::connect(&zegar, &QTimer::timeout, this, [this] {
         if (pierwszyTakt)
@@ -40,8 +41,8 @@ TObd::~TObd() {
     PortClose();
 }
 
-void TObd::DodajPid(int bajty, const QString& nazwa, const QString& skrot,
-                    const QString& jednostka, int wzor) {
+void TObd::DodajPid(int bajty, const QString& nazwa, const QString& skrot, const QString& jednostka,
+                    int wzor) {
     Pidy.push_back(pid{bajty, nazwa, skrot, jednostka, wzor, -1, false, false});
 }
 
@@ -75,10 +76,17 @@ void TObd::OnTimer1() {
 
 void TObd::WcisnietoPrzycisk(int przycisk) {
     switch (przycisk) {
-    case 0: Stan = 100; break;
-    case 3: Stan = 3000; break;
-    case 4: Stan = 4000; break;
-    default: break;
+    case 0:
+        Stan = 100;
+        break;
+    case 3:
+        Stan = 3000;
+        break;
+    case 4:
+        Stan = 4000;
+        break;
+    default:
+        break;
     }
 }
 
@@ -104,20 +112,22 @@ void TObd::DoOnTekst(const QString& tekst, TKolor kolor) {
 
 void TObd::ZerujStanObd() {
     if (!Sterownik) return;
-    for (int i = 3; i <= 11; ++i) Sterownik->StanObd[i] = 0;
+    for (int i = 3; i <= 11; ++i)
+        Sterownik->StanObd[i] = 0;
 }
 
 void TObd::Status(int wiersz, const QString& tekst, bool czyscNizej) {
     if (!SiatkaStatusu) return;
     SiatkaStatusu->UstawKomorke(1, wiersz, tekst);
     if (czyscNizej)
-        for (int w = wiersz + 1; w < WierszeStatusu; ++w) SiatkaStatusu->UstawKomorke(1, w, {});
+        for (int w = wiersz + 1; w < WierszeStatusu; ++w)
+            SiatkaStatusu->UstawKomorke(1, w, {});
 }
 
 void TObd::PrzygotujSiatkeStatusu() {
     if (!SiatkaStatusu) return;
-    static const char* const Etykiety[WierszeStatusu] = {"PORT:", "ELM:", "PWR:", "OBD:",
-                                                         "ECU:",  "DTC:", "MIL:"};
+    static const char* const Etykiety[WierszeStatusu] = {
+        "PORT:", "ELM:", "PWR:", "OBD:", "ECU:", "DTC:", "MIL:"};
     TSiatkaObd& s = *SiatkaStatusu;
     s.UstawObsluge(nullptr, false);
     s.UstawLiczbeKolumn(2);
@@ -125,5 +135,6 @@ void TObd::PrzygotujSiatkeStatusu() {
     s.UstawSzerokoscKolumny(-1, 40);
     s.UstawSzerokoscKolumny(1, s.Szerokosc() - 40 - 10);
     s.UstawWysokosc(WierszeStatusu * s.WysokoscWiersza() + 2);
-    for (int w = 0; w < WierszeStatusu; ++w) s.UstawKomorke(0, w, QString::fromLatin1(Etykiety[w]));
+    for (int w = 0; w < WierszeStatusu; ++w)
+        s.UstawKomorke(0, w, QString::fromLatin1(Etykiety[w]));
 }

@@ -91,7 +91,7 @@ public:
     int Protokol = 0; // -1 while the adapter is searched for
     int AktualnyPid = 0;
     int Stan = 0;
-    int Opoznienie = 0;    // ms before the loop acts again
+    int Opoznienie = 0;     // ms before the loop acts again
     int CzasOdpowiedzi = 0; // ms left for the answer in flight
     int BledyOdczytu = 0;
     bool WTakcie = false;

@@ -9,10 +9,15 @@
 void TObd::KodyBledow(unsigned char odpowiedz) {
     switch (StylNaglowka(Protokol)) {
     case TStylNaglowka::J1850Iso:
-    case TStylNaglowka::Kwp: KodyBledowISO(odpowiedz); break;
+    case TStylNaglowka::Kwp:
+        KodyBledowISO(odpowiedz);
+        break;
     case TStylNaglowka::Can11:
-    case TStylNaglowka::Can29: KodyBledowCAN(odpowiedz); break;
-    case TStylNaglowka::Brak: break;
+    case TStylNaglowka::Can29:
+        KodyBledowCAN(odpowiedz);
+        break;
+    case TStylNaglowka::Brak:
+        break;
     }
 }
 
@@ -21,7 +26,8 @@ void TObd::KodyBledowISO(unsigned char odpowiedz) {
     const TKodyEcu wynik = KodyIso(Odpowiedz, Protokol, Ecu, odpowiedz);
     if (!wynik.jest) return;
     DodajNaglowek(odpowiedz);
-    for (const std::uint32_t kod : wynik.kody) KodyBledowCyfra(kod);
+    for (const std::uint32_t kod : wynik.kody)
+        KodyBledowCyfra(kod);
 }
 
 void TObd::KodyBledowCAN(unsigned char odpowiedz) {
@@ -32,7 +38,8 @@ void TObd::KodyBledowCAN(unsigned char odpowiedz) {
         });
     if (!wynik.jest) return;
     DodajNaglowek(odpowiedz);
-    for (const std::uint32_t kod : wynik.kody) KodyBledowCyfra(kod);
+    for (const std::uint32_t kod : wynik.kody)
+        KodyBledowCyfra(kod);
 }
 
 void TObd::DodajNaglowek(unsigned char odpowiedz) {

@@ -47,6 +47,10 @@ void TObd::Powtorz() {
     DlugoscOdb = 0;
 }
 
-int TObd::Analizuj(const QByteArray& wzor) const { return ::Analizuj(Odpowiedz, wzor); }
+int TObd::Analizuj(const QByteArray& wzor) const {
+    return ::Analizuj(Odpowiedz, wzor);
+}
 
-bool TObd::CzyBlad() const { return ::CzyBlad(Odpowiedz); }
+bool TObd::CzyBlad() const {
+    return ::CzyBlad(Odpowiedz);
+}

@@ -59,8 +59,10 @@ void TObd::StanPortu() {
     }
     if (Stan == 2) {
         const bool ftdi = NumerPortu >= PierwszyFtdi;
-        Status(0, (ftdi ? QStringLiteral("FTDI %1") : QStringLiteral("COMM %1"))
-                      .arg(ftdi ? NumerPortu - PierwszyFtdi : NumerPortu), true);
+        Status(0,
+               (ftdi ? QStringLiteral("FTDI %1") : QStringLiteral("COMM %1"))
+                   .arg(ftdi ? NumerPortu - PierwszyFtdi : NumerPortu),
+               true);
         Opoznienie = 500;
         DoOnTekst(QStringLiteral("2) połączono") + numer, KoloryObd::Postep);
         Stan = 3;
@@ -101,13 +103,31 @@ void TObd::Kody() {
         Opoznienie = Przerwa;
         Nadaj("03\r");
         break;
-    case 3001: Opoznienie = Przerwa; KodyBledow(OdpowiedzZapisane); break;
-    case 3002: Opoznienie = Przerwa; Nadaj("07\r"); break;
-    case 3003: Opoznienie = Przerwa; KodyBledow(OdpowiedzOczekujace); break;
-    case 3004: Opoznienie = Przerwa; Nadaj("0A\r"); break;
-    case 3005: Opoznienie = Przerwa; KodyBledow(OdpowiedzPermanentne); break;
-    case 4000: Nadaj("04\r"); break; // the answer is not examined
-    default: break;
+    case 3001:
+        Opoznienie = Przerwa;
+        KodyBledow(OdpowiedzZapisane);
+        break;
+    case 3002:
+        Opoznienie = Przerwa;
+        Nadaj("07\r");
+        break;
+    case 3003:
+        Opoznienie = Przerwa;
+        KodyBledow(OdpowiedzOczekujace);
+        break;
+    case 3004:
+        Opoznienie = Przerwa;
+        Nadaj("0A\r");
+        break;
+    case 3005:
+        Opoznienie = Przerwa;
+        KodyBledow(OdpowiedzPermanentne);
+        break;
+    case 4000:
+        Nadaj("04\r");
+        break; // the answer is not examined
+    default:
+        break;
     }
     Stan = Stan == 3005 || Stan == 4001 ? 1000 : Stan + 1;
 }

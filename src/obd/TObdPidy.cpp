@@ -36,14 +36,26 @@ void TObd::PrzekazSterownikowi(int numerPid, std::uint32_t v, std::uint32_t a) {
     const auto niski = static_cast<unsigned char>(v & 0xFF);
     const auto pierwszy = static_cast<unsigned char>(a & 0xFF);
     switch (numerPid) {
-    case 0x14: stan[3] = niski; break; // the sensor's trim byte
-    case 0x15: case 0x18: stan[4] = niski; break;
-    case 0x03: stan[5] = pierwszy; stan[6] = niski; break; // fuel systems 1 and 2
-    case 0x06: case 0x07: case 0x08: case 0x09:
+    case 0x14:
+        stan[3] = niski;
+        break; // the sensor's trim byte
+    case 0x15:
+    case 0x18:
+        stan[4] = niski;
+        break;
+    case 0x03:
+        stan[5] = pierwszy;
+        stan[6] = niski;
+        break; // fuel systems 1 and 2
+    case 0x06:
+    case 0x07:
+    case 0x08:
+    case 0x09:
         // 0 means "no value" to the gas controller.
         stan[7 + numerPid - 0x06] = pierwszy == 0 ? 1 : pierwszy;
         break;
-    default: break;
+    default:
+        break;
     }
     stan[11] = 0;
     Sterownik->WyslijObd = 1;
@@ -51,7 +63,8 @@ void TObd::PrzekazSterownikowi(int numerPid, std::uint32_t v, std::uint32_t a) {
 
 void TObd::PIDsupported(int baza) {
     if (baza == 0) {
-        for (std::size_t i = 1; i < Pidy.size(); ++i) Pidy[i].Obslugiwany = false;
+        for (std::size_t i = 1; i < Pidy.size(); ++i)
+            Pidy[i].Obslugiwany = false;
         Pidy[0].Obslugiwany = true;
     }
     const int pozycja = SzukajEcuPid(static_cast<unsigned char>(baza));
@@ -62,7 +75,8 @@ void TObd::PIDsupported(int baza) {
         const auto numer = static_cast<std::size_t>(baza + 1 + i);
         if (numer < Pidy.size()) Pidy[numer].Obslugiwany = ((v >> (31 - i)) & 1) != 0;
     }
-    DoOnTekst(QStringLiteral("PIDs supported 0x") + QString::fromLatin1(Hex(v, 4)), KoloryObd::Wynik);
+    DoOnTekst(QStringLiteral("PIDs supported 0x") + QString::fromLatin1(Hex(v, 4)),
+              KoloryObd::Wynik);
 }
 
 void TObd::KolejnyPid() {

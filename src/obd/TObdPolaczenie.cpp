@@ -56,7 +56,8 @@ void TObd::SzukanieProtokolu() {
         DoOnZdarzenie(102, 0, 1);
         if (ProtokolStaly != 0) {
             Status(3, QStringLiteral("łączenie"), true);
-            DoOnTekst(QStringLiteral("łączenie protokołu %1").arg(ProtokolStaly), KoloryObd::Postep);
+            DoOnTekst(QStringLiteral("łączenie protokołu %1").arg(ProtokolStaly),
+                      KoloryObd::Postep);
             Nadaj("ATTP" + QByteArray::number(ProtokolStaly) + '\r');
             Stan = 300;
             return;
@@ -103,16 +104,26 @@ void TObd::SzukanieProtokolu() {
 
 void TObd::OdczytProtokolu() {
     switch (Stan) {
-    case 300: Nadaj("ATDPN\r"); break;
+    case 300:
+        Nadaj("ATDPN\r");
+        break;
     case 301:
         StatusProtokol();
         Nadaj("ATM1\r");
         DoOnZdarzenie(102, Protokol, 0);
         break;
-    case 302: Nadaj("ATST32\r"); break;
-    case 303: Nadaj("ATAL\r"); break;
-    case 304: Nadaj("ATE0\r"); break;
-    case 305: Nadaj("ATH1\r"); break;
+    case 302:
+        Nadaj("ATST32\r");
+        break;
+    case 303:
+        Nadaj("ATAL\r");
+        break;
+    case 304:
+        Nadaj("ATE0\r");
+        break;
+    case 305:
+        Nadaj("ATH1\r");
+        break;
     case 306:
         if (Analizuj("OK") == 0) {
             Stan = 100;
@@ -120,8 +131,11 @@ void TObd::OdczytProtokolu() {
         }
         Nadaj("01001\r"); // only the first response: wakes the bus, not examined
         break;
-    case 307: Nadaj("0100\r"); break;
-    default: return;
+    case 307:
+        Nadaj("0100\r");
+        break;
+    default:
+        return;
     }
     ++Stan;
 }

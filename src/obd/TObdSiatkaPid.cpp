@@ -55,7 +55,8 @@ void TObd::OpiszWybrane() {
     s.UstawSzerokoscKolumny(-1, 70);
     s.UstawSzerokoscKolumny(0, 220);
     s.UstawObsluge(this, false);
-    for (int k = 0; k < 3; ++k) s.UstawKomorke(k, 0, {});
+    for (int k = 0; k < 3; ++k)
+        s.UstawKomorke(k, 0, {});
     int wiersz = 0;
     for (pid& p : Pidy) {
         if (!(p.Obslugiwany && p.Wybrany)) {
@@ -71,7 +72,8 @@ void TObd::OpiszWybrane() {
 }
 
 std::optional<TKolor> TObd::MyGridPidyDrawCell(int kolumna, int wiersz) const {
-    if (TrybListy != 0 || wiersz < 0 || wiersz >= static_cast<int>(Pidy.size())) return std::nullopt;
+    if (TrybListy != 0 || wiersz < 0 || wiersz >= static_cast<int>(Pidy.size()))
+        return std::nullopt;
     const pid& p = Pidy[static_cast<std::size_t>(wiersz)];
     if (!p.Obslugiwany) return KoloryObd::Nieobslugiwany;
     if (kolumna == KolumnaWyboru && p.Wybrany) return KoloryObd::Wynik;

@@ -46,7 +46,8 @@ void TObd::Skan() {
 
 void TObd::PierwszyOdczyt(int numerPid) {
     AktualnyPid = numerPid;
-    if (WyswietlPid() != 0 && !CzyBlad()) Pidy[static_cast<std::size_t>(numerPid)].Obslugiwany = true;
+    if (WyswietlPid() != 0 && !CzyBlad())
+        Pidy[static_cast<std::size_t>(numerPid)].Obslugiwany = true;
 }
 
 void TObd::PierwszeOdczyty() {

@@ -41,7 +41,9 @@ void TObd::StatusProtokol() {
     DoOnTekst(opis->dluga, KoloryObd::Wynik);
 }
 
-void TObd::StatusEcu() { SzukajEcu(); }
+void TObd::StatusEcu() {
+    SzukajEcu();
+}
 
 void TObd::SzukajEcu() {
     const TEcu wynik = ::SzukajEcu(Odpowiedz, Protokol);
@@ -50,7 +52,8 @@ void TObd::SzukajEcu() {
     const QString lista = QString::fromLatin1(wynik.lista);
     Status(4, lista, false);
     DoOnTekst(QStringLiteral("ECU: ") + lista, KoloryObd::Wynik);
-    DoOnTekst(QStringLiteral("ECU: %1h").arg(QString::fromLatin1(Hex(static_cast<std::uint32_t>(Ecu), 2))),
+    DoOnTekst(QStringLiteral("ECU: %1h")
+                  .arg(QString::fromLatin1(Hex(static_cast<std::uint32_t>(Ecu), 2))),
               KoloryObd::Wynik);
 }
 
@@ -64,6 +67,7 @@ void TObd::StatusDteMil() {
     }
     const std::uint32_t v = *slowo;
     Status(5, QString::number((v >> 24) & 0x7F), false);
-    Status(6, (v & 0x80000000u) != 0 ? QStringLiteral("zapalony") : QStringLiteral("zgaszony"), false);
+    Status(6, (v & 0x80000000u) != 0 ? QStringLiteral("zapalony") : QStringLiteral("zgaszony"),
+           false);
     DoOnTekst(QStringLiteral("status 0x") + QString::fromLatin1(Hex(v, 4)), KoloryObd::Wynik);
 }

@@ -21,4 +21,6 @@ TCzekanieNaOdczyt::TCzekanieNaOdczyt(QDialog& okno, const TSterownik& ster, std:
     connect(&okno, &QDialog::finished, &timer1, &QTimer::stop);
 }
 
-void TCzekanieNaOdczyt::Start() { timer1.start(); }
+void TCzekanieNaOdczyt::Start() {
+    timer1.start();
+}

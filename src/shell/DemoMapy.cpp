@@ -23,12 +23,17 @@ unsigned char CzasGazu(int r, int l) {
 }
 
 // The OBD maps around 128 (no correction): lean at low load, slightly rich at full load.
-unsigned char KorektaObdBenzyny(int r, int l) { return static_cast<unsigned char>(124 + l / 2 + r / 8); }
-unsigned char KorektaObdGazu(int r, int l) { return static_cast<unsigned char>(121 + l / 2 + r / 6); }
+unsigned char KorektaObdBenzyny(int r, int l) {
+    return static_cast<unsigned char>(124 + l / 2 + r / 8);
+}
+unsigned char KorektaObdGazu(int r, int l) {
+    return static_cast<unsigned char>(121 + l / 2 + r / 6);
+}
 
 void Wypelnij(TMapa& mapa, unsigned char (*komorka)(int, int)) {
     for (int r = 0; r < 16; ++r)
-        for (int l = 0; l < 16; ++l) mapa[16 * r + l] = komorka(r, l);
+        for (int l = 0; l < 16; ++l)
+            mapa[16 * r + l] = komorka(r, l);
 }
 
 // Block bits of the petrol and gas maps and of the four OBD maps.

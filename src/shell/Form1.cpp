@@ -126,7 +126,8 @@ void TForm1::Polacz() {
     if (!opcje.PlikSladu.isEmpty()) {
         slad.setFileName(opcje.PlikSladu);
         if (!slad.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate))
-            komunikaty.KomunikatTekst(QStringLiteral("Error code 2: ") + opcje.PlikSladu, TKomunikaty::Blad);
+            komunikaty.KomunikatTekst(QStringLiteral("Error code 2: ") + opcje.PlikSladu,
+                                      TKomunikaty::Blad);
     }
     UstawLogowanie();
 }

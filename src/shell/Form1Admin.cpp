@@ -34,38 +34,41 @@ void TForm1::ZbudujMenuAdmin() {
     menuAdmin->setObjectName(QStringLiteral("MenuAdmin"));
     menuAdmin->menuAction()->setObjectName(QStringLiteral("MenuAdmin"));
     menuAdmin->menuAction()->setVisible(false);
-    connect(Pozycja(menuAdmin, QStringLiteral("MenuA0"), QStringLiteral("Transmisja"), true), &QAction::toggled, this,
-            [this](bool w) { Transmisja(w); });
-    connect(Pozycja(menuAdmin, QStringLiteral("MenuA00"), QStringLiteral("    Param. bieżące"), true),
-            &QAction::toggled, this, [this](bool w) { sterownik->LogParam = w; });
-    connect(Pozycja(menuAdmin, QStringLiteral("MenuA01"), QStringLiteral("    Moduł OBD"), true), &QAction::toggled,
-            this, [this](bool w) { sterownik->LogObd = w; });
+    connect(Pozycja(menuAdmin, QStringLiteral("MenuA0"), QStringLiteral("Transmisja"), true),
+            &QAction::toggled, this, [this](bool w) { Transmisja(w); });
+    connect(
+        Pozycja(menuAdmin, QStringLiteral("MenuA00"), QStringLiteral("    Param. bieżące"), true),
+        &QAction::toggled, this, [this](bool w) { sterownik->LogParam = w; });
+    connect(Pozycja(menuAdmin, QStringLiteral("MenuA01"), QStringLiteral("    Moduł OBD"), true),
+            &QAction::toggled, this, [this](bool w) { sterownik->LogObd = w; });
     menuAdmin->addSeparator();
-    const QList<QSize> rozmiary = {{640, 480}, {800, 600}, {1200, 900}, {1200, 675}, {1200, 575}, {1366, 768}};
+    const QList<QSize> rozmiary = {{640, 480},  {800, 600},  {1200, 900},
+                                   {1200, 675}, {1200, 575}, {1366, 768}};
     for (int i = 0; i < rozmiary.size(); ++i) {
         const QSize r = rozmiary[i];
         const QString napis = QStringLiteral("%1x%2").arg(r.width()).arg(r.height());
-        connect(Pozycja(menuAdmin, QStringLiteral("MenuA1%1").arg(i), napis), &QAction::triggered, this, [this, r] {
-            // The sizes are the outer size of the window, frame included.
-            const QSize ramka = frameGeometry().size() - size();
-            resize(r - ramka);
-        });
+        connect(Pozycja(menuAdmin, QStringLiteral("MenuA1%1").arg(i), napis), &QAction::triggered,
+                this, [this, r] {
+                    // The sizes are the outer size of the window, frame included.
+                    const QSize ramka = frameGeometry().size() - size();
+                    resize(r - ramka);
+                });
     }
     menuAdmin->addSeparator();
-    connect(Pozycja(menuAdmin, QStringLiteral("MenuA2"), QStringLiteral("Demo wolnossące")), &QAction::triggered,
-            this, [this] {
+    connect(Pozycja(menuAdmin, QStringLiteral("MenuA2"), QStringLiteral("Demo wolnossące")),
+            &QAction::triggered, this, [this] {
                 DemoWolnossace(*sterownik);
                 grafika->Odswiez();
             });
-    connect(Pozycja(menuAdmin, QStringLiteral("MenuA3"), QStringLiteral("Demo turbo")), &QAction::triggered, this,
-            [this] {
+    connect(Pozycja(menuAdmin, QStringLiteral("MenuA3"), QStringLiteral("Demo turbo")),
+            &QAction::triggered, this, [this] {
                 DemoTurbo(*sterownik);
                 grafika->Odswiez();
             });
-    connect(Pozycja(menuAdmin, QStringLiteral("MenuA5"), QStringLiteral("Nastawy")), &QAction::triggered, this,
-            [this] { Naglowek(); });
-    connect(Pozycja(menuAdmin, QStringLiteral("MenuA7"), QStringLiteral("Kasowanie Historii")), &QAction::triggered,
-            this, [this] { sterownik->HistoriaZmianKasuj(); });
+    connect(Pozycja(menuAdmin, QStringLiteral("MenuA5"), QStringLiteral("Nastawy")),
+            &QAction::triggered, this, [this] { Naglowek(); });
+    connect(Pozycja(menuAdmin, QStringLiteral("MenuA7"), QStringLiteral("Kasowanie Historii")),
+            &QAction::triggered, this, [this] { sterownik->HistoriaZmianKasuj(); });
 }
 
 void TForm1::PrzelaczTrybSerwisowy() {
@@ -88,7 +91,9 @@ void TForm1::Transmisja(bool wlaczona) {
 
 void TForm1::UstawLogowanie() {
     const bool loguj = slad.isOpen() || Akcja(QStringLiteral("MenuA0"))->isChecked();
-    auto linia = [this](TSerial* nadawca, const QString& tekst, TKolor kolor) { Loguj(nadawca, tekst, kolor); };
+    auto linia = [this](TSerial* nadawca, const QString& tekst, TKolor kolor) {
+        Loguj(nadawca, tekst, kolor);
+    };
     sterownik->OnTekst = loguj ? TSterownik::TOnTekst(linia) : nullptr;
     obd->OnTekst = loguj ? TObd::TOnTekst(linia) : nullptr;
 }
@@ -106,9 +111,11 @@ void TForm1::Naglowek() {
     formAdmin->Pokaz(this);
     formAdmin->Wyczysc();
     const QStringList linie = NaglowekNastaw(*sterownik);
-    for (const QString& l : linie) formAdmin->DodajLinie(l, TKolor{0x000000});
+    for (const QString& l : linie)
+        formAdmin->DodajLinie(l, TKolor{0x000000});
     const QDir folder(QString::fromLatin1(FolderFirmware));
     if (!folder.exists()) return;
     QFile plik(folder.filePath(QStringLiteral("komputer_set.h")));
-    if (plik.open(QIODevice::WriteOnly | QIODevice::Text)) QTextStream(&plik) << linie.join(QLatin1Char('\n')) << '\n';
+    if (plik.open(QIODevice::WriteOnly | QIODevice::Text))
+        QTextStream(&plik) << linie.join(QLatin1Char('\n')) << '\n';
 }

@@ -72,10 +72,12 @@ QWidget* TForm1::ZbudujKolumnePrawa() {
     panelParam = Panel(QStringLiteral("PanelParam"), panelRight);
     auto* param = UkladPionowy(panelParam);
 
-    QToolButton* zwin = NowyPrzycisk(QStringLiteral("SpeedButton8"), panelParam, QStringLiteral(">"), 0, false);
+    QToolButton* zwin =
+        NowyPrzycisk(QStringLiteral("SpeedButton8"), panelParam, QStringLiteral(">"), 0, false);
     zwin->setToolTip(QStringLiteral("[R]"));
     connect(zwin, &QToolButton::clicked, this, [this] { ZwinPrawa(true); });
-    QToolButton* tabela = NowyPrzycisk(QStringLiteral("SpeedButton9"), panelParam, QStringLiteral("V"), 0, false);
+    QToolButton* tabela =
+        NowyPrzycisk(QStringLiteral("SpeedButton9"), panelParam, QStringLiteral("V"), 0, false);
     tabela->setToolTip(QStringLiteral("[R]"));
     connect(tabela, &QToolButton::clicked, this, [this] { TabelaParametrow(); });
     banerParametry = Baner(QStringLiteral("BanerParametry"), panelParam, {zwin}, {tabela});
@@ -83,7 +85,8 @@ QWidget* TForm1::ZbudujKolumnePrawa() {
     siatkaParametrow = new TSiatkaParametrow(*sterownik, teksty, paleta, panelParam);
     param->addWidget(siatkaParametrow);
 
-    QToolButton* zwinCzasy = NowyPrzycisk(QStringLiteral("SpeedButton10"), panelParam, QStringLiteral("-"), 0, false);
+    QToolButton* zwinCzasy =
+        NowyPrzycisk(QStringLiteral("SpeedButton10"), panelParam, QStringLiteral("-"), 0, false);
     connect(zwinCzasy, &QToolButton::clicked, this, [this, zwinCzasy] {
         siatkaCzasow->Zwiniete = !siatkaCzasow->Zwiniete;
         zwinCzasy->setText(siatkaCzasow->Zwiniete ? QStringLiteral("+") : QStringLiteral("-"));
@@ -145,10 +148,12 @@ QWidget* TForm1::ZbudujPasekDolny() {
         bool przelacznik;
     };
     // Tags are the oscilloscope's commands: 1..7, layouts 10..12, zoom 20 and 21.
-    const TPrzyciskScope przyciski[] = {
-        {50, "\u25B6", true}, {51, "\u275A\u275A", true}, {52, "\u25A0", true}, {53, "\u25CF", true},
-        {54, "\u25B2", true}, {55, "\u2715", false}, {56, "CSV", false}, {60, "1", true},
-        {61, "2", true}, {62, "3", true}, {70, "+", false}, {71, "\u2212", false}};
+    const TPrzyciskScope przyciski[] = {{50, "\u25B6", true}, {51, "\u275A\u275A", true},
+                                        {52, "\u25A0", true}, {53, "\u25CF", true},
+                                        {54, "\u25B2", true}, {55, "\u2715", false},
+                                        {56, "CSV", false},   {60, "1", true},
+                                        {61, "2", true},      {62, "3", true},
+                                        {70, "+", false},     {71, "\u2212", false}};
     const int tagi[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 20, 21};
     for (std::size_t i = 0; i < std::size(przyciski); ++i) {
         const TPrzyciskScope& p = przyciski[i];
@@ -160,7 +165,8 @@ QWidget* TForm1::ZbudujPasekDolny() {
     // Start, pause, stop and a file on show are one choice, and so are the band layouts.
     for (const QList<int>& grupa : {QList<int>{50, 51, 52, 54}, QList<int>{60, 61, 62}}) {
         auto* g = new QButtonGroup(panel50);
-        for (int n : grupa) g->addButton(Przycisk(n));
+        for (int n : grupa)
+            g->addButton(Przycisk(n));
     }
     Przycisk(62)->setChecked(true);
     panel50->hide();

@@ -26,7 +26,8 @@ QTextEdit* Tekst(const QString& nazwa, QWidget* rodzic) {
 // A row of tab buttons placed by the tab row layout, one pressed at a time.
 void Rzad(QWidget* rzad, const QList<int>& numery, const std::function<void(QToolButton*)>& klik) {
     for (int i = 0; i < numery.size(); ++i) {
-        QToolButton* b = NowyPrzycisk(QStringLiteral("SpeedButton%1").arg(numery[i]), rzad, {}, i, true);
+        QToolButton* b =
+            NowyPrzycisk(QStringLiteral("SpeedButton%1").arg(numery[i]), rzad, {}, i, true);
         b->setAutoExclusive(true);
         QObject::connect(b, &QToolButton::clicked, rzad, [b, klik] { klik(b); });
     }
@@ -49,7 +50,8 @@ QWidget* TForm1::ZbudujSrodek() {
     panelLeft = Nowy<QWidget>(QStringLiteral("PanelLeft"), gorna);
     panelLeft->setFixedWidth(180);
     auto* lewa = UkladPionowy(panelLeft);
-    QToolButton* zwin = NowyPrzycisk(QStringLiteral("SpeedButton7"), panelLeft, QStringLiteral("<"), 0, false);
+    QToolButton* zwin =
+        NowyPrzycisk(QStringLiteral("SpeedButton7"), panelLeft, QStringLiteral("<"), 0, false);
     zwin->setToolTip(QStringLiteral("[L]"));
     connect(zwin, &QToolButton::clicked, this, [this] { ZwinLewa(true); });
     banerOsc = new TPanel(QStringLiteral("BanerOsc"), panelLeft);
@@ -85,7 +87,8 @@ QWidget* TForm1::ZbudujSrodek() {
     splitter->addWidget(gorna);
     splitter->addWidget(ZbudujDol());
     splitter->setStretchFactor(0, 1);
-    connect(splitter, &QSplitter::splitterMoved, this, [this] { wysokoscDolu = panelNasInfoObd->height(); });
+    connect(splitter, &QSplitter::splitterMoved, this,
+            [this] { wysokoscDolu = panelNasInfoObd->height(); });
     pion->addWidget(splitter, 1);
     return panelCenter;
 }
@@ -107,9 +110,12 @@ QWidget* TForm1::ZbudujRzedyZakladek() {
          [this](QToolButton* b) { ZakladkaMapyKlik(b); });
     Rzad(panelTopTab[2], {31, 32, 33, 34}, [this](QToolButton* b) { ZakladkaObdKlik(b); });
     // Sub-tab numbers: the first row 0..5, the second row 6..11.
-    for (int n = 11; n <= 16; ++n) UstawTag(Przycisk(n), n - 11);
-    for (int n = 21; n <= 26; ++n) UstawTag(Przycisk(n), n - 15);
-    for (int n : {16, 23, 24, 25, 26}) Przycisk(n)->hide();
+    for (int n = 11; n <= 16; ++n)
+        UstawTag(Przycisk(n), n - 11);
+    for (int n = 21; n <= 26; ++n)
+        UstawTag(Przycisk(n), n - 15);
+    for (int n : {16, 23, 24, 25, 26})
+        Przycisk(n)->hide();
     return rzedy;
 }
 
@@ -139,7 +145,8 @@ QWidget* TForm1::ZbudujNarzedziaMap() {
             UstawPrzyciskKopii();
         });
     }
-    QToolButton* kopia = NowyPrzycisk(QStringLiteral("SpeedButton88"), panel82, QStringLiteral("->"), 3, false);
+    QToolButton* kopia =
+        NowyPrzycisk(QStringLiteral("SpeedButton88"), panel82, QStringLiteral("->"), 3, false);
     panel82->layout()->addWidget(kopia);
     connect(kopia, &QToolButton::clicked, this, [this, kopia] {
         grafika->UstawBank(Tag(kopia));
@@ -160,14 +167,17 @@ QWidget* TForm1::ZbudujNarzedziaMap() {
         grafika->ZmienOsObciazenia();
         os->setText(PodajTekst(grafika->OpisOsi()));
     });
-    QToolButton* sasiednie = NowyPrzycisk(QStringLiteral("SpeedButton91"), panel83, QStringLiteral("\u2194"), 0, true);
-    connect(sasiednie, &QToolButton::toggled, this, [this](bool w) { grafika->ZmieniajSasiednie(w); });
+    QToolButton* sasiednie =
+        NowyPrzycisk(QStringLiteral("SpeedButton91"), panel83, QStringLiteral("\u2194"), 0, true);
+    connect(sasiednie, &QToolButton::toggled, this,
+            [this](bool w) { grafika->ZmieniajSasiednie(w); });
     panel83->layout()->addWidget(os);
     panel83->layout()->addWidget(sasiednie);
     // The buttons fill the column's width and stack from the top of their row.
     for (QToolButton* b : panel80->findChildren<QToolButton*>())
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    for (QWidget* p : {panel82, panel81, panel83}) static_cast<QBoxLayout*>(p->layout())->addStretch(1);
+    for (QWidget* p : {panel82, panel81, panel83})
+        static_cast<QBoxLayout*>(p->layout())->addStretch(1);
     panel80->hide();
     return panel80;
 }
@@ -199,7 +209,8 @@ QWidget* TForm1::ZbudujDol() {
     panelObdTab->setFixedHeight(24);
     auto* zakladki = UkladPoziomy(panelObdTab);
     QToolButton* kody = NowyPrzycisk(QStringLiteral("SpeedButton41"), panelObdTab, {}, 0, true);
-    QToolButton* pidy = NowyPrzycisk(QStringLiteral("SpeedButton42"), panelObdTab, QStringLiteral("PID"), 1, true);
+    QToolButton* pidy =
+        NowyPrzycisk(QStringLiteral("SpeedButton42"), panelObdTab, QStringLiteral("PID"), 1, true);
     for (QToolButton* b : {kody, pidy}) {
         b->setAutoExclusive(true);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

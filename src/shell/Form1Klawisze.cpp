@@ -23,18 +23,42 @@ bool TForm1::Klawisz(int klawisz, Qt::KeyboardModifiers shift) {
         else
             obsluzony = false;
         break;
-    case Qt::Key_Space: sterownik->ZmianaPaliwaAuto = 1; break;
-    case Qt::Key_F11: sterownik->ZmianaPaliwaSzybka = 1; break;
-    case Qt::Key_F1: WybierzZakladke(0); break;
-    case Qt::Key_F2: WybierzZakladke(1); break;
-    case Qt::Key_F3: KlawiszMapy(); break;
-    case Qt::Key_F4: WybierzZakladke(3); break;
-    case Qt::Key_F5: WybierzZakladke(4); break;
-    case Qt::Key_F6: KlawiszObd(); break;
-    case Qt::Key_F8: KlawiszF8(); break;
-    case Qt::Key_F9: KlawiszF9(); break;
-    case Qt::Key_L: ZwinLewa(!lewaZwinieta); break;
-    case Qt::Key_R: ZwinPrawa(!prawaZwinieta); break;
+    case Qt::Key_Space:
+        sterownik->ZmianaPaliwaAuto = 1;
+        break;
+    case Qt::Key_F11:
+        sterownik->ZmianaPaliwaSzybka = 1;
+        break;
+    case Qt::Key_F1:
+        WybierzZakladke(0);
+        break;
+    case Qt::Key_F2:
+        WybierzZakladke(1);
+        break;
+    case Qt::Key_F3:
+        KlawiszMapy();
+        break;
+    case Qt::Key_F4:
+        WybierzZakladke(3);
+        break;
+    case Qt::Key_F5:
+        WybierzZakladke(4);
+        break;
+    case Qt::Key_F6:
+        KlawiszObd();
+        break;
+    case Qt::Key_F8:
+        KlawiszF8();
+        break;
+    case Qt::Key_F9:
+        KlawiszF9();
+        break;
+    case Qt::Key_L:
+        ZwinLewa(!lewaZwinieta);
+        break;
+    case Qt::Key_R:
+        ZwinPrawa(!prawaZwinieta);
+        break;
     case Qt::Key_H:
         if (deweloper) UstawPoziomWidoku((Widok + 1) % 3);
         obsluzony = deweloper;
@@ -51,7 +75,9 @@ bool TForm1::Klawisz(int klawisz, Qt::KeyboardModifiers shift) {
         if (deweloper) PrzelaczTrybSerwisowy();
         obsluzony = deweloper;
         break;
-    default: obsluzony = false; break;
+    default:
+        obsluzony = false;
+        break;
     }
     grafika->Klawisz(klawisz, shift);
     scope->Klawisz(klawisz, shift);

@@ -19,7 +19,9 @@ void TForm1::KomendaKlik(QPushButton* przycisk) {
     case 101:
         if (Potwierdz(2100)) s.NastawyFabryczne();
         break;
-    case 201: s.StartStopKalibracji(); break;
+    case 201:
+        s.StartStopKalibracji();
+        break;
     case 311:
         if (Potwierdz(2101)) s.KasujMapeEcuBen();
         nastawy->update();
@@ -52,16 +54,37 @@ void TForm1::KomendaKlik(QPushButton* przycisk) {
     case 371:
         if (Potwierdz(2104)) s.KasujWzbogacenie();
         break;
-    case 390: obd->PortOpen(-1); break;
-    case 391: obd->WcisnietoPrzycisk(3); break;
-    case 392: obd->WcisnietoPrzycisk(4); break;
-    case 393: s.CzytajBledyObd(0); break;
-    case 394: s.KasujBledyObd(0); break;
-    case 395: s.CzytajBledyObd(1); break;
-    case 396: s.KasujBledyObd(1); break;
-    case 401: s.KasujBledy = 1; break;
-    case 402: s.TestGlosnika = 1; break;
-    case 403: s.TestSzczelnosci = 1; break;
-    default: break;
+    case 390:
+        obd->PortOpen(-1);
+        break;
+    case 391:
+        obd->WcisnietoPrzycisk(3);
+        break;
+    case 392:
+        obd->WcisnietoPrzycisk(4);
+        break;
+    case 393:
+        s.CzytajBledyObd(0);
+        break;
+    case 394:
+        s.KasujBledyObd(0);
+        break;
+    case 395:
+        s.CzytajBledyObd(1);
+        break;
+    case 396:
+        s.KasujBledyObd(1);
+        break;
+    case 401:
+        s.KasujBledy = 1;
+        break;
+    case 402:
+        s.TestGlosnika = 1;
+        break;
+    case 403:
+        s.TestSzczelnosci = 1;
+        break;
+    default:
+        break;
     }
 }

@@ -12,11 +12,11 @@
 #include "TSterownik.h"
 
 #include <QActionGroup>
-#include <QToolButton>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QUrl>
 
 namespace {
@@ -36,7 +36,8 @@ QMenu* NoweMenu(QMenuBar* pasek, const QString& nazwa, const QString& napis = {}
 }
 
 // Radio items of one group; each item's tag is its index.
-void Wybor(QMenu* menu, const QString& przedrostek, int ile, const std::function<void(int)>& wybrano) {
+void Wybor(QMenu* menu, const QString& przedrostek, int ile,
+           const std::function<void(int)>& wybrano) {
     auto* grupa = new QActionGroup(menu);
     for (int i = 0; i < ile; ++i) {
         QAction* a = NowaAkcja(menu, przedrostek + QString::number(i), i);
@@ -48,45 +49,56 @@ void Wybor(QMenu* menu, const QString& przedrostek, int ile, const std::function
 
 } // namespace
 
-QAction* TForm1::Akcja(const QString& nazwa) const { return menuBar()->findChild<QAction*>(nazwa); }
+QAction* TForm1::Akcja(const QString& nazwa) const {
+    return menuBar()->findChild<QAction*>(nazwa);
+}
 
 void TForm1::ZbudujMenu() {
     QMenuBar* pasek = menuBar();
     pasek->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* plik = NoweMenu(pasek, QStringLiteral("MenuFile"));
-    connect(NowaAkcja(plik, QStringLiteral("MenuFileInfo")), &QAction::triggered, this, [this] { OtworzUrzadzenie(); });
-    connect(NowaAkcja(plik, QStringLiteral("MenuFileServis")), &QAction::triggered, this, [this] { OtworzSerwis(); });
+    connect(NowaAkcja(plik, QStringLiteral("MenuFileInfo")), &QAction::triggered, this,
+            [this] { OtworzUrzadzenie(); });
+    connect(NowaAkcja(plik, QStringLiteral("MenuFileServis")), &QAction::triggered, this,
+            [this] { OtworzSerwis(); });
     // The firmware dialog comes with the firmware update; until then its item stays off.
     NowaAkcja(plik, QStringLiteral("MenuFileFirmware"))->setEnabled(false);
     plik->addSeparator();
-    connect(NowaAkcja(plik, QStringLiteral("MenuFileRead")), &QAction::triggered, this, [this] { CzytajPlik(); });
-    connect(NowaAkcja(plik, QStringLiteral("MenuFileSave")), &QAction::triggered, this, [this] { ZapiszPlik(); });
+    connect(NowaAkcja(plik, QStringLiteral("MenuFileRead")), &QAction::triggered, this,
+            [this] { CzytajPlik(); });
+    connect(NowaAkcja(plik, QStringLiteral("MenuFileSave")), &QAction::triggered, this,
+            [this] { ZapiszPlik(); });
     plik->addSeparator();
     connect(NowaAkcja(plik, QStringLiteral("MenuFile5")), &QAction::triggered, this, [this] {
         scope->Komenda(5);
         Przycisk(54)->setChecked(true);
         WybierzZakladke(4);
     });
-    connect(NowaAkcja(plik, QStringLiteral("MenuFile6")), &QAction::triggered, this, [this] { scope->Komenda(4); });
-    connect(NowaAkcja(plik, QStringLiteral("MenuFile7")), &QAction::triggered, this, [this] { scope->EksportCsv(); });
+    connect(NowaAkcja(plik, QStringLiteral("MenuFile6")), &QAction::triggered, this,
+            [this] { scope->Komenda(4); });
+    connect(NowaAkcja(plik, QStringLiteral("MenuFile7")), &QAction::triggered, this,
+            [this] { scope->EksportCsv(); });
 
     menuConn = NoweMenu(pasek, QStringLiteral("MenuConn"));
     ZbudujMenuPortow(menuConn, QStringLiteral("MenuConn0"), *sterownik);
     menuElm = NoweMenu(pasek, QStringLiteral("MenuElm"), QStringLiteral("ELM"));
     ZbudujMenuPortow(menuElm, QStringLiteral("MenuElm0"), *obd);
 
-    Wybor(NoweMenu(pasek, QStringLiteral("MenuLang")), QStringLiteral("MenuLang"), 4, [this](int i) { UstawJezyk(i); });
+    Wybor(NoweMenu(pasek, QStringLiteral("MenuLang")), QStringLiteral("MenuLang"), 4,
+          [this](int i) { UstawJezyk(i); });
     Wybor(NoweMenu(pasek, QStringLiteral("MenuView")), QStringLiteral("MenuView"), 3,
           [this](int i) { UstawPoziomWidoku(i); });
     Wybor(NoweMenu(pasek, QStringLiteral("MenuColor")), QStringLiteral("MenuColor"), 6,
           [this](int i) { UstawSchemat(i); });
 
     QMenu* dok = NoweMenu(pasek, QStringLiteral("MenuDoc"));
-    const QList<std::pair<QString, QString>> foldery = {{QStringLiteral("MenuDocMan"), QStringLiteral("Manual")},
-                                                        {QStringLiteral("MenuDocSch"), QStringLiteral("Diagram")},
-                                                        {QStringLiteral("MenuDocCon"), QStringLiteral("Pinout")}};
+    const QList<std::pair<QString, QString>> foldery = {
+        {QStringLiteral("MenuDocMan"), QStringLiteral("Manual")},
+        {QStringLiteral("MenuDocSch"), QStringLiteral("Diagram")},
+        {QStringLiteral("MenuDocCon"), QStringLiteral("Pinout")}};
     for (const auto& [nazwa, folder] : foldery)
-        connect(NowaAkcja(dok, nazwa), &QAction::triggered, this, [this, f = folder] { OtworzDokumentacje(f); });
+        connect(NowaAkcja(dok, nazwa), &QAction::triggered, this,
+                [this, f = folder] { OtworzDokumentacje(f); });
     ZbudujMenuAdmin();
 }
 
@@ -128,4 +140,6 @@ void TForm1::CzytajPlik() {
     if (grafika->isVisible()) grafika->Rysuj();
 }
 
-void TForm1::ZapiszPlik() { sterownik->ZapiszUstawienia(); }
+void TForm1::ZapiszPlik() {
+    sterownik->ZapiszUstawienia();
+}

@@ -19,30 +19,34 @@ struct TNapis {
 
 // Menus and items captioned by one text each.
 constexpr TNapis NapisyMenu[] = {
-    {"MenuFile", 1100},      {"MenuFileInfo", 1330}, {"MenuFileServis", 1340}, {"MenuFileFirmware", 1360},
-    {"MenuFileRead", 1101},  {"MenuFileSave", 1102}, {"MenuFile5", 1105},      {"MenuFile6", 1106},
-    {"MenuFile7", 1107},     {"MenuConn", 1117},     {"MenuLang", 1120},       {"MenuView", 1150},
-    {"MenuView0", 1151},     {"MenuView1", 1152},    {"MenuView2", 1153},      {"MenuColor", 1160},
-    {"MenuColor0", 1161},    {"MenuColor1", 1162},   {"MenuColor2", 1163},     {"MenuColor3", 1164},
-    {"MenuColor4", 1165},    {"MenuColor5", 1166},   {"MenuDoc", 1170},        {"MenuDocMan", 1171},
-    {"MenuDocSch", 1172},    {"MenuDocCon", 1173},
+    {"MenuFile", 1100},         {"MenuFileInfo", 1330}, {"MenuFileServis", 1340},
+    {"MenuFileFirmware", 1360}, {"MenuFileRead", 1101}, {"MenuFileSave", 1102},
+    {"MenuFile5", 1105},        {"MenuFile6", 1106},    {"MenuFile7", 1107},
+    {"MenuConn", 1117},         {"MenuLang", 1120},     {"MenuView", 1150},
+    {"MenuView0", 1151},        {"MenuView1", 1152},    {"MenuView2", 1153},
+    {"MenuColor", 1160},        {"MenuColor0", 1161},   {"MenuColor1", 1162},
+    {"MenuColor2", 1163},       {"MenuColor3", 1164},   {"MenuColor4", 1165},
+    {"MenuColor5", 1166},       {"MenuDoc", 1170},      {"MenuDocMan", 1171},
+    {"MenuDocSch", 1172},       {"MenuDocCon", 1173},
 };
 
 constexpr TNapis Podpowiedzi[] = {
-    {"SpeedButton50", 1261}, {"SpeedButton51", 1262}, {"SpeedButton52", 1263}, {"SpeedButton53", 1106},
-    {"SpeedButton54", 1105}, {"SpeedButton55", 1259}, {"SpeedButton56", 1107}, {"SpeedButton91", 1725},
-    {"SpeedButton90", 1718},
+    {"SpeedButton50", 1261}, {"SpeedButton51", 1262}, {"SpeedButton52", 1263},
+    {"SpeedButton53", 1106}, {"SpeedButton54", 1105}, {"SpeedButton55", 1259},
+    {"SpeedButton56", 1107}, {"SpeedButton91", 1725}, {"SpeedButton90", 1718},
 };
 
 constexpr TNapis NapisyPrzyciskow[] = {
-    {"SpeedButton80", 1700}, {"SpeedButton81", 1701}, {"SpeedButton82", 1702}, {"SpeedButton11", 1210},
-    {"SpeedButton12", 1211}, {"SpeedButton13", 1212}, {"SpeedButton14", 1213}, {"SpeedButton15", 1214},
-    {"SpeedButton16", 1215}, {"SpeedButton21", 1216}, {"SpeedButton22", 1218}, {"SpeedButton32", 1229},
+    {"SpeedButton80", 1700}, {"SpeedButton81", 1701}, {"SpeedButton82", 1702},
+    {"SpeedButton11", 1210}, {"SpeedButton12", 1211}, {"SpeedButton13", 1212},
+    {"SpeedButton14", 1213}, {"SpeedButton15", 1214}, {"SpeedButton16", 1215},
+    {"SpeedButton21", 1216}, {"SpeedButton22", 1218}, {"SpeedButton32", 1229},
     {"SpeedButton33", 1100}, {"SpeedButton34", 1211}, {"SpeedButton41", 1232},
 };
 
 // The Language menu names each language in itself and in English.
-const char* const NazwyJezykow[] = {"English", "Polski (Polish)", "Русский (Russian)", "Español (Spain)"};
+const char* const NazwyJezykow[] = {"English", "Polski (Polish)", "Русский (Russian)",
+                                    "Español (Spain)"};
 
 } // namespace
 
@@ -55,9 +59,12 @@ void TForm1::ZastosujNapisy() {
         else if (QAction* a = Akcja(nazwa))
             a->setText(PodajTekst(n.id));
     }
-    for (int i = 0; i < 4; ++i) Akcja(QStringLiteral("MenuLang%1").arg(i))->setText(QString::fromUtf8(NazwyJezykow[i]));
-    for (const TNapis& n : Podpowiedzi) findChild<QToolButton*>(QString::fromLatin1(n.nazwa))->setToolTip(PodajTekst(n.id));
-    for (const TNapis& n : NapisyPrzyciskow) findChild<QToolButton*>(QString::fromLatin1(n.nazwa))->setText(PodajTekst(n.id));
+    for (int i = 0; i < 4; ++i)
+        Akcja(QStringLiteral("MenuLang%1").arg(i))->setText(QString::fromUtf8(NazwyJezykow[i]));
+    for (const TNapis& n : Podpowiedzi)
+        findChild<QToolButton*>(QString::fromLatin1(n.nazwa))->setToolTip(PodajTekst(n.id));
+    for (const TNapis& n : NapisyPrzyciskow)
+        findChild<QToolButton*>(QString::fromLatin1(n.nazwa))->setText(PodajTekst(n.id));
 
     const QString bank = PodajTekst(1720);
     Przycisk(85)->setText(bank + QStringLiteral(" 1&&2"));
@@ -66,7 +73,8 @@ void TForm1::ZastosujNapisy() {
     Przycisk(90)->setText(PodajTekst(grafika->OpisOsi()));
     for (int i = 0; i < 6; ++i)
         Przycisk(i + 1)->setText(PodajTekst(1200 + i) + QStringLiteral(" [F%1]").arg(i + 1));
-    for (int n = 23; n <= 26; ++n) Przycisk(n)->setText({});
+    for (int n = 23; n <= 26; ++n)
+        Przycisk(n)->setText({});
     Przycisk(31)->setText(QStringLiteral("ELM"));
 
     banerParametry->setText(PodajTekst(1230));

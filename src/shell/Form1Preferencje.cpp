@@ -13,7 +13,9 @@
 
 namespace {
 
-constexpr int OgraniczWidok(int zapisany) { return zapisany >= 0 && zapisany <= 2 ? zapisany : 1; }
+constexpr int OgraniczWidok(int zapisany) {
+    return zapisany >= 0 && zapisany <= 2 ? zapisany : 1;
+}
 
 } // namespace
 

@@ -23,10 +23,12 @@ int SzerokoscNapisu(const QFont& baza, const QString& napis, int rozmiar) {
 
 int RozmiarRzedu(const QList<QToolButton*>& przyciski, int czesc, int od) {
     QStringList napisy;
-    for (const QToolButton* b : przyciski) napisy << b->text();
+    for (const QToolButton* b : przyciski)
+        napisy << b->text();
     const QFont baza = przyciski.isEmpty() ? QFont() : przyciski.front()->font();
-    return RozmiarCzcionkiRzedu(napisy, czesc, od,
-                                [&baza](const QString& n, int r) { return SzerokoscNapisu(baza, n, r); });
+    return RozmiarCzcionkiRzedu(napisy, czesc, od, [&baza](const QString& n, int r) {
+        return SzerokoscNapisu(baza, n, r);
+    });
 }
 
 void UstawRozmiar(QWidget* w, int rozmiar) {
@@ -60,7 +62,8 @@ void TForm1::Rozmiar() {
         b->setFixedHeight(wysokosc);
         UstawRozmiar(b, wysokosc == 28 ? 8 : 10);
     }
-    if (panel81->height() > 1 && !panel81->isHidden()) panel81->setFixedHeight(grafika->height() / 2 + 5);
+    if (panel81->height() > 1 && !panel81->isHidden())
+        panel81->setFixedHeight(grafika->height() / 2 + 5);
     UlozZakladki();
     UlozKomendy();
     UlozPrawa();
@@ -69,7 +72,9 @@ void TForm1::Rozmiar() {
 void TForm1::UlozKomendy() {
     std::array<int, 4> napisy{};
     for (std::size_t i = 0; i < btn.size(); ++i)
-        napisy[i] = btn[i]->isHidden() ? -1 : QFontMetrics(btn[i]->font()).horizontalAdvance(btn[i]->text());
+        napisy[i] = btn[i]->isHidden()
+                        ? -1
+                        : QFontMetrics(btn[i]->font()).horizontalAdvance(btn[i]->text());
     const int szerokosc = panelBottomStatus->width();
     const TUkladKomend u = ::UlozKomendy(napisy, szerokosc, panelStatus->width());
     const int wysokosc = panelBottomStatus->height();
@@ -89,7 +94,8 @@ void TForm1::UlozZakladki() {
         glowne << Przycisk(i + 1);
     }
     const int rozmiar = RozmiarRzedu(glowne, szosta, 14);
-    for (QToolButton* b : glowne) UstawRozmiar(b, rozmiar);
+    for (QToolButton* b : glowne)
+        UstawRozmiar(b, rozmiar);
 
     const int piata = panelTopTab[1]->width() / 5;
     QList<QToolButton*> mapy;
@@ -97,10 +103,12 @@ void TForm1::UlozZakladki() {
         Przycisk(11 + i)->setGeometry(i * piata, 0, piata, 25);
         mapy << Przycisk(11 + i);
     }
-    for (int i = 0; i < 5; ++i) Przycisk(21 + i)->setGeometry(i * piata, 25, piata, 25);
+    for (int i = 0; i < 5; ++i)
+        Przycisk(21 + i)->setGeometry(i * piata, 25, piata, 25);
     // The font is chosen by the first row alone.
     const int rozmiarMap = RozmiarRzedu(mapy, piata, 12);
-    for (int n : {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26}) UstawRozmiar(Przycisk(n), rozmiarMap);
+    for (int n : {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26})
+        UstawRozmiar(Przycisk(n), rozmiarMap);
 
     const int czwarta = panelTopTab[2]->width() / 4;
     QList<QToolButton*> rzadObd{Przycisk(31)};
@@ -114,7 +122,8 @@ void TForm1::UlozZakladki() {
         rzadObd << b;
     }
     const int rozmiarObd = RozmiarRzedu(rzadObd, czwarta, 14);
-    for (int n : {31, 32, 33, 34}) UstawRozmiar(Przycisk(n), rozmiarObd);
+    for (int n : {31, 32, 33, 34})
+        UstawRozmiar(Przycisk(n), rozmiarObd);
 }
 
 void TForm1::PokazLewa(bool widoczna) {
@@ -146,6 +155,7 @@ void TForm1::PoZmianieRozmiaru(QObject* obiekt) {
         DopasujDol();
     else if (obiekt == panelRight)
         UlozPrawa();
-    else if ((obiekt == panelWidoku || obiekt == panelNasInfoObd) && nastawy->parent() == obiekt && nastawy->isVisible())
+    else if ((obiekt == panelWidoku || obiekt == panelNasInfoObd) && nastawy->parent() == obiekt &&
+             nastawy->isVisible())
         nastawy->Rozmiesc();
 }

@@ -47,11 +47,16 @@ void TForm1::ZastosujSchemat() {
     UstawTlo(centralWidget(), paleta.Tlo, paleta.KolorTekstu);
     UstawTlo(menuBar(), paleta.Tlo, paleta.KolorTekstu);
     // Palettes, not a style sheet: a sheet would take over the palettes of every grid below.
-    for (int i = 1; i < splitter->count(); ++i) UstawTlo(splitter->handle(i), paleta.TloPodzialu, paleta.KolorTekstu);
-    for (TPanel* pasek : {panelLeftShow, panelRightShow}) pasek->UstawKolory(paleta.TloPodzialu, paleta.KolorTekstu);
-    for (QWidget* w : std::initializer_list<QWidget*>{richEditBledy, richEditInfo, richEditDtc, stringGridElm, stringGridPid})
+    for (int i = 1; i < splitter->count(); ++i)
+        UstawTlo(splitter->handle(i), paleta.TloPodzialu, paleta.KolorTekstu);
+    for (TPanel* pasek : {panelLeftShow, panelRightShow})
+        pasek->UstawKolory(paleta.TloPodzialu, paleta.KolorTekstu);
+    for (QWidget* w : std::initializer_list<QWidget*>{richEditBledy, richEditInfo, richEditDtc,
+                                                      stringGridElm, stringGridPid})
         KoloryEdycji(w, paleta);
-    for (QWidget* w : std::initializer_list<QWidget*>{siatkaParametrow, siatkaCzasow, listaWykresow}) KoloryTla(w, paleta);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{siatkaParametrow, siatkaCzasow, listaWykresow})
+        KoloryTla(w, paleta);
     for (TPanel* b : {banerParametry, banerCzasWtr, banerOsc, banerBledy, banerInfo})
         b->UstawKolory(paleta.Tlo, paleta.KolorBanera);
     if (nastawy->isVisible()) nastawy->update();
@@ -83,7 +88,8 @@ void TForm1::UstawSchemat(int schemat) {
 
 void TForm1::ZastosujWidok() {
     if (Widok == 2) {
-        for (int n : {8, 10, 9}) Przycisk(n)->show();
+        for (int n : {8, 10, 9})
+            Przycisk(n)->show();
         UlozZakladki();
         UlozPrawa();
     } else {
@@ -97,7 +103,8 @@ void TForm1::ZastosujWidok() {
         Przycisk(9)->hide();
         // The basic values are always drawn and listed below the advanced view.
         for (TWykres& w : sterownik->Wykresy)
-            if (w.Tekst == 1400 || w.Tekst == 1404 || w.Tekst == 1406 || w.Tekst == 1410 || w.Tekst == 1412)
+            if (w.Tekst == 1400 || w.Tekst == 1404 || w.Tekst == 1406 || w.Tekst == 1410 ||
+                w.Tekst == 1412)
                 w.Widoki |= TListaWykresow::Rysowany | TSiatkaParametrow::Widok;
         UlozPrawa();
     }

@@ -29,7 +29,8 @@ void TForm1::StatusRamki() {
             tekst = PodajTekst(id);
             punkty = 8;
         }
-    panelStatus->UstawKolory(QColor::fromRgb(QRgb(sterownik->KolorStanuPracy(stan).rgb)), Qt::black);
+    panelStatus->UstawKolory(QColor::fromRgb(QRgb(sterownik->KolorStanuPracy(stan).rgb)),
+                             Qt::black);
     RozmiarCzcionki(panelStatus, punkty);
     panelStatus->setText(tekst);
 

@@ -17,7 +17,9 @@
 
 namespace {
 
-QColor KolorOkna() { return QApplication::palette().color(QPalette::WindowText); }
+QColor KolorOkna() {
+    return QApplication::palette().color(QPalette::WindowText);
+}
 
 // A tool row in use has its height; one not in use shrinks to nothing.
 void Wysokosc(QWidget* rzad, int wysokosc) {
@@ -50,14 +52,27 @@ void TForm1::ZakladkaGlownaKlik(QToolButton* b) {
         stringGridPid->hide();
     }
     UkryjKomendy();
-    for (QWidget* w : {panel50, panelBledy, panelInfo, panel80, panelTopTab[1], panelTopTab[2]}) w->hide();
+    for (QWidget* w : {panel50, panelBledy, panelInfo, panel80, panelTopTab[1], panelTopTab[2]})
+        w->hide();
     switch (ZakladkaGlowna) {
-    case 0: ZakladkaUstawien(); break;
-    case 1: ZakladkaKalibracji(); break;
-    case 2: ZakladkaMapyGlowna(); break;
-    case 3: ZakladkaDiagnostyki(); break;
-    case 4: ZakladkaOscyloskopu(); break;
-    default: ZakladkaObdGlowna(); break;
+    case 0:
+        ZakladkaUstawien();
+        break;
+    case 1:
+        ZakladkaKalibracji();
+        break;
+    case 2:
+        ZakladkaMapyGlowna();
+        break;
+    case 3:
+        ZakladkaDiagnostyki();
+        break;
+    case 4:
+        ZakladkaOscyloskopu();
+        break;
+    default:
+        ZakladkaObdGlowna();
+        break;
     }
     UlozKomendy();
     if (ZakladkaGlowna <= 1) {
@@ -95,7 +110,8 @@ void TForm1::ZakladkaMapyGlowna() {
     PokazLewa(false);
     const bool dwaRzedy = TrybSerwisowy == 3 || DrugiRzad;
     panelTopTab[1]->setFixedHeight(dwaRzedy ? 50 : 25);
-    for (int n : {21, 22}) Przycisk(n)->setVisible(dwaRzedy);
+    for (int n : {21, 22})
+        Przycisk(n)->setVisible(dwaRzedy);
     panelTopTab[1]->show();
     UstawDol(0);
     ZakladkaMapyKlik(nullptr);
@@ -166,10 +182,17 @@ void TForm1::ZakladkaMapyKlik(QToolButton*) {
         break;
     case 2:
     case 3:
-    case 4: Komenda(1272, 331, Fioletowy, 0); break;
-    case 6: Komenda(1272, 361, Fioletowy, 0); break;
-    case 7: Komenda(1272, 371, Fioletowy, 0); break;
-    default: break;
+    case 4:
+        Komenda(1272, 331, Fioletowy, 0);
+        break;
+    case 6:
+        Komenda(1272, 361, Fioletowy, 0);
+        break;
+    case 7:
+        Komenda(1272, 371, Fioletowy, 0);
+        break;
+    default:
+        break;
     }
     NarzedziaMap();
     grafika->UstawTryb(ZakladkaMapy);
@@ -259,7 +282,8 @@ void TForm1::UstawPrzyciskKopii() {
     UstawTag(kopia, wybor == 2 ? 4 : 3);
 }
 
-void TForm1::Komenda(int idNapisu, int tag, const QColor& kolor, int ktory, const QString& dopisek) {
+void TForm1::Komenda(int idNapisu, int tag, const QColor& kolor, int ktory,
+                     const QString& dopisek) {
     QPushButton* b = btn[std::size_t(ktory)];
     b->setText(PodajTekst(idNapisu) + dopisek);
     UstawKolorNapisu(b, kolor);
@@ -268,7 +292,8 @@ void TForm1::Komenda(int idNapisu, int tag, const QColor& kolor, int ktory, cons
 }
 
 void TForm1::UkryjKomendy() {
-    for (QPushButton* b : btn) b->hide();
+    for (QPushButton* b : btn)
+        b->hide();
 }
 
 void TForm1::UstawDol(int wysokosc) {

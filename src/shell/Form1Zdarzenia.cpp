@@ -25,8 +25,12 @@ namespace {
 // Commands of the frames the window reacts to.
 constexpr int Identyfikator = 129;
 constexpr int ListaBledow = 130;
-bool Biezaca(int kod, int dlugosc) { return (kod & 0xF0) == 0x90 && dlugosc > 4; }
-bool BlokNowy(int kod) { return kod == 134 || kod == 232; }
+bool Biezaca(int kod, int dlugosc) {
+    return (kod & 0xF0) == 0x90 && dlugosc > 4;
+}
+bool BlokNowy(int kod) {
+    return kod == 134 || kod == 232;
+}
 
 } // namespace
 
@@ -42,19 +46,26 @@ void TForm1::ZdarzenieLacza(int kod, int a1, int a2, int a3) {
         else if (BlokNowy(a1))
             BlokDanych();
         break;
-    case 2: Kalibracja(a1, a3); break;
+    case 2:
+        Kalibracja(a1, a3);
+        break;
     case 3:
         if (a1 == 0) setWindowTitle(TytulPodstawowy);
         break;
-    case 4: PlikOffline(); break;
-    case 5: Przycisk(53)->setChecked(a1 != 0); break;
+    case 4:
+        PlikOffline();
+        break;
+    case 5:
+        Przycisk(53)->setChecked(a1 != 0);
+        break;
     case TObd::KodZdarzenia:
         if (a1 != 101 && a1 != 102) break;
         if (a1 == 102 && a2 != 0) WybierzZakladke(5);
         ProtokolObd = a2;
         UlozPrawa();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -62,14 +73,16 @@ void TForm1::Identyfikacja() {
     TSterownik& s = *sterownik;
     QString tytul = TytulPodstawowy;
     if (s.IdentSterownika[5] == 0) {
-        tytul += QStringLiteral("  -  ") + s.StrNazwaSterownika() + QStringLiteral(" v") + s.StrWersjaCyframi(1);
+        tytul += QStringLiteral("  -  ") + s.StrNazwaSterownika() + QStringLiteral(" v") +
+                 s.StrWersjaCyframi(1);
         Przycisk(33)->setVisible(s.PlytkaV3);
         Przycisk(32)->setVisible(s.ModulObd);
         Przycisk(31)->setChecked(true);
         if (ZakladkaGlowna == 5) ZakladkaObdKlik(Przycisk(31));
         UlozZakladki();
     } else if (s.IdentSterownika[5] == 1 && !s.FlashUzbrojony) {
-        tytul += QStringLiteral(" - ") + s.StrNazwaSterownika() + QLatin1Char(' ') + PodajTekst(1365);
+        tytul +=
+            QStringLiteral(" - ") + s.StrNazwaSterownika() + QLatin1Char(' ') + PodajTekst(1365);
     }
     setWindowTitle(tytul);
     panelStatus->UstawKolory(QColor(0xFF, 0xFB, 0xF0), QColor(0x00, 0x80, 0x00));
@@ -99,7 +112,8 @@ void TForm1::PlikOffline() {
     // No automatic reconnection while a file is on show.
     Akcja(QStringLiteral("MenuConn0"))->setData(-1);
     // The plain title and the file: a second file replaces the first in the title.
-    setWindowTitle(TytulPodstawowy + QStringLiteral(" - [") + sterownik->PlikBiezacy + QLatin1Char(']'));
+    setWindowTitle(TytulPodstawowy + QStringLiteral(" - [") + sterownik->PlikBiezacy +
+                   QLatin1Char(']'));
     listaWykresow->Przebuduj();
     NarzedziaMap();
     grafika->Odswiez();
@@ -124,13 +138,14 @@ void TForm1::Kalibracja(int etap, int krok) {
         progressBar1->hide();
         UlozKomendy();
         if (etap == 3)
-            komunikaty.KomunikatTekst(PodajTekst(1293) + QLatin1Char('\n') + PodajTekst(1294) + QLatin1Char('\n') +
-                                          PodajTekst(1295),
+            komunikaty.KomunikatTekst(PodajTekst(1293) + QLatin1Char('\n') + PodajTekst(1294) +
+                                          QLatin1Char('\n') + PodajTekst(1295),
                                       TKomunikaty::Informacja);
         else if (etap == 4)
             komunikaty.Komunikat(1292, TKomunikaty::Blad);
         break;
-    default: break;
+    default:
+        break;
     }
     nastawy->update();
 }
@@ -152,6 +167,8 @@ void TForm1::RamkaBiezaca() {
 void TForm1::HistoriaRamki() {
     const unsigned char rodzaj = sterownik->RamkaRx[6];
     if (rodzaj != 240 && rodzaj != 243 && rodzaj != 244) return;
-    DodajLinieKolorem(*richEditInfo, LiniaHistorii(scope->CzasZapisu(), sterownik->StrInfoPracy(sterownik->RamkaRx)),
-                      std::nullopt);
+    DodajLinieKolorem(
+        *richEditInfo,
+        LiniaHistorii(scope->CzasZapisu(), sterownik->StrInfoPracy(sterownik->RamkaRx)),
+        std::nullopt);
 }

@@ -37,7 +37,9 @@ void TFormAdmin::DodajLinie(const QString& linia, TKolor kolor) {
     DodajLinieKolorem(*tekst, linia, QColor::fromRgb(QRgb(kolor.rgb)));
 }
 
-void TFormAdmin::Wyczysc() { tekst->clear(); }
+void TFormAdmin::Wyczysc() {
+    tekst->clear();
+}
 
 bool TFormAdmin::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     if (obiekt == tekst->viewport() && zdarzenie->type() == QEvent::MouseButtonDblClick) {

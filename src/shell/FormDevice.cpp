@@ -11,7 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFormDevice::TFormDevice(TSterownik& ster, const TTeksty& tek, QWidget* rodzic) : QDialog(rodzic), s(ster), t(tek) {
+TFormDevice::TFormDevice(TSterownik& ster, const TTeksty& tek, QWidget* rodzic)
+    : QDialog(rodzic), s(ster), t(tek) {
     setObjectName(QStringLiteral("FormDevice"));
     resize(600, 400);
     QFont czcionka(QStringLiteral("Tahoma"), 12);
@@ -37,7 +38,8 @@ TFormDevice::TFormDevice(TSterownik& ster, const TTeksty& tek, QWidget* rodzic) 
 void TFormDevice::Przygotuj(const TPaleta& paleta, const QString& tytul) {
     UstawTlo(this, paleta.Tlo, paleta.KolorDialogu);
     setWindowTitle(tytul);
-    for (int i = 0; i < 5; ++i) etykiety[std::size_t(i)]->setText(t.PodajTekst(1331 + i));
+    for (int i = 0; i < 5; ++i)
+        etykiety[std::size_t(i)]->setText(t.PodajTekst(1331 + i));
 }
 
 void TFormDevice::showEvent(QShowEvent* zdarzenie) {
@@ -49,5 +51,6 @@ void TFormDevice::showEvent(QShowEvent* zdarzenie) {
 void TFormDevice::Wypelnij() {
     const QString teksty[5] = {s.StrNazwaSterownika(), s.StrKodKreskowy(), s.StrDataProdukcji(),
                                s.StrWersjaCyframi(14), s.StrIleWtryskiwaczy()};
-    for (int i = 0; i < 5; ++i) pola[std::size_t(i)]->setText(teksty[i]);
+    for (int i = 0; i < 5; ++i)
+        pola[std::size_t(i)]->setText(teksty[i]);
 }

@@ -17,9 +17,11 @@ constexpr int WysokoscWiersza = 24;
 
 class TRysowanieTabeli : public QStyledItemDelegate {
 public:
-    explicit TRysowanieTabeli(TFormParam& f, QObject* rodzic) : QStyledItemDelegate(rodzic), forma(f) {}
+    explicit TRysowanieTabeli(TFormParam& f, QObject* rodzic)
+        : QStyledItemDelegate(rodzic), forma(f) {}
 
-    void paint(QPainter* p, const QStyleOptionViewItem& opcje, const QModelIndex& i) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& opcje,
+               const QModelIndex& i) const override {
         const TPaleta* kolory = forma.Paleta();
         if (!kolory) return;
         const QRect r = opcje.rect;
@@ -33,7 +35,8 @@ public:
             if (!i.data().toString().isEmpty()) RysujPtaszek(*p, pole.left(), pole.top(), 2);
         } else {
             p->setPen(kolory->KolorDialogu);
-            p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, i.data().toString());
+            p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                        i.data().toString());
         }
         p->restore();
     }
@@ -74,7 +77,9 @@ void TFormParam::Przygotuj(const TPaleta& p, const QString& tytul) {
     setWindowTitle(tytul);
 }
 
-int TFormParam::Wykres(int wiersz) const { return s.PodajPozycje(Oferowane, wiersz); }
+int TFormParam::Wykres(int wiersz) const {
+    return s.PodajPozycje(Oferowane, wiersz);
+}
 
 void TFormParam::Przebuduj() {
     const int ile = s.PodajIleParamBiez(Oferowane);

@@ -10,7 +10,7 @@ struct TPaleta;
 // The parameter table: which traces the live parameter grid shows, one tick per trace.
 class TFormParam : public QDialog {
 public:
-    static constexpr int Oferowane = 2;  // view bit: offered here
+    static constexpr int Oferowane = 2;   // view bit: offered here
     static constexpr int Pokazywane = 32; // view bit: shown in the parameter grid
 
     TFormParam(TSterownik& s, const TTeksty& t, QWidget* rodzic);

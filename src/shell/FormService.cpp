@@ -32,7 +32,8 @@ QLineEdit* Pole(const QString& nazwa, QWidget* rodzic) {
 
 } // namespace
 
-TFormService::TFormService(TSterownik& ster, const TTeksty& tek, QWidget* rodzic) : QDialog(rodzic), s(ster), t(tek) {
+TFormService::TFormService(TSterownik& ster, const TTeksty& tek, QWidget* rodzic)
+    : QDialog(rodzic), s(ster), t(tek) {
     setObjectName(QStringLiteral("FormService"));
     resize(600, 480);
     auto* uklad = new QVBoxLayout(this);
@@ -64,7 +65,8 @@ QWidget* TFormService::ZbudujStatystyke() {
     stringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     stringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int w = 0; w < 33; ++w)
-        for (int k = 0; k < 6; ++k) stringGrid1->setItem(w, k, new QTableWidgetItem);
+        for (int k = 0; k < 6; ++k)
+            stringGrid1->setItem(w, k, new QTableWidgetItem);
     siatka->addWidget(stringGrid1, 3, 0, 1, 2);
     return groupBox1;
 }
@@ -77,7 +79,8 @@ QWidget* TFormService::ZbudujPrzeglad() {
     checkBox1 = Nowy<QCheckBox>(QStringLiteral("CheckBox1"), groupBox2);
     label5 = Nowy<QLabel>(QStringLiteral("Label5"), groupBox2);
     comboBox1 = Nowy<QComboBox>(QStringLiteral("ComboBox1"), groupBox2);
-    for (int km = 1000; km <= 25000; km += 1000) comboBox1->addItem(QStringLiteral("%1").arg(km, 5));
+    for (int km = 1000; km <= 25000; km += 1000)
+        comboBox1->addItem(QStringLiteral("%1").arg(km, 5));
     comboBox1->setCurrentText(QStringLiteral("10000"));
     label6 = Nowy<QLabel>(QStringLiteral("Label6"), groupBox2);
     bitBtn2 = Nowy<QPushButton>(QStringLiteral("BitBtn2"), groupBox2);
@@ -111,9 +114,11 @@ void TFormService::Przygotuj(const TPaleta& paleta, const QString& tytul) {
     label6->setText(t.PodajTekst(1058));
     checkBox1->setText(t.PodajTekst(1355));
     bitBtn2->setText(t.PodajTekst(1354));
-    for (int k = 0; k < 5; ++k) stringGrid1->item(0, k)->setText(t.PodajTekst(1347 + k));
+    for (int k = 0; k < 5; ++k)
+        stringGrid1->item(0, k)->setText(t.PodajTekst(1347 + k));
     stringGrid1->item(0, 5)->setText(t.PodajTekst(1346));
-    for (int k = 0; k < 6; ++k) stringGrid1->item(0, k)->setBackground(paleta.Tlo);
+    for (int k = 0; k < 6; ++k)
+        stringGrid1->item(0, k)->setBackground(paleta.Tlo);
 }
 
 void TFormService::showEvent(QShowEvent* zdarzenie) {
@@ -127,7 +132,8 @@ void TFormService::Wypelnij() {
     edit2->setText(s.StrCzasNaGazie());
     edit3->setText(s.StrIdentWlasny());
     for (int wpis = 0; wpis < 32; ++wpis)
-        for (unsigned k = 0; k < 6; ++k) stringGrid1->item(wpis + 1, int(k))->setText(s.StrHistoria(k, wpis));
+        for (unsigned k = 0; k < 6; ++k)
+            stringGrid1->item(wpis + 1, int(k))->setText(s.StrHistoria(k, wpis));
     edit5->setText(s.StrCzasPrzegladu());
     checkBox1->setChecked(s.Nastawy[NastawaPrzypomnienia] != 0);
     edit5->setEnabled(checkBox1->isChecked());

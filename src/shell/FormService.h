@@ -33,8 +33,8 @@ private:
     TSterownik& s;
     const TTeksty& t;
     QGroupBox *groupBox1 = nullptr, *groupBox2 = nullptr;
-    QLabel *label1 = nullptr, *label2 = nullptr, *label3 = nullptr, *label4 = nullptr, *label5 = nullptr,
-           *label6 = nullptr;
+    QLabel *label1 = nullptr, *label2 = nullptr, *label3 = nullptr, *label4 = nullptr,
+           *label5 = nullptr, *label6 = nullptr;
     QLineEdit *edit1 = nullptr, *edit2 = nullptr, *edit3 = nullptr, *edit5 = nullptr;
     QTableWidget* stringGrid1 = nullptr;
     QCheckBox* checkBox1 = nullptr;

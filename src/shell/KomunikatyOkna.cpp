@@ -18,7 +18,11 @@ int TKomunikatyOkna::KomunikatTekst(const QString& tekst, int flagi) {
                                     QMessageBox::No) == QMessageBox::Yes
                    ? Tak
                    : Nie;
-    case Blad: QMessageBox::critical(okno, tytul, tekst); return Ok;
-    default: QMessageBox::information(okno, tytul, tekst); return Ok;
+    case Blad:
+        QMessageBox::critical(okno, tytul, tekst);
+        return Ok;
+    default:
+        QMessageBox::information(okno, tytul, tekst);
+        return Ok;
     }
 }

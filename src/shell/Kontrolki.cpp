@@ -3,23 +3,30 @@
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTableWidget>
-#include <QMouseEvent>
 #include <QToolButton>
 #include <QVariant>
 
-TPanel::TPanel(const QString& nazwa, QWidget* rodzic, const QString& napis) : QLabel(napis, rodzic) {
+TPanel::TPanel(const QString& nazwa, QWidget* rodzic, const QString& napis)
+    : QLabel(napis, rodzic) {
     setObjectName(nazwa);
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
 }
 
-void TPanel::UstawKolory(const QColor& tlo, const QColor& tekst) { UstawTlo(this, tlo, tekst); }
+void TPanel::UstawKolory(const QColor& tlo, const QColor& tekst) {
+    UstawTlo(this, tlo, tekst);
+}
 
-QColor TPanel::Tlo() const { return palette().color(QPalette::Window); }
+QColor TPanel::Tlo() const {
+    return palette().color(QPalette::Window);
+}
 
-QColor TPanel::KolorTekstu() const { return palette().color(QPalette::WindowText); }
+QColor TPanel::KolorTekstu() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void TPanel::mousePressEvent(QMouseEvent* zdarzenie) {
     if (NaKlik && zdarzenie->button() == Qt::LeftButton) {
@@ -29,9 +36,13 @@ void TPanel::mousePressEvent(QMouseEvent* zdarzenie) {
     QLabel::mousePressEvent(zdarzenie);
 }
 
-int Tag(const QObject* obiekt) { return obiekt->property("Tag").toInt(); }
+int Tag(const QObject* obiekt) {
+    return obiekt->property("Tag").toInt();
+}
 
-void UstawTag(QObject* obiekt, int tag) { obiekt->setProperty("Tag", tag); }
+void UstawTag(QObject* obiekt, int tag) {
+    obiekt->setProperty("Tag", tag);
+}
 
 QToolButton* NowyPrzycisk(const QString& nazwa, QWidget* rodzic, const QString& napis, int tag,
                           bool przelacznik) {
@@ -52,7 +63,9 @@ void UstawKolorNapisu(QAbstractButton* przycisk, const QColor& kolor) {
     przycisk->setPalette(p);
 }
 
-QColor KolorNapisu(const QAbstractButton* przycisk) { return przycisk->palette().color(QPalette::ButtonText); }
+QColor KolorNapisu(const QAbstractButton* przycisk) {
+    return przycisk->palette().color(QPalette::ButtonText);
+}
 
 void UstawTlo(QWidget* w, const QColor& tlo, const QColor& tekst) {
     QPalette p = w->palette();
@@ -73,9 +86,13 @@ QBoxLayout* Uklad(QWidget* w, QBoxLayout::Direction kierunek) {
 
 } // namespace
 
-QBoxLayout* UkladPionowy(QWidget* w) { return Uklad(w, QBoxLayout::TopToBottom); }
+QBoxLayout* UkladPionowy(QWidget* w) {
+    return Uklad(w, QBoxLayout::TopToBottom);
+}
 
-QBoxLayout* UkladPoziomy(QWidget* w) { return Uklad(w, QBoxLayout::LeftToRight); }
+QBoxLayout* UkladPoziomy(QWidget* w) {
+    return Uklad(w, QBoxLayout::LeftToRight);
+}
 
 void PrzygotujSiatke(QTableWidget& siatka, const QString& nazwa, int kolumny) {
     siatka.setObjectName(nazwa);
@@ -95,7 +112,8 @@ void PrzygotujSiatke(QTableWidget& siatka, const QString& nazwa, int kolumny) {
 
 void RysujPtaszek(QPainter& p, int x, int y, int dx) {
     p.setPen(QPen(QColor(0x00, 0x80, 0x00), 3));
-    p.drawPolyline(QPolygon({QPoint(x + dx, y + 6), QPoint(x + dx + 5, y + 12), QPoint(x + dx + 12, y - 1)}));
+    p.drawPolyline(
+        QPolygon({QPoint(x + dx, y + 6), QPoint(x + dx + 5, y + 12), QPoint(x + dx + 12, y - 1)}));
 }
 
 QFont Czcionka(const QFont& baza, int rozmiar, bool gruba) {

@@ -10,7 +10,9 @@ const QColor Czerwona(0xC8, 0x00, 0x00);
 const QColor Zgaszona(0x00, 0x00, 0x00);
 
 // Corners as the picture gives them, the right and bottom edges exclusive.
-QRect Prostokat(int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1, y2 - y1); }
+QRect Prostokat(int x1, int y1, int x2, int y2) {
+    return QRect(x1, y1, x2 - x1, y2 - y1);
+}
 
 QColor Dwukolorowa(unsigned char bajt) {
     if (bajt & 0x02) return Zielona;
@@ -24,7 +26,8 @@ std::array<TLampa, 6> Lampki(unsigned char bajt13, unsigned char bajt14) {
     std::array<TLampa, 6> l;
     for (int i = 0; i < 4; ++i) {
         const bool swieci = bajt13 & (0x20 >> i);
-        l[std::size_t(i)] = {Prostokat(12, 14 + 15 * i, 20, 19 + 15 * i), swieci ? Zielona : Zgaszona};
+        l[std::size_t(i)] = {Prostokat(12, 14 + 15 * i, 20, 19 + 15 * i),
+                             swieci ? Zielona : Zgaszona};
     }
     l[4] = {Prostokat(12, 74, 20, 79), Dwukolorowa(bajt13)};
     l[5] = {Prostokat(71, 14, 78, 19), Dwukolorowa(bajt14)};
@@ -33,5 +36,6 @@ std::array<TLampa, 6> Lampki(unsigned char bajt13, unsigned char bajt14) {
 
 void RysujLampki(QImage& stacyjka, unsigned char bajt13, unsigned char bajt14) {
     QPainter p(&stacyjka);
-    for (const TLampa& l : Lampki(bajt13, bajt14)) p.fillRect(l.miejsce, l.kolor);
+    for (const TLampa& l : Lampki(bajt13, bajt14))
+        p.fillRect(l.miejsce, l.kolor);
 }

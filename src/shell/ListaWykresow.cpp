@@ -19,7 +19,8 @@ class TRysowanieListy : public QStyledItemDelegate {
 public:
     explicit TRysowanieListy(TListaWykresow& l) : QStyledItemDelegate(&l), lista(l) {}
 
-    void paint(QPainter* p, const QStyleOptionViewItem& opcje, const QModelIndex& i) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& opcje,
+               const QModelIndex& i) const override {
         const TPaleta& kolory = lista.Paleta();
         const QRect r = opcje.rect;
         const int w = lista.Wykres(i.row());
@@ -39,7 +40,8 @@ public:
             p->drawRect(pole.adjusted(0, 0, -1, -1));
             if (rysowany) RysujPtaszek(*p, pole.left(), pole.top(), 1);
         } else if (i.column() == 2) {
-            p->drawText(r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, i.data().toString());
+            p->drawText(r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                        i.data().toString());
         }
         p->restore();
     }
@@ -50,14 +52,17 @@ private:
 
 } // namespace
 
-TListaWykresow::TListaWykresow(TSterownik& ster, const TTeksty& tek, const TPaleta& pal, QWidget* rodzic)
+TListaWykresow::TListaWykresow(TSterownik& ster, const TTeksty& tek, const TPaleta& pal,
+                               QWidget* rodzic)
     : QTableWidget(rodzic), s(ster), t(tek), p(pal) {
     PrzygotujSiatke(*this, QStringLiteral("StringGrid1"), 3);
     setItemDelegate(new TRysowanieListy(*this));
     WybierzKolor = [this](const QColor& c) { return QColorDialog::getColor(c, this); };
 }
 
-int TListaWykresow::Wykres(int wiersz) const { return s.PodajPozycje(Widok, wiersz); }
+int TListaWykresow::Wykres(int wiersz) const {
+    return s.PodajPozycje(Widok, wiersz);
+}
 
 void TListaWykresow::Przebuduj() {
     const int ile = s.PodajIleParamBiez(Widok);

@@ -4,11 +4,16 @@
 #include <QActionGroup>
 #include <QMenu>
 
-int TPozycjaMenuOkna::Tag() const { return akcja.data().toInt(); }
+int TPozycjaMenuOkna::Tag() const {
+    return akcja.data().toInt();
+}
 
-void TPozycjaMenuOkna::UstawTag(int tag) { akcja.setData(tag); }
+void TPozycjaMenuOkna::UstawTag(int tag) {
+    akcja.setData(tag);
+}
 
-TMenuPortowOkna::TMenuPortowOkna(QMenu& m, std::function<void(QAction&)> k) : menu(m), klik(std::move(k)) {}
+TMenuPortowOkna::TMenuPortowOkna(QMenu& m, std::function<void(QAction&)> k)
+    : menu(m), klik(std::move(k)) {}
 
 void TMenuPortowOkna::UsunPorty() {
     const QList<QAction*> akcje = menu.actions();

@@ -5,7 +5,8 @@
 QString TOknaPlikowOkna::FiltrQt(const QString& filtr) {
     const QStringList czesci = filtr.split(QLatin1Char('|'));
     QStringList opisy;
-    for (qsizetype i = 0; i < czesci.size(); i += 2) opisy << czesci[i];
+    for (qsizetype i = 0; i < czesci.size(); i += 2)
+        opisy << czesci[i];
     return opisy.join(QStringLiteral(";;"));
 }
 

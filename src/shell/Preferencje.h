@@ -43,4 +43,6 @@ void ZapiszPreferencje(QSettings& korzen, const TPreferencje& p, bool zGranicami
 constexpr std::uint32_t KolorZapisany(std::uint32_t rgb) {
     return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
 }
-constexpr std::uint32_t KolorOdczytany(std::uint32_t zapisany) { return KolorZapisany(zapisany & 0xFFFFFF); }
+constexpr std::uint32_t KolorOdczytany(std::uint32_t zapisany) {
+    return KolorZapisany(zapisany & 0xFFFFFF);
+}

@@ -2,7 +2,9 @@
 
 namespace {
 
-QColor Rgb(unsigned rgb) { return QColor::fromRgb(QRgb(rgb)); }
+QColor Rgb(unsigned rgb) {
+    return QColor::fromRgb(QRgb(rgb));
+}
 
 void StylWindows(TPaleta& p, const QPalette& s) {
     p.Tlo = s.color(QPalette::Button);
@@ -25,14 +27,16 @@ void StylWindows(TPaleta& p, const QPalette& s) {
 
 // The fixed colours of the Grey and Black styles, in the order of StylStaly.
 struct TStylStaly {
-    unsigned tlo, podzial, etykiety, tekst, baner, wybrany, edycja, tloWyboru, tekstWyboru, nieaktywne,
-        tekstNieaktywny, dialog, liniaEdytora, tekstEdytora;
+    unsigned tlo, podzial, etykiety, tekst, baner, wybrany, edycja, tloWyboru, tekstWyboru,
+        nieaktywne, tekstNieaktywny, dialog, liniaEdytora, tekstEdytora;
     int ciemna, jasna; // edges: Rozjasnij of the background by these
 };
-constexpr TStylStaly Szary{0xD2D2D2, 0xBEBEBE, 0xE6E6E6, 0x000000, 0x0000B4, 0x0000A0, 0xFFFFFF, 0x3264BE,
-                           0xFFFFFF, 0xEBEBEB, 0xAAAAAA, 0x000000, 0x000000, 0x000000, -50, 30};
-constexpr TStylStaly Czarny{0x000000, 0x808080, 0x000000, 0xC0C0C0, 0x249AFB, 0x000080, 0x323232, 0x800000,
-                            0x00D200, 0x282828, 0x3C3C3C, 0x969696, 0x505050, 0x00BE00, 30, 50};
+constexpr TStylStaly Szary{0xD2D2D2, 0xBEBEBE, 0xE6E6E6, 0x000000, 0x0000B4, 0x0000A0,
+                           0xFFFFFF, 0x3264BE, 0xFFFFFF, 0xEBEBEB, 0xAAAAAA, 0x000000,
+                           0x000000, 0x000000, -50,      30};
+constexpr TStylStaly Czarny{0x000000, 0x808080, 0x000000, 0xC0C0C0, 0x249AFB, 0x000080,
+                            0x323232, 0x800000, 0x00D200, 0x282828, 0x3C3C3C, 0x969696,
+                            0x505050, 0x00BE00, 30,       50};
 
 void StylStaly(TPaleta& p, const TStylStaly& s) {
     p.Tlo = Rgb(s.tlo);
@@ -70,9 +74,15 @@ TPaleta PaletaSchematu(int schemat, const QPalette& systemowa) {
     TPaleta p;
     p.KolorOstrzezenia = Rgb(0xFAC8C8);
     switch (n / 2) {
-    case 0: StylWindows(p, systemowa); break;
-    case 1: StylStaly(p, Szary); break;
-    default: StylStaly(p, Czarny); break;
+    case 0:
+        StylWindows(p, systemowa);
+        break;
+    case 1:
+        StylStaly(p, Szary);
+        break;
+    default:
+        StylStaly(p, Czarny);
+        break;
     }
     Wykresy(p, n % 2 == 1);
     return p;

@@ -10,7 +10,9 @@ namespace Schematy {
 inline constexpr int Liczba = 6;
 inline constexpr int Domyslny = 3; // Grey-Black
 // A stored value outside 0..5 means the default.
-constexpr int Ogranicz(int zapisany) { return zapisany >= 0 && zapisany < Liczba ? zapisany : Domyslny; }
+constexpr int Ogranicz(int zapisany) {
+    return zapisany >= 0 && zapisany < Liczba ? zapisany : Domyslny;
+}
 } // namespace Schematy
 
 // The palette of a scheme; "system" colours come from the desktop's own palette.

@@ -35,7 +35,8 @@ class TRysowanieCzasow : public QStyledItemDelegate {
 public:
     explicit TRysowanieCzasow(TSiatkaCzasow& s) : QStyledItemDelegate(&s), siatka(s) {}
 
-    void paint(QPainter* p, const QStyleOptionViewItem& opcje, const QModelIndex& i) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& opcje,
+               const QModelIndex& i) const override {
         const TPaleta& kolory = siatka.Paleta();
         const QRect r = opcje.rect;
         const int k = i.row();
@@ -56,7 +57,8 @@ public:
             p->fillRect(r, kolory.TloWartosci);
             p->setFont(Czcionka(siatka.font(), siatka.RozmiarWartosci, true));
             p->setPen(i.column() == 1 ? QColor(0xFF, 0x00, 0x00) : QColor(0x00, 0xA0, 0x00));
-            p->drawText(r.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, i.data().toString());
+            p->drawText(r.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
+                        i.data().toString());
         }
         p->restore();
     }
@@ -78,7 +80,8 @@ private:
         }
         p->setFont(f);
         p->setPen(kolory.KolorTekstu);
-        p->drawText(QRect(x, r.top(), r.right() - x, r.height()), Qt::AlignLeft | Qt::AlignVCenter, numery);
+        p->drawText(QRect(x, r.top(), r.right() - x, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                    numery);
         const QRect pole(r.right() + 1 - 18, r.top() + (r.height() - 16) / 2, 16, 16);
         Pole(p, pole, s.MaskaWtryskiwaczy & (1 << k), kolory);
     }
@@ -99,7 +102,9 @@ unsigned char TSiatkaCzasow::Zestaw(int kanal) const {
     return kanal >= 0 && kanal < 8 ? s.Nastawy[NastawaZestawow + kanal] : 0;
 }
 
-int TSiatkaCzasow::WierszeWymagane() const { return Zwiniete ? 1 : std::clamp(s.LiczbaWtryskiwaczy, 1, 8); }
+int TSiatkaCzasow::WierszeWymagane() const {
+    return Zwiniete ? 1 : std::clamp(s.LiczbaWtryskiwaczy, 1, 8);
+}
 
 void TSiatkaCzasow::Rozmiesc(int szerokosc, int wysokoscWiersza) {
     const int wiersze = WierszeWymagane();
@@ -112,7 +117,8 @@ void TSiatkaCzasow::Rozmiesc(int szerokosc, int wysokoscWiersza) {
         gaz.fill(Niepokazany);
     }
     verticalHeader()->setDefaultSectionSize(wysokoscWiersza);
-    for (int w = 0; w < wiersze; ++w) setRowHeight(w, wysokoscWiersza);
+    for (int w = 0; w < wiersze; ++w)
+        setRowHeight(w, wysokoscWiersza);
     const int pelna = (wysokoscWiersza + 1) * wiersze + 3;
     setMinimumHeight(wysokoscWiersza + 4);
     setMaximumHeight(pelna);
@@ -130,7 +136,9 @@ void TSiatkaCzasow::Rozmiesc(int szerokosc, int wysokoscWiersza) {
 bool TSiatkaCzasow::Aktualizuj() {
     if (rowCount() != WierszeWymagane()) return false;
     const QLocale locale;
-    auto czas = [this](int pozycja) { return (s.RamkaRx[pozycja] | (s.RamkaRx[pozycja + 1] << 8)) * 0.004; };
+    auto czas = [this](int pozycja) {
+        return (s.RamkaRx[pozycja] | (s.RamkaRx[pozycja + 1] << 8)) * 0.004;
+    };
     for (int k = 0; k < rowCount(); ++k) {
         const double b = czas(60 + 4 * k), g = czas(62 + 4 * k);
         if (b != benzyna[std::size_t(k)]) {
@@ -157,8 +165,9 @@ void TSiatkaCzasow::mousePressEvent(QMouseEvent* zdarzenie) {
 }
 
 void TSiatkaCzasow::Przelacz(int kanal) {
-    s.MaskaWtryskiwaczy = PrzelaczWtryskiwacze(s.MaskaWtryskiwaczy, kanal, s.Nastawy[NastawaTypuPrzelaczania],
-                                               s.Nastawy[NastawaWylaczonych]);
+    s.MaskaWtryskiwaczy =
+        PrzelaczWtryskiwacze(s.MaskaWtryskiwaczy, kanal, s.Nastawy[NastawaTypuPrzelaczania],
+                             s.Nastawy[NastawaWylaczonych]);
     s.ZmianaWtryskiwaczy = 1;
     viewport()->update();
 }

@@ -10,7 +10,8 @@ namespace {
 // The reader answers the text colour of each cell while it draws the grid.
 class TRysowanieObd : public QStyledItemDelegate {
 public:
-    TRysowanieObd(const TSiatkaObdOkna& s, QObject* rodzic) : QStyledItemDelegate(rodzic), siatka(s) {}
+    TRysowanieObd(const TSiatkaObdOkna& s, QObject* rodzic)
+        : QStyledItemDelegate(rodzic), siatka(s) {}
 
 protected:
     void initStyleOption(QStyleOptionViewItem* opcje, const QModelIndex& indeks) const override {
@@ -82,10 +83,13 @@ void TSiatkaObdOkna::UstawKomorke(int kolumna, int wiersz, const QString& tekst)
 
 void TSiatkaObdOkna::UstawLiczbeKolumn(int n) {
     siatka.setColumnCount(n);
-    for (int k = 0; k < n; ++k) siatka.setColumnWidth(k, domyslnaSzerokosc);
+    for (int k = 0; k < n; ++k)
+        siatka.setColumnWidth(k, domyslnaSzerokosc);
 }
 
-void TSiatkaObdOkna::UstawLiczbeWierszy(int n) { siatka.setRowCount(n); }
+void TSiatkaObdOkna::UstawLiczbeWierszy(int n) {
+    siatka.setRowCount(n);
+}
 
 void TSiatkaObdOkna::UstawSzerokoscKolumny(int kolumna, int szerokosc) {
     if (kolumna >= 0) {
@@ -94,14 +98,21 @@ void TSiatkaObdOkna::UstawSzerokoscKolumny(int kolumna, int szerokosc) {
     }
     domyslnaSzerokosc = szerokosc;
     siatka.horizontalHeader()->setDefaultSectionSize(szerokosc);
-    for (int k = 0; k < siatka.columnCount(); ++k) siatka.setColumnWidth(k, szerokosc);
+    for (int k = 0; k < siatka.columnCount(); ++k)
+        siatka.setColumnWidth(k, szerokosc);
 }
 
-int TSiatkaObdOkna::Szerokosc() const { return siatka.width(); }
+int TSiatkaObdOkna::Szerokosc() const {
+    return siatka.width();
+}
 
-int TSiatkaObdOkna::WysokoscWiersza() const { return siatka.verticalHeader()->defaultSectionSize(); }
+int TSiatkaObdOkna::WysokoscWiersza() const {
+    return siatka.verticalHeader()->defaultSectionSize();
+}
 
-void TSiatkaObdOkna::UstawWysokosc(int wysokosc) { siatka.setMaximumHeight(wysokosc); }
+void TSiatkaObdOkna::UstawWysokosc(int wysokosc) {
+    siatka.setMaximumHeight(wysokosc);
+}
 
 void TSiatkaObdOkna::UstawObsluge(TObslugaSiatki* o, bool z) {
     obsluga = o;
@@ -109,11 +120,14 @@ void TSiatkaObdOkna::UstawObsluge(TObslugaSiatki* o, bool z) {
     siatka.viewport()->update();
 }
 
-void TPanelObdOkna::Wyczysc() { tekst.clear(); }
+void TPanelObdOkna::Wyczysc() {
+    tekst.clear();
+}
 
 void TPanelObdOkna::DodajLinie(const QString& linia, std::optional<TKolor> kolor) {
     DodajLinieKolorem(tekst, linia,
-                      kolor ? std::optional<QColor>(QColor::fromRgb(QRgb(kolor->rgb))) : std::nullopt);
+                      kolor ? std::optional<QColor>(QColor::fromRgb(QRgb(kolor->rgb)))
+                            : std::nullopt);
 }
 
 void DodajLinieKolorem(QTextEdit& tekst, const QString& linia, std::optional<QColor> kolor) {

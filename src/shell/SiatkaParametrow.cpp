@@ -15,7 +15,8 @@ class TRysowanieParametrow : public QStyledItemDelegate {
 public:
     explicit TRysowanieParametrow(TSiatkaParametrow& s) : QStyledItemDelegate(&s), siatka(s) {}
 
-    void paint(QPainter* p, const QStyleOptionViewItem& opcje, const QModelIndex& i) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& opcje,
+               const QModelIndex& i) const override {
         const TPaleta& kolory = siatka.Paleta();
         const QRect r = opcje.rect;
         p->save();
@@ -23,13 +24,16 @@ public:
             p->fillRect(r, kolory.TloEtykiet);
             p->setFont(Czcionka(siatka.font(), siatka.RozmiarEtykiet, false));
             p->setPen(kolory.KolorTekstu);
-            p->drawText(r.adjusted(4, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, siatka.Nazwa(i.row()));
-            p->drawText(r.adjusted(4, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, siatka.Jednostka(i.row()));
+            p->drawText(r.adjusted(4, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                        siatka.Nazwa(i.row()));
+            p->drawText(r.adjusted(4, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
+                        siatka.Jednostka(i.row()));
         } else if (i.column() == 1) {
             p->fillRect(r, kolory.TloWartosci);
             p->setFont(Czcionka(siatka.font(), siatka.RozmiarWartosci, true));
             p->setPen(kolory.KolorBanera);
-            p->drawText(r.adjusted(0, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter, i.data().toString());
+            p->drawText(r.adjusted(0, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter,
+                        i.data().toString());
         }
         p->restore();
     }
@@ -40,7 +44,8 @@ private:
 
 } // namespace
 
-TSiatkaParametrow::TSiatkaParametrow(TSterownik& ster, const TTeksty& tek, const TPaleta& pal, QWidget* rodzic)
+TSiatkaParametrow::TSiatkaParametrow(TSterownik& ster, const TTeksty& tek, const TPaleta& pal,
+                                     QWidget* rodzic)
     : QTableWidget(rodzic), s(ster), t(tek), p(pal) {
     PrzygotujSiatke(*this, QStringLiteral("StringGridParametry"), 3);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -75,7 +80,8 @@ void TSiatkaParametrow::Rozmiesc(int szerokosc, int wysokoscWiersza) {
     UstawWiersze();
     WysokoscWiersza = wysokoscWiersza;
     verticalHeader()->setDefaultSectionSize(wysokoscWiersza);
-    for (int w = 0; w < rowCount(); ++w) setRowHeight(w, wysokoscWiersza);
+    for (int w = 0; w < rowCount(); ++w)
+        setRowHeight(w, wysokoscWiersza);
     const int k0 = szerokosc * 65 / 100;
     setColumnWidth(0, k0);
     setColumnWidth(1, szerokosc - k0 - 1);
@@ -91,11 +97,13 @@ void TSiatkaParametrow::DobierzCzcionki() {
     for (int w = 0; w < rowCount(); ++w) {
         // A blank between name and unit keeps the widest label from running them together.
         const QString etykieta = Nazwa(w) + QLatin1Char(' ') + Jednostka(w);
-        if (miara.horizontalAdvance(etykieta) > miara.horizontalAdvance(najszerszy)) najszerszy = etykieta;
+        if (miara.horizontalAdvance(etykieta) > miara.horizontalAdvance(najszerszy))
+            najszerszy = etykieta;
     }
     for (int r = 20; r >= 7; --r) {
         const QFontMetrics m(Czcionka(font(), r, false));
-        if (m.horizontalAdvance(najszerszy) + 4 < columnWidth(0) && m.boundingRect(QStringLiteral("Tg")).height() < WysokoscWiersza) {
+        if (m.horizontalAdvance(najszerszy) + 4 < columnWidth(0) &&
+            m.boundingRect(QStringLiteral("Tg")).height() < WysokoscWiersza) {
             RozmiarEtykiet = r;
             break;
         }
@@ -103,7 +111,8 @@ void TSiatkaParametrow::DobierzCzcionki() {
     const QString wzor = QStringLiteral("188,88");
     for (int r = 26; r >= 7; --r) {
         const QFontMetrics m(Czcionka(font(), r, true));
-        if (m.horizontalAdvance(wzor) + 5 < columnWidth(1) && m.boundingRect(QStringLiteral("Tg")).height() < WysokoscWiersza) {
+        if (m.horizontalAdvance(wzor) + 5 < columnWidth(1) &&
+            m.boundingRect(QStringLiteral("Tg")).height() < WysokoscWiersza) {
             RozmiarWartosci = r;
             break;
         }
@@ -121,6 +130,7 @@ void TSiatkaParametrow::Aktualizuj() {
 void TSiatkaParametrow::Wyczysc() {
     for (int w = 0; w < rowCount(); ++w)
         if (QTableWidgetItem* k = item(w, 1)) k->setText({});
-    for (TWykres& w : s.Wykresy) w.Ostatnia = 0.0001;
+    for (TWykres& w : s.Wykresy)
+        w.Ostatnia = 0.0001;
     viewport()->update();
 }

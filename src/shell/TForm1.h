@@ -150,7 +150,8 @@ private:
     void NarzedziaMap();
     void PrzelaczKodyPidy();
     void UstawPrzyciskKopii();
-    void Komenda(int idNapisu, int tag, const QColor& kolor, int ktory, const QString& dopisek = {});
+    void Komenda(int idNapisu, int tag, const QColor& kolor, int ktory,
+                 const QString& dopisek = {});
     void UkryjKomendy();
     void KomendaKlik(QPushButton* przycisk);
     bool Potwierdz(int idPytania);

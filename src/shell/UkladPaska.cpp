@@ -1,6 +1,7 @@
 #include "UkladPaska.h"
 
-TUkladKomend UlozKomendy(const std::array<int, 4>& napisy, int szerokoscPaska, int szerokoscStatusu) {
+TUkladKomend UlozKomendy(const std::array<int, 4>& napisy, int szerokoscPaska,
+                         int szerokoscStatusu) {
     TUkladKomend u;
     auto widoczny = [&](int i) { return napisy[std::size_t(i)] >= 0; };
     auto& p = u.przyciski;

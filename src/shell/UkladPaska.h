@@ -19,7 +19,8 @@ struct TUkladKomend {
 
 // The four command buttons laid out in the bottom bar from their caption widths (-1 for a
 // hidden button), the bar's width and the status panel's width at its right end.
-TUkladKomend UlozKomendy(const std::array<int, 4>& napisy, int szerokoscPaska, int szerokoscStatusu);
+TUkladKomend UlozKomendy(const std::array<int, 4>& napisy, int szerokoscPaska,
+                         int szerokoscStatusu);
 
 // The largest font size, from odRozmiaru down to 7, at which every caption fits one part of
 // a tab row minus 2 pixels; 6 when none does. szerokoscNapisu measures a caption at a size.

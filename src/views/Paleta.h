@@ -5,21 +5,21 @@
 // The named colours of the colour scheme. The main window computes them; every view and
 // dialog reads them.
 struct TPaleta {
-    QColor Tlo;           // window, grids, banners, settings editor and dialog background
-    QColor TloPodzialu;   // splitters and collapse strips
-    QColor TloEtykiet;    // label cells of the live grids
-    QColor KolorTekstu;   // text of the window, grids, texts and views
-    QColor KolorBanera;   // banner captions and live values
-    QColor KolorWybrany;  // selected tab and main command button
-    QColor TloEdycji;     // text panels, OBD grids and check boxes
-    QColor TloWyboru, TekstWyboru;          // selected cell of the settings editor
-    QColor TloNieaktywne, TekstNieaktywny;  // inactive cells of the settings editor
-    QColor KolorDialogu;  // dialog text; lines of the settings editor
-    QColor LiniaEdytora;  // grid pen of the settings editor, also the map view's
-    QColor TekstEdytora;  // value cells of the settings editor
-    QColor CiemnaKrawedz, JasnaKrawedz; // edges of the settings editor's buttons
+    QColor Tlo;                    // window, grids, banners, settings editor and dialog background
+    QColor TloPodzialu;            // splitters and collapse strips
+    QColor TloEtykiet;             // label cells of the live grids
+    QColor KolorTekstu;            // text of the window, grids, texts and views
+    QColor KolorBanera;            // banner captions and live values
+    QColor KolorWybrany;           // selected tab and main command button
+    QColor TloEdycji;              // text panels, OBD grids and check boxes
+    QColor TloWyboru, TekstWyboru; // selected cell of the settings editor
+    QColor TloNieaktywne, TekstNieaktywny; // inactive cells of the settings editor
+    QColor KolorDialogu;                   // dialog text; lines of the settings editor
+    QColor LiniaEdytora;                   // grid pen of the settings editor, also the map view's
+    QColor TekstEdytora;                   // value cells of the settings editor
+    QColor CiemnaKrawedz, JasnaKrawedz;    // edges of the settings editor's buttons
     QColor KolorOstrzezenia;
-    QColor TloWartosci;   // value cells of the live grids
+    QColor TloWartosci; // value cells of the live grids
 
     // Charts of the map view and the oscilloscope.
     QColor TloWykresu, KolorRamki, KolorSiatki, KolorKursora;

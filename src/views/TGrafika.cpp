@@ -28,19 +28,26 @@ constexpr int BlokKorOdObr1 = 0x8, BlokKorOdObr2 = 0x10;
 // Curve blocks read on entering the correction and table modes 2, 3, 4, 6, 7.
 constexpr int BlokTrybu(int tryb) {
     switch (tryb) {
-    case 2: return 0x200;
-    case 3: return 0x400;
-    case 4: return 0x100;
-    case 6: return 0x1000;
-    case 7: return 0x2000;
-    default: return 0;
+    case 2:
+        return 0x200;
+    case 3:
+        return 0x400;
+    case 4:
+        return 0x100;
+    case 6:
+        return 0x1000;
+    case 7:
+        return 0x2000;
+    default:
+        return 0;
     }
 }
 
 void Czekaj(int ms) {
     QElapsedTimer zegar;
     zegar.start();
-    while (zegar.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, ms);
+    while (zegar.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, ms);
 }
 
 } // namespace
@@ -67,7 +74,9 @@ void TGrafika::UstawTryb(int tryb) {
 
 void TGrafika::Przebuduj() {}
 
-void TGrafika::Rysuj() { update(); }
+void TGrafika::Rysuj() {
+    update();
+}
 
 void TGrafika::Odswiez() {
     Przebuduj();
@@ -135,11 +144,14 @@ void TGrafika::UstawPoziom(int poziom) {
     Odswiez();
 }
 
-void TGrafika::ZmieniajSasiednie(bool wlaczone) { Sasiednie = wlaczone; }
+void TGrafika::ZmieniajSasiednie(bool wlaczone) {
+    Sasiednie = wlaczone;
+}
 
 int TGrafika::BankMnoznika() {
-    const bool rowne = std::memcmp(s.Mnoznik1, s.Mnoznik2, sizeof s.Mnoznik1) == 0 &&
-                       std::memcmp(s.Nastawy + PunktyBanku1, s.Nastawy + PunktyBanku2, LiczbaPunktow) == 0;
+    const bool rowne =
+        std::memcmp(s.Mnoznik1, s.Mnoznik2, sizeof s.Mnoznik1) == 0 &&
+        std::memcmp(s.Nastawy + PunktyBanku1, s.Nastawy + PunktyBanku2, LiczbaPunktow) == 0;
     if (rowne)
         WyborBankuMnoznika = 0;
     else if (WyborBankuMnoznika == 0)
@@ -170,7 +182,9 @@ void TGrafika::KasujPokazaneKorOdObr() {
     Odswiez();
 }
 
-void TGrafika::KasujKrzywa() { Odswiez(); }
+void TGrafika::KasujKrzywa() {
+    Odswiez();
+}
 
 void TGrafika::DaneBiezace(const unsigned char*) {}
 

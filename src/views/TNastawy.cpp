@@ -11,7 +11,9 @@ TNastawy::TNastawy(TSterownik& sterownik, QWidget* rodzic)
     hide();
 }
 
-void TNastawy::Umiesc(QWidget* panel) { wypelnienie->Przenies(panel); }
+void TNastawy::Umiesc(QWidget* panel) {
+    wypelnienie->Przenies(panel);
+}
 
 void TNastawy::UstawWidok(int strona) {
     if (strona >= 0) Strona = strona;
@@ -23,9 +25,13 @@ void TNastawy::UstawPoziom(int poziom) {
     UstawWidok(-1);
 }
 
-void TNastawy::Rozmiesc() { update(); }
+void TNastawy::Rozmiesc() {
+    update();
+}
 
-void TNastawy::Ukryj() { hide(); }
+void TNastawy::Ukryj() {
+    hide();
+}
 
 void TNastawy::KlawiszKodu(int) {}
 

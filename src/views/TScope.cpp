@@ -11,14 +11,19 @@
 #include <cstring>
 
 TScope::TScope(TSterownik& sterownik, QWidget* rodzic)
-    : QWidget(rodzic), s(sterownik), wypelnienie(new TWypelnienie(this)), probki(std::size_t(MaksProbek) * RozmiarProbki) {
+    : QWidget(rodzic), s(sterownik), wypelnienie(new TWypelnienie(this)),
+      probki(std::size_t(MaksProbek) * RozmiarProbki) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
 }
 
-void TScope::Umiesc(QWidget* panel) { wypelnienie->Przenies(panel); }
+void TScope::Umiesc(QWidget* panel) {
+    wypelnienie->Przenies(panel);
+}
 
-void TScope::Przerysuj() { update(); }
+void TScope::Przerysuj() {
+    update();
+}
 
 void TScope::DodajProbke(const unsigned char* ramka) {
     if (Tryb != 1 && Tryb != 2) return;
@@ -33,7 +38,9 @@ void TScope::Komenda(unsigned komenda) {
     switch (komenda) {
     case 1:
     case 2:
-    case 3: Tryb = int(komenda); break;
+    case 3:
+        Tryb = int(komenda);
+        break;
     case 4:
         if (Tryb == 5 || s.PlikOsc)
             s.ZamnkijOscyloskop();
@@ -53,8 +60,11 @@ void TScope::Komenda(unsigned komenda) {
         break;
     case 10:
     case 11:
-    case 12: Uklad = int(komenda) - 9; break;
-    default: break;
+    case 12:
+        Uklad = int(komenda) - 9;
+        break;
+    default:
+        break;
     }
     update();
 }

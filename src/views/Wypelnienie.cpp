@@ -9,8 +9,8 @@ TWypelnienie::TWypelnienie(QWidget* w) : QObject(w), widok(w) {
 
 void TWypelnienie::Przenies(QWidget* rodzic) {
     if (QWidget* stary = widok->parentWidget()) stary->removeEventFilter(this);
-    const bool ukryty =
-        widok->testAttribute(Qt::WA_WState_ExplicitShowHide) && widok->testAttribute(Qt::WA_WState_Hidden);
+    const bool ukryty = widok->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+                        widok->testAttribute(Qt::WA_WState_Hidden);
     if (widok->parentWidget() != rodzic) widok->setParent(rodzic);
     rodzic->installEventFilter(this);
     Dopasuj();

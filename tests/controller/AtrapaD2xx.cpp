@@ -17,7 +17,8 @@ struct TUrzadzenie {
     bool otwarte = false;
     std::deque<unsigned char> wejscie;
     std::vector<unsigned char> wyjscie;
-    int dzielnik = 0, bityDanych = 0, stop = -1, parzystosc = -1, resety = 0, purgeRx = 0, purgeTx = 0;
+    int dzielnik = 0, bityDanych = 0, stop = -1, parzystosc = -1, resety = 0, purgeRx = 0,
+        purgeTx = 0;
 };
 
 std::vector<TUrzadzenie> urzadzenia;
@@ -38,8 +39,13 @@ constexpr Dword Blad = 1;
 API void AtrapaPodlacz(const char* opis, const char* numer) {
     urzadzenia.push_back({opis, numer});
 }
-API void AtrapaWyczysc() { urzadzenia.clear(); urzadzenia.reserve(16); }
-API void AtrapaOdlacz(int i) { urzadzenia.at(static_cast<size_t>(i)).podlaczone = false; }
+API void AtrapaWyczysc() {
+    urzadzenia.clear();
+    urzadzenia.reserve(16);
+}
+API void AtrapaOdlacz(int i) {
+    urzadzenia.at(static_cast<size_t>(i)).podlaczone = false;
+}
 API void AtrapaPodaj(int i, const unsigned char* b, int n) {
     auto& w = urzadzenia.at(static_cast<size_t>(i)).wejscie;
     w.insert(w.end(), b, b + n);
@@ -54,7 +60,8 @@ API int AtrapaOdbierz(int i, unsigned char* b, int n) {
 // Line settings and call counts: divisor, data bits, stop code, parity, resets, purges rx/tx.
 API void AtrapaStan(int i, int* stan) {
     const TUrzadzenie& u = urzadzenia.at(static_cast<size_t>(i));
-    const int w[] = {u.dzielnik, u.bityDanych, u.stop, u.parzystosc, u.resety, u.purgeRx, u.purgeTx, u.otwarte};
+    const int w[] = {u.dzielnik, u.bityDanych, u.stop,    u.parzystosc,
+                     u.resety,   u.purgeRx,    u.purgeTx, u.otwarte};
     std::memcpy(stan, w, sizeof w);
 }
 
@@ -69,13 +76,16 @@ API Dword FT_ListDevices(void* a1, void* a2, Dword flagi) {
     return 0;
 }
 API Dword FT_Open(int i, void** uchwyt) {
-    if (i < 0 || static_cast<size_t>(i) >= urzadzenia.size() || !urzadzenia[static_cast<size_t>(i)].podlaczone)
+    if (i < 0 || static_cast<size_t>(i) >= urzadzenia.size() ||
+        !urzadzenia[static_cast<size_t>(i)].podlaczone)
         return Blad;
     urzadzenia[static_cast<size_t>(i)].otwarte = true;
     *uchwyt = &urzadzenia[static_cast<size_t>(i)];
     return 0;
 }
-API Dword FT_OpenEx(void*, Dword, void**) { return Blad; }
+API Dword FT_OpenEx(void*, Dword, void**) {
+    return Blad;
+}
 API Dword FT_Close(void* uchwyt) {
     auto* u = static_cast<TUrzadzenie*>(uchwyt);
     u->otwarte = false;
@@ -87,7 +97,8 @@ API Dword FT_ResetDevice(void* h) {
     ++u->resety;
     return 0;
 }
-API Dword FT_SetDataCharacteristics(void* h, unsigned char bity, unsigned char stop, unsigned char parz) {
+API Dword FT_SetDataCharacteristics(void* h, unsigned char bity, unsigned char stop,
+                                    unsigned char parz) {
     TUrzadzenie* u = Z(h);
     if (!u) return Blad;
     u->bityDanych = bity;
@@ -95,7 +106,9 @@ API Dword FT_SetDataCharacteristics(void* h, unsigned char bity, unsigned char s
     u->parzystosc = parz;
     return 0;
 }
-API Dword FT_SetBaudRate(void*, Dword) { return Blad; }
+API Dword FT_SetBaudRate(void*, Dword) {
+    return Blad;
+}
 API Dword FT_SetDivisor(void* h, unsigned short d) {
     TUrzadzenie* u = Z(h);
     if (!u) return Blad;
@@ -143,9 +156,12 @@ API Dword FT_CreateDeviceInfoList(Dword* ile) {
     return 0;
 }
 #ifndef ATRAPA_NIEPELNA
-API Dword FT_GetDeviceInfoList(void*, Dword*) { return Blad; }
+API Dword FT_GetDeviceInfoList(void*, Dword*) {
+    return Blad;
+}
 #endif
-API Dword FT_GetDeviceInfoDetail(Dword i, Dword*, Dword*, Dword*, Dword*, void* numer, void* opis, void**) {
+API Dword FT_GetDeviceInfoDetail(Dword i, Dword*, Dword*, Dword*, Dword*, void* numer, void* opis,
+                                 void**) {
     if (i >= urzadzenia.size()) return Blad;
     std::strncpy(static_cast<char*>(numer), urzadzenia[i].numer.c_str(), 15);
     std::strncpy(static_cast<char*>(opis), urzadzenia[i].opis.c_str(), 63);

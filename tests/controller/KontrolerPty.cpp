@@ -64,8 +64,8 @@ void TKontrolerPty::Wyslij(const QByteArray& bajty) {
     const int przed = CzekajaceUAplikacji();
     qsizetype wyslane = 0;
     while (wyslane < bajty.size()) {
-        const ssize_t n = write(master, bajty.constData() + wyslane,
-                                static_cast<size_t>(bajty.size() - wyslane));
+        const ssize_t n =
+            write(master, bajty.constData() + wyslane, static_cast<size_t>(bajty.size() - wyslane));
         if (n > 0) wyslane += n;
     }
     QElapsedTimer zegar;

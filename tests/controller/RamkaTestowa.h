@@ -11,7 +11,8 @@ namespace RamkaTestowa {
 
 inline std::uint8_t Suma(const QByteArray& b) {
     std::uint8_t s = 0;
-    for (char c : b) s = static_cast<std::uint8_t>(s + static_cast<std::uint8_t>(c));
+    for (char c : b)
+        s = static_cast<std::uint8_t>(s + static_cast<std::uint8_t>(c));
     return s;
 }
 

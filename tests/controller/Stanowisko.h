@@ -29,7 +29,9 @@ struct TStanowisko {
         s = std::make_unique<TSterownik>(mapa, QStringLiteral("/nonexistent/libftd2xx.so"));
         s->Zegar().stop();
         s->CzasOtwarcia = 0;
-        s->OnZdarzenie = [this](int k, int a1, int a2, int a3) { zdarzenia.append({k, a1, a2, a3}); };
+        s->OnZdarzenie = [this](int k, int a1, int a2, int a3) {
+            zdarzenia.append({k, a1, a2, a3});
+        };
         s->OnTekst = [this](TSerial*, const QString& t, TKolor k) { log.append({t, k}); };
     }
 
@@ -54,7 +56,8 @@ struct TStanowisko {
             if (!z) continue;
             const bool biezace = z->kod >= 0x90 && z->kod <= 0x9F;
             if (!biezace) kody.append(z->kod);
-            pty.Wyslij(RamkaTestowa::Odpowiedz(static_cast<std::uint8_t>(z->kod), QByteArray(biezace ? 86 : 0, '\0')));
+            pty.Wyslij(RamkaTestowa::Odpowiedz(static_cast<std::uint8_t>(z->kod),
+                                               QByteArray(biezace ? 86 : 0, '\0')));
         }
         return kody;
     }
@@ -73,14 +76,16 @@ struct TStanowisko {
     std::optional<TZadanie> Slot() {
         const qsizetype przed = Wyslane();
         const int slot = s->NumerSlotu();
-        for (int i = 0; i < 40 && s->NumerSlotu() == slot; ++i) s->Timer1OnTimer();
+        for (int i = 0; i < 40 && s->NumerSlotu() == slot; ++i)
+            s->Timer1OnTimer();
         if (Wyslane() == przed) return std::nullopt;
         return pty.Odbierz();
     }
 
     qsizetype Wyslane() const {
         qsizetype n = 0;
-        for (const auto& z : zdarzenia) n += z[0] == 1;
+        for (const auto& z : zdarzenia)
+            n += z[0] == 1;
         return n;
     }
 
@@ -96,5 +101,7 @@ struct TStanowisko {
         return false;
     }
 
-    bool Zalogowano(const QString& tekst, TKolor kolor) const { return log.contains({tekst, kolor}); }
+    bool Zalogowano(const QString& tekst, TKolor kolor) const {
+        return log.contains({tekst, kolor});
+    }
 };

@@ -109,18 +109,30 @@ private slots:
         QTest::addColumn<int>("miejsca");
         QTest::addColumn<QString>("jezyk");
         QTest::addColumn<QString>("komorka");
-        QTest::newRow("general") << 11 << QByteArray("\x55\x00", 2) << 10.0 << 0 << "en_US" << "850;";
-        QTest::newRow("general, 15 digits") << 10 << QByteArray("\x03") << 0.1 << 0 << "en_US" << "0.3;";
-        QTest::newRow("general negative") << 20 << QByteArray("\x00", 1) << 1.0 << 0 << "en_US" << "-128;";
-        QTest::newRow("one decimal") << 22 << QByteArray("\xC0") << 1.0 << 1 << "en_US" << "50.0;";
-        QTest::newRow("two decimals") << 24 << QByteArray("\x90\x01") << 0.005 << 2 << "en_US" << "13.35;";
-        QTest::newRow("three decimals") << 11 << QByteArray("\xD2\x04") << 0.004 << 3 << "en_US" << "4.936;";
-        QTest::newRow("no thousands grouping") << 11 << QByteArray("\x39\x30") << 1.0 << 1 << "en_US"
-                                               << "12345.0;";
-        QTest::newRow("polish comma") << 11 << QByteArray("\x2A\x00", 2) << 0.01 << 2 << "pl_PL" << "0,42;";
-        QTest::newRow("polish general") << 10 << QByteArray("\x03") << 0.5 << 0 << "pl_PL" << "1,5;";
-        QTest::newRow("four decimals: nothing") << 10 << QByteArray("\x03") << 1.0 << 4 << "en_US" << "";
-        QTest::newRow("negative decimals: nothing") << 10 << QByteArray("\x03") << 1.0 << -1 << "en_US" << "";
+        QTest::newRow("general") << 11 << QByteArray("\x55\x00", 2) << 10.0 << 0 << "en_US"
+                                 << "850;";
+        QTest::newRow("general, 15 digits") << 10 << QByteArray("\x03") << 0.1 << 0 << "en_US"
+                                            << "0.3;";
+        QTest::newRow("general negative") << 20 << QByteArray("\x00", 1) << 1.0 << 0 << "en_US"
+                                          << "-128;";
+        QTest::newRow("one decimal") << 22 << QByteArray("\xC0") << 1.0 << 1 << "en_US"
+                                     << "50.0;";
+        QTest::newRow("two decimals") << 24 << QByteArray("\x90\x01") << 0.005 << 2 << "en_US"
+                                      << "13.35;";
+        QTest::newRow("three decimals") << 11 << QByteArray("\xD2\x04") << 0.004 << 3 << "en_US"
+                                        << "4.936;";
+        QTest::newRow("no thousands grouping")
+            << 11 << QByteArray("\x39\x30") << 1.0 << 1 << "en_US"
+            << "12345.0;";
+        QTest::newRow("polish comma") << 11 << QByteArray("\x2A\x00", 2) << 0.01 << 2 << "pl_PL"
+                                      << "0,42;";
+        QTest::newRow("polish general") << 10 << QByteArray("\x03") << 0.5 << 0 << "pl_PL"
+                                        << "1,5;";
+        QTest::newRow("four decimals: nothing") << 10 << QByteArray("\x03") << 1.0 << 4 << "en_US"
+                                                << "";
+        QTest::newRow("negative decimals: nothing")
+            << 10 << QByteArray("\x03") << 1.0 << -1 << "en_US"
+            << "";
     }
     void cellIsScaledAndFormattedByDecimals() {
         QFETCH(int, typ);
@@ -138,7 +150,8 @@ private slots:
         TStanowiskoCsv st;
         st.MalyKatalog();
         const auto p = TrzyProbki();
-        const QByteArray csv = TekstCsv(st.s, p[0].data(), 3, QLocale(QLocale::English, QLocale::UnitedStates));
+        const QByteArray csv =
+            TekstCsv(st.s, p[0].data(), 3, QLocale(QLocale::English, QLocale::UnitedStates));
         // The column without a pattern keeps its name but adds nothing to the rows.
         QCOMPARE(csv, QByteArray("sec;Revolutions;Vacuum;Gas temp.;SHRT FT 1;Level sensor;\r\n"
                                  "0.0;850;0.42;20;0.0;\r\n"
@@ -150,10 +163,12 @@ private slots:
         TStanowiskoCsv st(Jezyki::Polski);
         st.MalyKatalog();
         const auto p = TrzyProbki();
-        const QByteArray csv = TekstCsv(st.s, p[0].data(), 2, QLocale(QLocale::Polish, QLocale::Poland));
-        const QString oczekiwany = QStringLiteral("sec;Obroty;Podciśnienie;Temp. gazu;SHRT FT 1;Czujnik poziomu;\r\n"
-                                                  "0,0;850;0,42;20;0,0;\r\n"
-                                                  "0,1;2600;4,00;-28;50,0;\r\n");
+        const QByteArray csv =
+            TekstCsv(st.s, p[0].data(), 2, QLocale(QLocale::Polish, QLocale::Poland));
+        const QString oczekiwany =
+            QStringLiteral("sec;Obroty;Podciśnienie;Temp. gazu;SHRT FT 1;Czujnik poziomu;\r\n"
+                           "0,0;850;0,42;20;0,0;\r\n"
+                           "0,1;2600;4,00;-28;50,0;\r\n");
         QCOMPARE(csv, oczekiwany.toLocal8Bit());
     }
 
@@ -169,7 +184,8 @@ private slots:
         st.MalyKatalog();
         const TProbka p{};
         QVERIFY(WierszCsv(st.s, 123, p.data(), QLocale::c()).startsWith(QLatin1String("12.3;")));
-        QVERIFY(WierszCsv(st.s, 36000, p.data(), QLocale::c()).startsWith(QLatin1String("3600.0;")));
+        QVERIFY(
+            WierszCsv(st.s, 36000, p.data(), QLocale::c()).startsWith(QLatin1String("3600.0;")));
     }
 
     void columnsAreTheChartListsOfTheConnectedBoard() {
@@ -179,10 +195,11 @@ private slots:
         st.s.IdentSterownika[43] = 4;
         st.s.ListaParamOdPlytki();
         QCOMPARE(NaglowekCsv(st.s),
-                 QStringLiteral("sec;Revolutions;Vacuum;Gas pressure;ABS gas press.;Reducer temp.;Gas temp.;"
-                                "Lambda 1;Lambda 2;Level sensor;Power supply;Fuel sys 1;SHRT FT 1;LONG FT 1;"
-                                "Fuel sys 2;SHRT FT 2;LONG FT 2;Lambda 1;Lambda 2;"
-                                "P 1;G 1;P 2;G 2;P 3;G 3;P 4;G 4;"));
+                 QStringLiteral(
+                     "sec;Revolutions;Vacuum;Gas pressure;ABS gas press.;Reducer temp.;Gas temp.;"
+                     "Lambda 1;Lambda 2;Level sensor;Power supply;Fuel sys 1;SHRT FT 1;LONG FT 1;"
+                     "Fuel sys 2;SHRT FT 2;LONG FT 2;Lambda 1;Lambda 2;"
+                     "P 1;G 1;P 2;G 2;P 3;G 3;P 4;G 4;"));
     }
 
     void defaultRowReadsEveryColumnFromItsPosition() {
@@ -191,12 +208,12 @@ private slots:
         st.s.IdentSterownika[43] = 4;
         st.s.ListaParamOdPlytki();
         TProbka p{};
-        p[17] = 85;                   // 850 rpm
-        p[40] = 128 + 61;             // reducer 61 °C
-        p[58] = 0x90;                 // 2.00 V on the RPM wire
+        p[17] = 85;       // 850 rpm
+        p[40] = 128 + 61; // reducer 61 °C
+        p[58] = 0x90;     // 2.00 V on the RPM wire
         p[59] = 0x01;
-        p[97] = 2;                    // fuel system 1 closed loop
-        p[60] = 0xE2;                 // P 1: 1250 x 0.004 ms
+        p[97] = 2;    // fuel system 1 closed loop
+        p[60] = 0xE2; // P 1: 1250 x 0.004 ms
         p[61] = 0x04;
         QCOMPARE(WierszCsv(st.s, 0, p.data(), QLocale::c()),
                  QStringLiteral("0.0;850;0.00;0.00;0.00;61;-128;2.00;0.00;0.00;2;0.0;0.0;0;0.0;0.0;"
@@ -207,8 +224,9 @@ private slots:
         TStanowiskoCsv st;
         st.s.PokazSerwisowe = true;
         const QString naglowek = NaglowekCsv(st.s);
-        QVERIFY2(naglowek.endsWith(QStringLiteral("; t. ster.; plus; mnożnik; kor. obr.; kor. cis.; kor. temp.;"
-                                                  " kor. razem; plus; otw/nat; test;")),
+        QVERIFY2(naglowek.endsWith(
+                     QStringLiteral("; t. ster.; plus; mnożnik; kor. obr.; kor. cis.; kor. temp.;"
+                                    " kor. razem; plus; otw/nat; test;")),
                  qPrintable(naglowek));
         // The computed controller time is no sample value: the export shows 0.
         TProbka p{};

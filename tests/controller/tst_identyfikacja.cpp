@@ -8,7 +8,9 @@
 
 namespace {
 
-QByteArray Wpis(const TSterownik& s, int i) { return QByteArray(reinterpret_cast<const char*>(s.Historia + 8 * i), 8); }
+QByteArray Wpis(const TSterownik& s, int i) {
+    return QByteArray(reinterpret_cast<const char*>(s.Historia + 8 * i), 8);
+}
 
 } // namespace
 
@@ -22,7 +24,8 @@ class TestIdentyfikacja : public QObject {
         unsigned char* id = s->IdentSterownika;
         std::memset(id, 0, 128);
         std::memcpy(id + 6, "5901234000123456", 16);
-        for (int i = 22; i <= 34; ++i) id[i] = static_cast<unsigned char>(0xA0 + i);
+        for (int i = 22; i <= 34; ++i)
+            id[i] = static_cast<unsigned char>(0xA0 + i);
         id[38] = 2;
         id[46] = 5, id[47] = 3, id[48] = 7;
         id[50] = 1, id[51] = 0x2B, id[52] = 0x0C;
@@ -74,7 +77,8 @@ private slots:
 
     void bootloaderEmptiesEveryVersionText() {
         s->IdentSterownika[5] = 1;
-        for (int czesci : {1, 14, 16, 32, 255}) QCOMPARE(s->StrWersjaCyframi(czesci), QString());
+        for (int czesci : {1, 14, 16, 32, 255})
+            QCOMPARE(s->StrWersjaCyframi(czesci), QString());
     }
 
     void serviceHoursLeft_data() {
@@ -159,7 +163,8 @@ private slots:
         s->HistoriaZmian(3);
         s->DoZapisu = 0;
         s->HistoriaZmianKasuj();
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(s->Historia), 256), QByteArray(256, '\0'));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(s->Historia), 256),
+                 QByteArray(256, '\0'));
         QCOMPARE(s->DoZapisu, Bloki::Historia);
     }
 };

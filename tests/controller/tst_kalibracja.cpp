@@ -48,7 +48,9 @@ private slots:
         s = std::make_unique<TSterownik>(mapa, QStringLiteral("/nonexistent/lib.so"));
         s->Zegar().stop();
         zdarzenia.clear();
-        s->OnZdarzenie = [this](int k, int a1, int a2, int a3) { zdarzenia.append({k, a1, a2, a3}); };
+        s->OnZdarzenie = [this](int k, int a1, int a2, int a3) {
+            zdarzenia.append({k, a1, a2, a3});
+        };
     }
 
     void startAndStopToggleTheRunningFlag() {

@@ -10,7 +10,9 @@ namespace {
 
 constexpr int Nic = -1;
 
-QByteArray Blok256(char wartosc) { return QByteArray(256, wartosc); }
+QByteArray Blok256(char wartosc) {
+    return QByteArray(256, wartosc);
+}
 
 } // namespace
 
@@ -26,7 +28,9 @@ class TestLacze : public QObject {
             if (!z) continue;
             const auto kod = static_cast<std::uint8_t>(z->kod);
             const bool odczyt = Bloki::PoKodzieOdczytu(kod) != nullptr;
-            st.pty.Wyslij(RamkaTestowa::Odpowiedz(kod, odczyt ? Blok256('\x11') : QByteArray(kod >= 0x90 && kod <= 0x9F ? 86 : 0, '\0')));
+            st.pty.Wyslij(RamkaTestowa::Odpowiedz(
+                kod,
+                odczyt ? Blok256('\x11') : QByteArray(kod >= 0x90 && kod <= 0x9F ? 86 : 0, '\0')));
         }
         return kody;
     }
@@ -68,24 +72,28 @@ private slots:
         st.s->ZapiszDoSterownika(Bloki::OpoznienieWtr);
         st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0')));
         const QList<int> kody = Obsluguj(st, 44);
-        QList<int> oczekiwane = {Nic, 0x82, 0x90, 0xCC, Nic, Nic, 0x90}; // the write waits two slots
+        QList<int> oczekiwane = {Nic, 0x82, 0x90, 0xCC,
+                                 Nic, Nic,  0x90}; // the write waits two slots
         for (int odczyt : {0xE8, 0xE9, 0xEA, 0xEB, 0xEC, 0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xA7})
             oczekiwane << odczyt << 0x90;
         // The write's history entry waited for the controller's history, then goes out.
         oczekiwane << 0xC7 << Nic << Nic << 0x90;
-        for (int odczyt : {0xA8, 0xA9, 0xAA}) oczekiwane << odczyt << 0x90;
+        for (int odczyt : {0xA8, 0xA9, 0xAA})
+            oczekiwane << odczyt << 0x90;
         oczekiwane << 0x90 << 0x90 << 0x90; // nothing queued: the odd slots poll too
         QCOMPARE(kody, oczekiwane);
         QCOMPARE(st.s->DoOdczytu, 0);
         QCOMPARE(st.s->BezPotwierdzenia, 0);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(st.s->KorOdTempGazu), 256), Blok256('\x11'));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(st.s->KorOdTempGazu), 256),
+                 Blok256('\x11'));
         QCOMPARE(st.s->BezOdpowiedzi, 1); // the last poll is still unanswered
     }
 
     void writeIsResentUntilAcknowledged() {
         TStanowisko st;
         QVERIFY(st.OtworzBezOdczytow());
-        for (int i = 0; i < 256; ++i) st.s->KorOdCis[i] = static_cast<unsigned char>(i);
+        for (int i = 0; i < 256; ++i)
+            st.s->KorOdCis[i] = static_cast<unsigned char>(i);
         st.s->ZapiszDoSterownika(Bloki::KorOdCis);
         // The write's history entry goes next; the write itself is sent again after it.
         QCOMPARE(st.Sloty(5), (QList<int>{0xC8, Nic, Nic, 0x90, 0xC7}));
@@ -95,7 +103,8 @@ private slots:
         const auto zapis = st.Slot();
         QVERIFY(zapis);
         QCOMPARE(zapis->kod, 0xC8);
-        QCOMPARE(zapis->dane.mid(2), QByteArray(reinterpret_cast<const char*>(st.s->KorOdCis), 256));
+        QCOMPARE(zapis->dane.mid(2),
+                 QByteArray(reinterpret_cast<const char*>(st.s->KorOdCis), 256));
         QVERIFY(zapis->sumaZgodna);
         st.pty.Wyslij(RamkaTestowa::Odpowiedz(0xC8));
         QCOMPARE(st.Sloty(6), (QList<int>{Nic, Nic, 0x90, 0x90, 0x90, 0x90}));
@@ -106,13 +115,15 @@ private slots:
         TStanowisko st;
         QVERIFY(st.OtworzBezOdczytow());
         st.s->ZapiszDoSterownika(Bloki::MapaEcuBen);
-        QCOMPARE(st.Sloty(5), (QList<int>{0xF0, Nic, Nic, Nic, 0xF0})); // unacknowledged: sent again
+        QCOMPARE(st.Sloty(5),
+                 (QList<int>{0xF0, Nic, Nic, Nic, 0xF0})); // unacknowledged: sent again
     }
 
     void settingsWriteCarriesFreshBlockChecksum() {
         TStanowisko st;
         QVERIFY(st.OtworzBezOdczytow());
-        for (int i = 0; i < 256; ++i) st.s->Nastawy[i] = static_cast<unsigned char>(i * 3);
+        for (int i = 0; i < 256; ++i)
+            st.s->Nastawy[i] = static_cast<unsigned char>(i * 3);
         st.s->ZapiszDoSterownika(Bloki::Nastawy);
         const auto z = st.Slot();
         QVERIFY(z);
@@ -131,10 +142,12 @@ private slots:
         const qsizetype wyslane = st.Wyslane();
         // A held header with part of its body waiting stops the transmit clock.
         st.pty.Wyslij(odp.left(20));
-        for (int i = 0; i < 5; ++i) st.s->Timer1OnTimer();
+        for (int i = 0; i < 5; ++i)
+            st.s->Timer1OnTimer();
         QCOMPARE(st.Wyslane(), wyslane);
         st.pty.Wyslij(odp.mid(20, 14));
-        for (int i = 0; i < 5; ++i) st.s->Timer1OnTimer();
+        for (int i = 0; i < 5; ++i)
+            st.s->Timer1OnTimer();
         QCOMPARE(st.Wyslane(), wyslane);
         QVERIFY(!st.BylaOdpowiedz(0x81));
         st.pty.Wyslij(odp.mid(34));
@@ -168,7 +181,8 @@ private slots:
         st.Slot();
         const qsizetype wyslane = st.Wyslane();
         st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0')).left(30));
-        for (int i = 0; i < 13; ++i) st.s->Timer1OnTimer();
+        for (int i = 0; i < 13; ++i)
+            st.s->Timer1OnTimer();
         QCOMPARE(st.Wyslane(), wyslane);
         st.s->Timer1OnTimer();
         QVERIFY(st.Zalogowano(QStringLiteral("  niepełna ramka")));
@@ -185,7 +199,8 @@ private slots:
         st.s->Timer1OnTimer();
         st.pty.Wyslij(QByteArray::fromHex("0011223344556677") + RamkaTestowa::Odpowiedz(0x82));
         QCOMPARE(st.s->OdbiorRx(), -1);
-        QVERIFY(st.Zalogowano(QStringLiteral("  brak bajtu startowego :  00 11 22 33"), Kolory::Czerwony));
+        QVERIFY(st.Zalogowano(QStringLiteral("  brak bajtu startowego :  00 11 22 33"),
+                              Kolory::Czerwony));
         QCOMPARE(st.pty.CzekajaceUAplikacji(), 0);
         st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x83));
         QCOMPARE(st.s->OdbiorRx(), -2);
@@ -232,7 +247,8 @@ private slots:
         QTest::addColumn<int>("bezOdpowiedzi");
         QTest::addColumn<int>("zapis");
         QTest::newRow("accepted") << true << 0 << 0 << Bloki::Mnoznik1;
-        QTest::newRow("read of another block pending") << true << Bloki::Mnoznik2 << 0 << Bloki::Mnoznik1;
+        QTest::newRow("read of another block pending")
+            << true << Bloki::Mnoznik2 << 0 << Bloki::Mnoznik1;
         QTest::newRow("read of the same block pending") << true << Bloki::Mnoznik1 << 0 << 0;
         QTest::newRow("ten unanswered is still a link") << true << 0 << 10 << Bloki::Mnoznik1;
         QTest::newRow("link lost") << true << 0 << 11 << 0;
@@ -268,7 +284,8 @@ private slots:
     void obdValuesRideOnTheQueueSidePoll() {
         TStanowisko st;
         QVERIFY(st.OtworzBezOdczytow());
-        for (int i = 0; i < 36; ++i) st.s->StanObd[i] = static_cast<unsigned char>(i);
+        for (int i = 0; i < 36; ++i)
+            st.s->StanObd[i] = static_cast<unsigned char>(i);
         st.s->WyslijObd = 1;
         st.s->FlagiParam = 1;
         const QList<int> kody = st.Sloty(3);
@@ -279,7 +296,8 @@ private slots:
     void obdPollPayloadCarriesFuelSystemsAndTrims() {
         TStanowisko st;
         QVERIFY(st.OtworzBezOdczytow());
-        for (int i = 0; i < 36; ++i) st.s->StanObd[i] = static_cast<unsigned char>(0xA0 + i);
+        for (int i = 0; i < 36; ++i)
+            st.s->StanObd[i] = static_cast<unsigned char>(0xA0 + i);
         st.s->WyslijObd = 1;
         const auto z = st.Slot();
         QVERIFY(z);

@@ -11,7 +11,9 @@
 
 namespace {
 
-QByteArray Blok(const unsigned char* b, int n = 256) { return QByteArray(reinterpret_cast<const char*>(b), n); }
+QByteArray Blok(const unsigned char* b, int n = 256) {
+    return QByteArray(reinterpret_cast<const char*>(b), n);
+}
 
 using TOperacja = std::function<void(TSterownik&)>;
 
@@ -25,18 +27,28 @@ class TestMapy : public QObject {
 private slots:
     void resetsPostOrRequestTheirWrites_data() {
         QTest::addColumn<TOperacja>("operacja");
-        QTest::addColumn<int>("zapis");         // DoZapisu afterwards, connected
-        QTest::addColumn<int>("zapisOdczyt");   // with a read of every block pending
-        QTest::newRow("petrol map") << TOperacja([](TSterownik& s) { s.KasujMapeEcuBen(); }) << 0x10000 << 0x10000;
-        QTest::newRow("gas map") << TOperacja([](TSterownik& s) { s.KasujMapeEcuGaz(); }) << 0x20000 << 0x20000;
-        QTest::newRow("OBD petrol maps") << TOperacja([](TSterownik& s) { s.KasujMapeOdbBen(); }) << 0x500000 << 0x500000;
-        QTest::newRow("OBD gas maps") << TOperacja([](TSterownik& s) { s.KasujMapeObdGaz(); }) << 0xA00000 << 0xA00000;
-        QTest::newRow("multiplier 1") << TOperacja([](TSterownik& s) { s.KasujMnoznik(1); }) << 0x3 << 0x3;
-        QTest::newRow("multiplier 2") << TOperacja([](TSterownik& s) { s.KasujMnoznik(2); }) << 0x5 << 0x5;
-        QTest::newRow("rpm corrections") << TOperacja([](TSterownik& s) { s.KasujKorOdObr(3); }) << 0x18 << 0x18;
-        QTest::newRow("corrections") << TOperacja([](TSterownik& s) { s.KasujKorekty(); }) << 0x700 << 0x700;
-        QTest::newRow("delays are requested") << TOperacja([](TSterownik& s) { s.KasujOpoznienia(); }) << 0x1000 << 0;
-        QTest::newRow("enrichment is requested") << TOperacja([](TSterownik& s) { s.KasujWzbogacenie(); }) << 0x2000 << 0;
+        QTest::addColumn<int>("zapis");       // DoZapisu afterwards, connected
+        QTest::addColumn<int>("zapisOdczyt"); // with a read of every block pending
+        QTest::newRow("petrol map")
+            << TOperacja([](TSterownik& s) { s.KasujMapeEcuBen(); }) << 0x10000 << 0x10000;
+        QTest::newRow("gas map") << TOperacja([](TSterownik& s) { s.KasujMapeEcuGaz(); }) << 0x20000
+                                 << 0x20000;
+        QTest::newRow("OBD petrol maps")
+            << TOperacja([](TSterownik& s) { s.KasujMapeOdbBen(); }) << 0x500000 << 0x500000;
+        QTest::newRow("OBD gas maps")
+            << TOperacja([](TSterownik& s) { s.KasujMapeObdGaz(); }) << 0xA00000 << 0xA00000;
+        QTest::newRow("multiplier 1")
+            << TOperacja([](TSterownik& s) { s.KasujMnoznik(1); }) << 0x3 << 0x3;
+        QTest::newRow("multiplier 2")
+            << TOperacja([](TSterownik& s) { s.KasujMnoznik(2); }) << 0x5 << 0x5;
+        QTest::newRow("rpm corrections")
+            << TOperacja([](TSterownik& s) { s.KasujKorOdObr(3); }) << 0x18 << 0x18;
+        QTest::newRow("corrections")
+            << TOperacja([](TSterownik& s) { s.KasujKorekty(); }) << 0x700 << 0x700;
+        QTest::newRow("delays are requested")
+            << TOperacja([](TSterownik& s) { s.KasujOpoznienia(); }) << 0x1000 << 0;
+        QTest::newRow("enrichment is requested")
+            << TOperacja([](TSterownik& s) { s.KasujWzbogacenie(); }) << 0x2000 << 0;
     }
     void resetsPostOrRequestTheirWrites() {
         QFETCH(TOperacja, operacja);
@@ -85,9 +97,11 @@ private slots:
     void defaultDelaysGrowAboveTheDiagonal() {
         TMapaPortow mapa;
         TSterownik s(mapa, QStringLiteral("/nonexistent/lib.so"));
-        QCOMPARE(Blok(s.OpoznienieWtr, 16), QByteArray::fromHex("0204080a0c0e10121416181a1c1e2022"));
+        QCOMPARE(Blok(s.OpoznienieWtr, 16),
+                 QByteArray::fromHex("0204080a0c0e10121416181a1c1e2022"));
         QCOMPARE(Blok(s.OpoznienieWtr + 240, 16), QByteArray(16, 2));
-        QCOMPARE(Blok(s.OpoznienieWtr + 16 * 5, 16), QByteArray::fromHex("0202020202020408 0a0c0e1012141618").replace(' ', ""));
+        QCOMPARE(Blok(s.OpoznienieWtr + 16 * 5, 16),
+                 QByteArray::fromHex("0202020202020408 0a0c0e1012141618").replace(' ', ""));
     }
 
     void multiplierWithOnlyTheLastPointRunsFromZeroToIt() {
@@ -101,7 +115,8 @@ private slots:
         QCOMPARE(int(s.Mnoznik1[199]), 50); // 150 - 199 x 0.5 truncated
         QCOMPARE(int(s.Mnoznik1[200]), 50);
         QCOMPARE(Blok(s.Mnoznik1 + 201, 55), QByteArray(55, 50));
-        for (int i = 1; i <= 200; ++i) QVERIFY(s.Mnoznik1[i] <= s.Mnoznik1[i - 1]);
+        for (int i = 1; i <= 200; ++i)
+            QVERIFY(s.Mnoznik1[i] <= s.Mnoznik1[i - 1]);
     }
 
     void multiplierPointNotAfterThePreviousBecomesTheNewStart() {
@@ -171,18 +186,22 @@ private slots:
     }
 
     void constantTablesMeetTheirLandmarks() {
-        for (int p = 0; p <= 70; ++p) QCOMPARE(TSterownik::CzytajKorOdCis(p), 255);
+        for (int p = 0; p <= 70; ++p)
+            QCOMPARE(TSterownik::CzytajKorOdCis(p), 255);
         QVERIFY(TSterownik::CzytajKorOdCis(71) < 255);
         QCOMPARE(TSterownik::CzytajKorOdCis(139), 128);
         QCOMPARE(TSterownik::CzytajKorOdCis(140), 128);
         QCOMPARE(TSterownik::CzytajKorOdCis(276), 64);
-        for (int p = 498; p <= 511; ++p) QCOMPARE(TSterownik::CzytajKorOdCis(p), 35);
+        for (int p = 498; p <= 511; ++p)
+            QCOMPARE(TSterownik::CzytajKorOdCis(p), 35);
         QCOMPARE(TSterownik::CzytajKorOdCis(512), -1);
         QCOMPARE(TSterownik::CzytajKorOdCis(-1), -1);
 
-        for (int p = 0; p <= 79; ++p) QCOMPARE(TSterownik::CzytajKorOdTempGazu(p), 65);
+        for (int p = 0; p <= 79; ++p)
+            QCOMPARE(TSterownik::CzytajKorOdTempGazu(p), 65);
         QVERIFY(TSterownik::CzytajKorOdTempGazu(80) > 65);
-        for (int p = 159; p <= 176; ++p) QCOMPARE(TSterownik::CzytajKorOdTempGazu(p), 128);
+        for (int p = 159; p <= 176; ++p)
+            QCOMPARE(TSterownik::CzytajKorOdTempGazu(p), 128);
         QCOMPARE(TSterownik::CzytajKorOdTempGazu(255), 159);
         QCOMPARE(TSterownik::CzytajKorOdTempGazu(256), -1);
     }
@@ -203,18 +222,22 @@ private slots:
         int (*const tablice[])(int) = {TSterownik::CzytajTabTer2k2, TSterownik::CzytajTabTer4k7,
                                        TSterownik::CzytajTabTer6k8, TSterownik::CzytajTabTer10k};
         const auto t = tablice[czujnik];
-        for (int x = 0; x <= goraca; ++x) QCOMPARE(t(x), 255);
+        for (int x = 0; x <= goraca; ++x)
+            QCOMPARE(t(x), 255);
         QVERIFY(t(goraca + 1) < 255);
         QCOMPARE(t(zimna), 88);
-        for (int x = zimna + 1; x < 256; ++x) QCOMPARE(t(x), 0);
-        for (int x = 1; x <= zimna; ++x) QVERIFY(t(x) <= t(x - 1));
+        for (int x = zimna + 1; x < 256; ++x)
+            QCOMPARE(t(x), 0);
+        for (int x = 1; x <= zimna; ++x)
+            QVERIFY(t(x) <= t(x - 1));
         QVERIFY(t(zimna / 2) > 128 && t(zimna / 2) < 200); // mid-range reads a plausible warm value
         QCOMPARE(t(256), -1);
         QCOMPARE(t(-1), -1);
     }
 
     void correctionTablesAreMonotonic() {
-        for (int p = 1; p < 512; ++p) QVERIFY(TSterownik::CzytajKorOdCis(p) <= TSterownik::CzytajKorOdCis(p - 1));
+        for (int p = 1; p < 512; ++p)
+            QVERIFY(TSterownik::CzytajKorOdCis(p) <= TSterownik::CzytajKorOdCis(p - 1));
         for (int p = 1; p < 256; ++p)
             QVERIFY(TSterownik::CzytajKorOdTempGazu(p) >= TSterownik::CzytajKorOdTempGazu(p - 1));
     }

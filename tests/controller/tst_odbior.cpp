@@ -23,11 +23,14 @@ struct TKomunikatyZapisane : TKomunikaty {
 
 QByteArray Wzor(int n, int ziarno) {
     QByteArray b;
-    for (int i = 0; i < n; ++i) b.append(static_cast<char>((i * 13 + ziarno) & 0xFF));
+    for (int i = 0; i < n; ++i)
+        b.append(static_cast<char>((i * 13 + ziarno) & 0xFF));
     return b;
 }
 
-QByteArray Blok(const unsigned char* b, int n) { return QByteArray(reinterpret_cast<const char*>(b), n); }
+QByteArray Blok(const unsigned char* b, int n) {
+    return QByteArray(reinterpret_cast<const char*>(b), n);
+}
 
 } // namespace
 
@@ -58,7 +61,9 @@ private slots:
         komunikaty.pokazane.clear();
         zdarzenia.clear();
         log.clear();
-        s->OnZdarzenie = [this](int k, int a1, int a2, int a3) { zdarzenia.append({k, a1, a2, a3}); };
+        s->OnZdarzenie = [this](int k, int a1, int a2, int a3) {
+            zdarzenia.append({k, a1, a2, a3});
+        };
         s->OnTekst = [this](TSerial*, const QString& t, TKolor) { log.append(t); };
     }
 
@@ -69,17 +74,18 @@ private slots:
             {0xE8, 0},  {0xE9, 1},  {0xEA, 2},  {0xEB, 3},  {0xEC, 4},  {0xA7, 7},
             {0xA8, 8},  {0xA9, 9},  {0xAA, 10}, {0xAB, 11}, {0xAC, 12}, {0xAD, 13},
             {0xE0, 16}, {0xE1, 17}, {0xE2, 20}, {0xE3, 21}, {0xE4, 22}, {0xE5, 23}};
-        for (const auto& [kod, bit] : bloki) QTest::addRow("0x%X", kod) << kod << bit;
+        for (const auto& [kod, bit] : bloki)
+            QTest::addRow("0x%X", kod) << kod << bit;
     }
     void blockReadLandsInItsBlock() {
         QFETCH(int, kod);
         QFETCH(int, bit);
         const std::array<unsigned char*, 24> bloki = {
-            s->Nastawy,     s->Mnoznik1,      s->Mnoznik2,      s->KorOdObr1,   s->KorOdObr2,
-            nullptr,        nullptr,          s->Historia,      s->KorOdCis,    s->KorOdTempRed,
+            s->Nastawy,       s->Mnoznik1,    s->Mnoznik2,      s->KorOdObr1,   s->KorOdObr2,
+            nullptr,          nullptr,        s->Historia,      s->KorOdCis,    s->KorOdTempRed,
             s->KorOdTempGazu, s->EmulatorCis, s->OpoznienieWtr, s->Wzbogacenie, nullptr,
-            nullptr,        s->MapaEcuBen,    s->MapaEcuGaz,    nullptr,        nullptr,
-            s->MapaObdBen1, s->MapaObdGaz1,   s->MapaObdBen2,   s->MapaObdGaz2};
+            nullptr,          s->MapaEcuBen,  s->MapaEcuGaz,    nullptr,        nullptr,
+            s->MapaObdBen1,   s->MapaObdGaz1, s->MapaObdBen2,   s->MapaObdGaz2};
         s->DoOdczytu = 0xF3379F;
         QByteArray dane = Wzor(256, kod);
         if (bit == 0) dane[0] = static_cast<char>(0x100 - RamkaTestowa::Suma(dane.mid(1)));
@@ -120,7 +126,8 @@ private slots:
             {0xF8, 0},  {0xF9, 1},  {0xFA, 2},  {0xFB, 3},  {0xFC, 4},  {0xC7, 7},
             {0xC8, 8},  {0xC9, 9},  {0xCA, 10}, {0xCB, 11}, {0xCC, 12}, {0xCD, 13},
             {0xF0, 16}, {0xF1, 17}, {0xF2, 20}, {0xF3, 21}, {0xF4, 22}, {0xF5, 23}};
-        for (const auto& [kod, bit] : zapisy) QTest::addRow("0x%X", kod) << kod << bit;
+        for (const auto& [kod, bit] : zapisy)
+            QTest::addRow("0x%X", kod) << kod << bit;
     }
     void writeAcknowledgementClearsOnlyItsBit() {
         QFETCH(int, kod);
@@ -134,17 +141,20 @@ private slots:
 
     void oneShotReplyClearsItsFlag_data() {
         QTest::addColumn<int>("kod");
-        for (int k = 0x83; k <= 0x89; ++k) QTest::addRow("0x%X", k) << k;
+        for (int k = 0x83; k <= 0x89; ++k)
+            QTest::addRow("0x%X", k) << k;
     }
     void oneShotReplyClearsItsFlag() {
         QFETCH(int, kod);
-        unsigned char* const flagi[] = {&s->KasujBledy,         &s->ZmianaPaliwaAuto, &s->ZmianaPaliwaSzybka,
-                                        &s->ZmianaWtryskiwaczy, &s->TestGlosnika,     &s->TestSzczelnosci,
-                                        &s->Fabryczne};
-        for (unsigned char* f : flagi) *f = 1;
+        unsigned char* const flagi[] = {
+            &s->KasujBledy,   &s->ZmianaPaliwaAuto, &s->ZmianaPaliwaSzybka, &s->ZmianaWtryskiwaczy,
+            &s->TestGlosnika, &s->TestSzczelnosci,  &s->Fabryczne};
+        for (unsigned char* f : flagi)
+            *f = 1;
         s->DoOdczytu = 0x1000;
         QVERIFY(Odbierz(RamkaTestowa::Odpowiedz(static_cast<std::uint8_t>(kod))));
-        for (int i = 0; i < 7; ++i) QCOMPARE(int(*flagi[i]), i == kod - 0x83 ? 0 : 1);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(int(*flagi[i]), i == kod - 0x83 ? 0 : 1);
         // Erasing errors asks for the list again; a factory reset re-reads what it changed.
         QCOMPARE(bool(s->Rozkazy & TSterownik::RozkazBledy), kod == 0x83);
         QCOMPARE(s->DoOdczytu, kod == 0x89 ? 0x1000 | 0x71F : 0x1000);
@@ -218,7 +228,8 @@ private slots:
 
     void requestEchoIsLoggedButRaisesNothing() {
         s->BezOdpowiedzi = 3;
-        QVERIFY(!Odbierz(RamkaTestowa::NaLinie(RamkaTestowa::Jawna('c', 0x71, QByteArray(2, '\0')))));
+        QVERIFY(
+            !Odbierz(RamkaTestowa::NaLinie(RamkaTestowa::Jawna('c', 0x71, QByteArray(2, '\0')))));
         QCOMPARE(log, QStringList{QStringLiteral("  RX: 63 2B 01 71   00 00")});
         QVERIFY(zdarzenia.isEmpty());
         QCOMPARE(s->BezOdpowiedzi, 3);
@@ -243,7 +254,8 @@ private slots:
         QFETCH(int, zmieniona);
         unsigned char* const mapy[] = {s->MapaEcuBen, s->MapaObdBen1, s->MapaObdBen2,
                                        s->MapaEcuGaz, s->MapaObdGaz1, s->MapaObdGaz2};
-        for (unsigned char* m : mapy) std::memset(m, 9, 256);
+        for (unsigned char* m : mapy)
+            std::memset(m, 9, 256);
         QByteArray dane(86, '\0');
         dane[1] = static_cast<char>(wybor);
         dane[2] = static_cast<char>(0x3A); // row 3, column 10
@@ -255,14 +267,15 @@ private slots:
     }
 
     void liveFrameCarriesStateMaskAdaptationAndObdValues() {
-        for (int i = 0; i < 36; ++i) s->StanObd[i] = static_cast<unsigned char>(200 + i % 50);
+        for (int i = 0; i < 36; ++i)
+            s->StanObd[i] = static_cast<unsigned char>(200 + i % 50);
         QByteArray dane(86, '\0');
         dane[0] = static_cast<char>(0xF4);
         dane[1] = 0x21;
         dane[2] = 0x22;
-        dane[4] = 3;  // byte 10: work mode
-        dane[5] = 1;  // byte 11: ignition
-        dane[6] = 42; // byte 12
+        dane[4] = 3;     // byte 10: work mode
+        dane[5] = 1;     // byte 11: ignition
+        dane[6] = 42;    // byte 12
         dane[16] = 0x0F; // byte 22: injector mask
         const QByteArray linia = Biezace(0x90, dane);
         QVERIFY(Odbierz(linia));
@@ -287,7 +300,8 @@ private slots:
         dane[0] = static_cast<char>(0xF2);
         dane[1] = 0x29; // bits 0, 3, 5
         QVERIFY(Odbierz(Biezace(0x90, dane)));
-        QCOMPARE(log, (QStringList{QStringLiteral("Zapis flash - nastawy"), QStringLiteral("Zapis flash - kor.obr.1"),
+        QCOMPARE(log, (QStringList{QStringLiteral("Zapis flash - nastawy"),
+                                   QStringLiteral("Zapis flash - kor.obr.1"),
                                    QStringLiteral("Zapis flash - his/kor")}));
         log.clear();
         dane[0] = static_cast<char>(0xF1);
@@ -310,7 +324,8 @@ private slots:
 
     void obdModuleReplies() {
         s->ModulObd = true;
-        s->Rozkazy = TSterownik::RozkazIdentyfikacjaObd | TSterownik::RozkazBledyObd | TSterownik::RozkazKasujBledyObd;
+        s->Rozkazy = TSterownik::RozkazIdentyfikacjaObd | TSterownik::RozkazBledyObd |
+                     TSterownik::RozkazKasujBledyObd;
         s->BezPotwierdzenia = 1 << 24;
         QVERIFY(Odbierz(RamkaTestowa::Odpowiedz(0x71, Wzor(40, 1), 0, '6')));
         QCOMPARE(s->DoOdczytu, 1 << 24);

@@ -18,7 +18,8 @@ std::map<int, QByteArray> ZawartoscKontrolera() {
     std::map<int, QByteArray> z;
     for (const Bloki::TOpisBloku& b : Bloki::Kolejnosc) {
         QByteArray blok;
-        for (int i = 0; i < 256; ++i) blok.append(static_cast<char>(1 + (i * 7 + b.bit * 31) % 250));
+        for (int i = 0; i < 256; ++i)
+            blok.append(static_cast<char>(1 + (i * 7 + b.bit * 31) % 250));
         if (b.bit == 0) blok[0] = static_cast<char>(0x100 - RamkaTestowa::Suma(blok.mid(1)));
         z[b.odczyt] = blok;
     }
@@ -28,7 +29,8 @@ std::map<int, QByteArray> ZawartoscKontrolera() {
 QByteArray Losowe(QRandomGenerator& los, int maks) {
     QByteArray b;
     const int n = 1 + int(los.bounded(maks));
-    for (int i = 0; i < n; ++i) b.append(static_cast<char>(los.bounded(256)));
+    for (int i = 0; i < n; ++i)
+        b.append(static_cast<char>(los.bounded(256)));
     return b;
 }
 
@@ -65,10 +67,15 @@ class TestOdpornosc : public QObject {
 
     void Zakloc(TStanowisko& st, QRandomGenerator& los, const QByteArray& dobra) {
         switch (los.bounded(7)) {
-        case 0: st.pty.Wyslij(Losowe(los, 300)); break;
-        case 1: st.pty.Wyslij(dobra + Losowe(los, 40)); break;
+        case 0:
+            st.pty.Wyslij(Losowe(los, 300));
+            break;
+        case 1:
+            st.pty.Wyslij(dobra + Losowe(los, 40));
+            break;
         case 2: { // a header announcing 255 words, cut short
-            QByteArray r = QByteArray::fromHex("56") + Losowe(los, 1).left(1) + QByteArray(1, '\xFF');
+            QByteArray r =
+                QByteArray::fromHex("56") + Losowe(los, 1).left(1) + QByteArray(1, '\xFF');
             st.pty.Wyslij(r + Losowe(los, 100));
             break;
         }
@@ -88,8 +95,12 @@ class TestOdpornosc : public QObject {
             st.pty.Wyslij(dobra.mid(podzial));
             break;
         }
-        case 5: st.pty.Wyslij(Losowe(los, 20) + dobra); break;
-        default: st.pty.Wyslij(dobra); break;
+        case 5:
+            st.pty.Wyslij(Losowe(los, 20) + dobra);
+            break;
+        default:
+            st.pty.Wyslij(dobra);
+            break;
         }
     }
 
@@ -100,14 +111,17 @@ private slots:
         st.s->OnTekst = nullptr; // thousands of log lines would only slow the run
         QRandomGenerator los(20261209);
         std::memset(st.s->EmulatorCis, 0, 256); // not read by a fresh connection: stays ours
-        for (const Bloki::TOpisBloku& b : Bloki::Kolejnosc) poczatkowe[b.bit] = Blok(*st.s, b.bit);
+        for (const Bloki::TOpisBloku& b : Bloki::Kolejnosc)
+            poczatkowe[b.bit] = Blok(*st.s, b.bit);
 
         for (int i = 0; i < 600; ++i) {
             const auto z = st.Slot();
-            const QByteArray dobra = z ? Odpowiedz(*z) : RamkaTestowa::Odpowiedz(0x90, QByteArray(86, '\0'));
+            const QByteArray dobra =
+                z ? Odpowiedz(*z) : RamkaTestowa::Odpowiedz(0x90, QByteArray(86, '\0'));
             Zakloc(st, los, dobra);
             SprawdzBloki(*st.s);
-            if (QTest::currentTestFailed()) QFAIL(qPrintable(QStringLiteral("after slot %1").arg(i)));
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("after slot %1").arg(i)));
         }
 
         QVERIFY(st.s->PortConnected());
@@ -128,7 +142,8 @@ private slots:
         for (const Bloki::TOpisBloku& b : Bloki::Kolejnosc) {
             // The history also carries the entry of the write made here.
             if (!(Bloki::WszystkieBloki & (1 << b.bit)) || b.bit == 7) continue;
-            QCOMPARE(QByteArray(reinterpret_cast<const char*>(st.s->DaneBloku(b.bit)), 256), kontroler.at(b.odczyt));
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(st.s->DaneBloku(b.bit)), 256),
+                     kontroler.at(b.odczyt));
         }
         QCOMPARE(zapisaneEmulatora, QByteArray(256, '\x3C'));
     }

@@ -13,7 +13,8 @@ namespace {
 // A text table whose English cell of every id is "e" + id.
 TTeksty TekstyTestowe() {
     QByteArray dane;
-    for (int id : {1242, 1243, 1244, 1245, 1246, 1247, 1248, 1249, 1250, 2001, 2017, 2018, 2021, 3810})
+    for (int id :
+         {1242, 1243, 1244, 1245, 1246, 1247, 1248, 1249, 1250, 2001, 2017, 2018, 2021, 3810})
         dane += QByteArray::number(id) + "\tp\te" + QByteArray::number(id) + "\n";
     TTeksty t;
     t.WczytajDane(dane);
@@ -127,14 +128,16 @@ private slots:
     void largeValuesHaveNoThousandsSeparator() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         Slowo(17, 257);
-        QCOMPARE(s->StrParamBiez(Widoki::SiatkaParametrow, Miejsce(Widoki::SiatkaParametrow, 1)), QStringLiteral("2570"));
+        QCOMPARE(s->StrParamBiez(Widoki::SiatkaParametrow, Miejsce(Widoki::SiatkaParametrow, 1)),
+                 QStringLiteral("2570"));
         QLocale::setDefault(QLocale::c());
     }
 
     void decimalsFollowTheUserLocale() {
         QLocale::setDefault(QLocale(QLocale::Polish));
         Slowo(44, 75);
-        QCOMPARE(s->StrParamBiez(Widoki::TabelaParametrow, Miejsce(Widoki::TabelaParametrow, 3)), QStringLiteral("0,75"));
+        QCOMPARE(s->StrParamBiez(Widoki::TabelaParametrow, Miejsce(Widoki::TabelaParametrow, 3)),
+                 QStringLiteral("0,75"));
         QLocale::setDefault(QLocale::c());
     }
 
@@ -178,12 +181,16 @@ private slots:
         QTest::addColumn<int>("kanaly");
         QTest::addColumn<int>("oczekiwaneKanaly");
         QTest::addColumn<QList<int>>("wiersze"); // rows of view 1 beyond the common ones
-        QTest::newRow("gen 2, 4 channels") << 2 << 4 << 4 << QList<int>{8, 21, 22, 23, 24, 25, 26, 27, 28};
-        QTest::newRow("gen 2, 6 channels") << 2 << 6 << 6 << QList<int>{8, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
-        QTest::newRow("gen 3, 8 channels") << 3 << 8 << 8
-                                           << QList<int>{9, 10, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36};
-        QTest::newRow("gen 3, 5 channels taken as 8") << 3 << 5 << 8
-                                                      << QList<int>{9, 10, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36};
+        QTest::newRow("gen 2, 4 channels")
+            << 2 << 4 << 4 << QList<int>{8, 21, 22, 23, 24, 25, 26, 27, 28};
+        QTest::newRow("gen 2, 6 channels")
+            << 2 << 6 << 6 << QList<int>{8, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
+        QTest::newRow("gen 3, 8 channels")
+            << 3 << 8 << 8
+            << QList<int>{9, 10, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36};
+        QTest::newRow("gen 3, 5 channels taken as 8")
+            << 3 << 5 << 8
+            << QList<int>{9, 10, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36};
     }
     void boardDecidesLambdaRowsAndInjectionChannels() {
         QFETCH(int, generacja);
@@ -210,7 +217,8 @@ private slots:
         s->IdentSterownika[68] = 178;
         s->IdentSterownika[69] = 179;
         s->ListaParamOdPlytki();
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(s->IdentSterownika + 66), 4), QByteArray::fromHex("804eb280"));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(s->IdentSterownika + 66), 4),
+                 QByteArray::fromHex("804eb280"));
     }
 
     void workStateTextAndColour_data() {
@@ -218,16 +226,26 @@ private slots:
         QTest::addColumn<QString>("pelny");
         QTest::addColumn<QString>("krotki");
         QTest::addColumn<quint32>("kolor");
-        QTest::newRow("no ignition, whatever the mode") << 0x0206 << "e1242" << "e1242" << 0x808080u;
-        QTest::newRow("not turning") << 0x0106 << "e1243" << "e1243" << 0xC0C0C0u;
-        QTest::newRow("petrol") << 0x0300 << "e1245" << "e1244" << 0xFF0000u;
-        QTest::newRow("waiting") << 0x0302 << "e1246" << "e1246" << 0xFF8040u;
-        QTest::newRow("switching 4") << 0x0304 << "e1247" << "e1247" << 0xEA00EAu;
-        QTest::newRow("switching 5") << 0x0305 << "e1247" << "e1247" << 0xEA00EAu;
-        QTest::newRow("gas") << 0x0306 << "e1250" << "e1249" << 0x00A000u;
-        QTest::newRow("mix") << 0x0307 << "e1248" << "e1248" << 0x0080FFu;
-        QTest::newRow("mode 3") << 0x0303 << "" << "" << 0u;
-        QTest::newRow("mode 9") << 0x0309 << "" << "" << 0u;
+        QTest::newRow("no ignition, whatever the mode") << 0x0206 << "e1242"
+                                                        << "e1242" << 0x808080u;
+        QTest::newRow("not turning") << 0x0106 << "e1243"
+                                     << "e1243" << 0xC0C0C0u;
+        QTest::newRow("petrol") << 0x0300 << "e1245"
+                                << "e1244" << 0xFF0000u;
+        QTest::newRow("waiting") << 0x0302 << "e1246"
+                                 << "e1246" << 0xFF8040u;
+        QTest::newRow("switching 4") << 0x0304 << "e1247"
+                                     << "e1247" << 0xEA00EAu;
+        QTest::newRow("switching 5") << 0x0305 << "e1247"
+                                     << "e1247" << 0xEA00EAu;
+        QTest::newRow("gas") << 0x0306 << "e1250"
+                             << "e1249" << 0x00A000u;
+        QTest::newRow("mix") << 0x0307 << "e1248"
+                             << "e1248" << 0x0080FFu;
+        QTest::newRow("mode 3") << 0x0303 << ""
+                                << "" << 0u;
+        QTest::newRow("mode 9") << 0x0309 << ""
+                                << "" << 0u;
     }
     void workStateTextAndColour() {
         QFETCH(int, stan);

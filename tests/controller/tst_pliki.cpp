@@ -37,7 +37,9 @@ void Zapisz(const QString& sciezka, const QByteArray& dane) {
     f.write(dane);
 }
 
-QByteArray B(const unsigned char* b, int n = 256) { return QByteArray(reinterpret_cast<const char*>(b), n); }
+QByteArray B(const unsigned char* b, int n = 256) {
+    return QByteArray(reinterpret_cast<const char*>(b), n);
+}
 
 } // namespace
 
@@ -53,13 +55,26 @@ class TestPliki : public QObject {
     QString Sciezka(const char* nazwa) const { return katalog.filePath(QLatin1String(nazwa)); }
 
     void Wypelnij(TSterownik& t, int ziarno) {
-        for (const auto& [blok, n] : std::vector<std::pair<unsigned char*, int>>{
-                 {t.NastawyObd, 48}, {t.IdentSterownika, 128}, {t.Historia, 256}, {t.Nastawy, 256},
-                 {t.Mnoznik1, 256}, {t.Mnoznik2, 256}, {t.KorOdObr1, 256}, {t.KorOdObr2, 256},
-                 {t.KorOdCis, 256}, {t.KorOdTempRed, 256}, {t.KorOdTempGazu, 256}, {t.MapaEcuBen, 256},
-                 {t.MapaEcuGaz, 256}, {t.MapaObdBen1, 256}, {t.MapaObdGaz1, 256}, {t.MapaObdBen2, 256},
-                 {t.MapaObdGaz2, 256}})
-            for (int i = 0; i < n; ++i) blok[i] = static_cast<unsigned char>((i * 7 + ziarno++) % 251);
+        for (const auto& [blok, n] :
+             std::vector<std::pair<unsigned char*, int>>{{t.NastawyObd, 48},
+                                                         {t.IdentSterownika, 128},
+                                                         {t.Historia, 256},
+                                                         {t.Nastawy, 256},
+                                                         {t.Mnoznik1, 256},
+                                                         {t.Mnoznik2, 256},
+                                                         {t.KorOdObr1, 256},
+                                                         {t.KorOdObr2, 256},
+                                                         {t.KorOdCis, 256},
+                                                         {t.KorOdTempRed, 256},
+                                                         {t.KorOdTempGazu, 256},
+                                                         {t.MapaEcuBen, 256},
+                                                         {t.MapaEcuGaz, 256},
+                                                         {t.MapaObdBen1, 256},
+                                                         {t.MapaObdGaz1, 256},
+                                                         {t.MapaObdBen2, 256},
+                                                         {t.MapaObdGaz2, 256}})
+            for (int i = 0; i < n; ++i)
+                blok[i] = static_cast<unsigned char>((i * 7 + ziarno++) % 251);
         t.IdentSterownika[43] = 6; // a board the catalogue takes as it is
         std::memset(t.IdentSterownika + 66, 128, 4);
     }
@@ -72,7 +87,9 @@ private slots:
         s->OknaPlikow = &okna;
         s->Komunikaty = &okna;
         zdarzenia.clear();
-        s->OnZdarzenie = [this](int k, int a1, int a2, int a3) { zdarzenia.append({k, a1, a2, a3}); };
+        s->OnZdarzenie = [this](int k, int a1, int a2, int a3) {
+            zdarzenia.append({k, a1, a2, a3});
+        };
     }
 
     void settingsFileIsTheImageByteForByte() {
@@ -158,8 +175,9 @@ private slots:
         zdarzenia.clear();
         s->ZapiszOscyloskop(nullptr, 0);
         QCOMPARE(s->CzytajOscyloskop(nullptr), 0);
-        QCOMPARE(okna.bledy, (QStringList{QStringLiteral("Error code 122"), QStringLiteral("Error code 121"),
-                                          QStringLiteral("Error code 131"), QStringLiteral("Error code 132")}));
+        QCOMPARE(okna.bledy,
+                 (QStringList{QStringLiteral("Error code 122"), QStringLiteral("Error code 121"),
+                              QStringLiteral("Error code 131"), QStringLiteral("Error code 132")}));
         QCOMPARE(zdarzenia, (QList<std::array<int, 4>>{{5, 0, 0, 0}, {4, 0, 0, 0}}));
     }
 
@@ -179,7 +197,8 @@ private slots:
         s->KatalogDokumentow = katalog.path();
         s->CzytajUstawienia();
         s->CzytajOscyloskop(nullptr);
-        QCOMPARE(okna.dialogi[0].katalog, katalog.filePath(QStringLiteral("ORVA/Selvar II/Settings")));
+        QCOMPARE(okna.dialogi[0].katalog,
+                 katalog.filePath(QStringLiteral("ORVA/Selvar II/Settings")));
         QCOMPARE(okna.dialogi[1].katalog, katalog.filePath(QStringLiteral("ORVA/Selvar II/Scope")));
         QCOMPARE(okna.dialogi[1].rozszerzenie, QStringLiteral("osc"));
     }
@@ -187,10 +206,12 @@ private slots:
     void scopeRecordingAndPlaybackRoundTrip() {
         Wypelnij(*s, 11);
         std::vector<unsigned char> probki(std::size_t(TSterownik::MaksProbek) * 128);
-        for (std::size_t i = 0; i < 10 * 128; ++i) probki[i] = static_cast<unsigned char>(i * 3);
+        for (std::size_t i = 0; i < 10 * 128; ++i)
+            probki[i] = static_cast<unsigned char>(i * 3);
         okna.wybor = Sciezka("a.osc");
         s->ZapiszOscyloskop(probki.data(), 4);
-        for (int i = 4; i < 10; ++i) s->DopiszOscyloskop(probki.data(), i);
+        for (int i = 4; i < 10; ++i)
+            s->DopiszOscyloskop(probki.data(), i);
         s->ZamnkijOscyloskop();
         QCOMPARE(zdarzenia, (QList<std::array<int, 4>>{{5, 1, 0, 0}, {5, 0, 0, 0}}));
         const QByteArray p = Plik(okna.wybor);
@@ -203,7 +224,8 @@ private slots:
         Wypelnij(*s, 77);
         std::vector<unsigned char> odczytane(probki.size());
         QCOMPARE(s->CzytajOscyloskop(odczytane.data()), 10);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(odczytane.data()), 10 * 128), p.mid(4096));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(odczytane.data()), 10 * 128),
+                 p.mid(4096));
         QCOMPARE(s->ObrazModelu(true).mid(512), obraz.mid(512));
         QCOMPARE(s->PlikBiezacy, okna.wybor);
     }
@@ -218,7 +240,8 @@ private slots:
     }
 
     void recordingsLongerThanTheBufferStopAtIt() {
-        QByteArray p = s->ObrazModelu(true) + QByteArray((TSterownik::MaksProbek + 5) * 128, '\x44');
+        QByteArray p =
+            s->ObrazModelu(true) + QByteArray((TSterownik::MaksProbek + 5) * 128, '\x44');
         Zapisz(Sciezka("d.osc"), p);
         okna.wybor = Sciezka("d.osc");
         // Exactly the buffer's size: the sanitizer build catches any write past it.

@@ -1,5 +1,5 @@
-#include "Ramki.h"
 #include "RamkaTestowa.h"
+#include "Ramki.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -39,7 +39,8 @@ private slots:
 
     void scramblingRoundTripAgreesWithIndependentCodec_data() {
         QTest::addColumn<int>("dlugosc");
-        for (int d : {0, 1, 2, 3, 8, 50, 258, 510}) QTest::addRow("%d bytes", d) << d;
+        for (int d : {0, 1, 2, 3, 8, 50, 258, 510})
+            QTest::addRow("%d bytes", d) << d;
     }
     void scramblingRoundTripAgreesWithIndependentCodec() {
         QFETCH(int, dlugosc);
@@ -61,7 +62,8 @@ private slots:
 
     static QByteArray LiniaBiezacych() {
         QByteArray dane;
-        for (int i = 0; i < 58; ++i) dane.append(static_cast<char>(i * 7));
+        for (int i = 0; i < 58; ++i)
+            dane.append(static_cast<char>(i * 7));
         return RamkaTestowa::NaLinie(RamkaTestowa::Jawna('V', 0x90, dane));
     }
 
@@ -76,7 +78,8 @@ private slots:
         QTest::addColumn<int>("bit");
         // The plain header bytes and the last payload byte change the sum by exactly one bit.
         for (int bajt : {0, 3, 61})
-            for (int bit = 0; bit < 8; ++bit) QTest::addRow("byte %d bit %d", bajt, bit) << bajt << bit;
+            for (int bit = 0; bit < 8; ++bit)
+                QTest::addRow("byte %d bit %d", bajt, bit) << bajt << bit;
     }
     void flippedWireBitFailsTheChecksum() {
         QFETCH(int, bajt);
@@ -92,8 +95,10 @@ private slots:
         QByteArray linia = LiniaBiezacych();
         linia[20] = static_cast<char>(linia[20] ^ 0x10);
         const auto zla = Odszyfrowana(linia);
-        for (int i = 4; i < 20; ++i) QCOMPARE(zla[i], dobra[i]);
-        for (int i = 20; i < linia.size(); ++i) QCOMPARE(zla[i] ^ dobra[i], 0x10);
+        for (int i = 4; i < 20; ++i)
+            QCOMPARE(zla[i], dobra[i]);
+        for (int i = 20; i < linia.size(); ++i)
+            QCOMPARE(zla[i] ^ dobra[i], 0x10);
     }
 
     void logLineShowsHeaderThenPayload() {

@@ -21,7 +21,9 @@ struct TMenuTestowe : TMenuPortow {
     };
     QList<TPozycja> porty;
     void UsunPorty() override { porty.clear(); }
-    void DodajPort(const QString& opis, int tag, bool zaznaczony) override { porty.append({opis, tag, zaznaczony}); }
+    void DodajPort(const QString& opis, int tag, bool zaznaczony) override {
+        porty.append({opis, tag, zaznaczony});
+    }
 };
 
 struct TPozycjaTestowa : TPozycjaMenu {
@@ -92,7 +94,8 @@ private slots:
     void storedOverrideWinsOverTheFamily() {
         QTemporaryDir katalog;
         QSettings ustawienia(katalog.filePath(QStringLiteral("p.ini")), QSettings::IniFormat);
-        ustawienia.setValue(QStringLiteral("Ports/COM33"), QStringLiteral("/dev/serial/by-id/usb-x"));
+        ustawienia.setValue(QStringLiteral("Ports/COM33"),
+                            QStringLiteral("/dev/serial/by-id/usb-x"));
         ustawienia.setValue(QStringLiteral("Ports/COMx"), QStringLiteral("/dev/null"));
         TMapaPortow mapa;
         mapa.CzytajPreferencje(ustawienia);
@@ -164,7 +167,8 @@ private slots:
         QCOMPARE(port.PortInQueCount(), -1);
         TMenuTestowe menu;
         port.PortList(menu);
-        for (const auto& p : menu.porty) QVERIFY(p.tag < 1024);
+        for (const auto& p : menu.porty)
+            QVERIFY(p.tag < 1024);
     }
 
     void ftdiIsOffWhenAFunctionIsMissing() {
@@ -274,7 +278,8 @@ private slots:
         TMenuTestowe menu;
         port.PortList(menu);
         const QString opis = QStringLiteral("COM300 (%1)").arg(pty.Sciezka());
-        auto wpis = std::find_if(menu.porty.begin(), menu.porty.end(), [](const auto& p) { return p.tag == 300; });
+        auto wpis = std::find_if(menu.porty.begin(), menu.porty.end(),
+                                 [](const auto& p) { return p.tag == 300; });
         QVERIFY(wpis != menu.porty.end());
         QCOMPARE(wpis->opis, opis + QStringLiteral(" (*)"));
 
@@ -283,7 +288,8 @@ private slots:
         port.PortOnClick(portu);
         QVERIFY(port.PortConnected());
         port.PortList(menu);
-        wpis = std::find_if(menu.porty.begin(), menu.porty.end(), [](const auto& p) { return p.tag == 300; });
+        wpis = std::find_if(menu.porty.begin(), menu.porty.end(),
+                            [](const auto& p) { return p.tag == 300; });
         QCOMPARE(wpis->opis, opis);
         QVERIFY(wpis->zaznaczona);
 

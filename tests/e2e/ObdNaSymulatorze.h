@@ -44,7 +44,9 @@ struct TObdNaSymulatorze : TStanowiskoObd {
         return warunek();
     }
 
-    bool DoStanu(int stan, int msMaks) { return Czekaj([&] { return obd->Stan == stan; }, msMaks); }
+    bool DoStanu(int stan, int msMaks) {
+        return Czekaj([&] { return obd->Stan == stan; }, msMaks);
+    }
 
     // A user request, then the loop back in the PID cycle after its last state.
     bool Przycisk(int przycisk, int ostatni) {
@@ -70,7 +72,8 @@ struct TObdNaSymulatorze : TStanowiskoObd {
 
     int IleWyslano(const QString& komenda) const {
         int ile = 0;
-        for (const auto& l : log) ile += l.first == komenda + u'.' && l.second == KoloryObd::Komenda;
+        for (const auto& l : log)
+            ile += l.first == komenda + u'.' && l.second == KoloryObd::Komenda;
         return ile;
     }
     bool Wyslano(const QString& komenda) const { return IleWyslano(komenda) > 0; }

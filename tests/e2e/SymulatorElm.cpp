@@ -4,7 +4,8 @@ TSymulatorElm::TSymulatorElm(const QStringList& opcje) {
     proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     proces.start(QStringLiteral(ELM327_SIM), opcje);
     if (!proces.waitForStarted(5000)) return;
-    while (!proces.canReadLine() && proces.waitForReadyRead(5000)) {}
+    while (!proces.canReadLine() && proces.waitForReadyRead(5000)) {
+    }
     sciezka = QString::fromLocal8Bit(proces.readLine()).trimmed();
     zegar.start();
 }

@@ -25,9 +25,10 @@ struct TKalibracja {
     int identyfikacje = 0;
 
     explicit TKalibracja(QStringList argumenty)
-        : symulator(argumenty << QStringLiteral("--warm") << QStringLiteral("--channels") << QStringLiteral("4")
-                              << QStringLiteral("--speed") << QStringLiteral("10")
-                              << QStringLiteral("--calibration-target") << QString::number(Cel)) {
+        : symulator(argumenty << QStringLiteral("--warm") << QStringLiteral("--channels")
+                              << QStringLiteral("4") << QStringLiteral("--speed")
+                              << QStringLiteral("10") << QStringLiteral("--calibration-target")
+                              << QString::number(Cel)) {
         mapa.UstawPrzypisanie(1, symulator.Sciezka());
         s.Zegar().stop();
         s.OnZdarzenie = [this](int kod, int a1, int, int) {
@@ -49,10 +50,12 @@ struct TKalibracja {
 
     // Connected, everything read, and the engine idling.
     bool Gotowy() {
-        return s.PortOpen(1) && Czekaj([this] {
-                   const int obroty = s.RamkaRx[17] | (s.RamkaRx[18] << 8);
-                   return identyfikacje > 0 && s.DoOdczytu == 0 && obroty > 0;
-               }, 20000);
+        return s.PortOpen(1) && Czekaj(
+                                    [this] {
+                                        const int obroty = s.RamkaRx[17] | (s.RamkaRx[18] << 8);
+                                        return identyfikacje > 0 && s.DoOdczytu == 0 && obroty > 0;
+                                    },
+                                    20000);
     }
 
     bool Koniec(int ms) {
@@ -76,7 +79,8 @@ class TestKalibracjaE2e : public QObject {
         // The offsets of the four channels cancel out: the answer is the target itself, within
         // the procedure's own dead band (a difference of one 0.05 ms unit is left alone) and the
         // rounding of the measured petrol time.
-        QVERIFY2(std::abs(k.s.Nastawy[90] - Cel) <= 2, qPrintable(QString::number(k.s.Nastawy[90])));
+        QVERIFY2(std::abs(k.s.Nastawy[90] - Cel) <= 2,
+                 qPrintable(QString::number(k.s.Nastawy[90])));
         QCOMPARE(k.s.Nastawy[92], k.s.Nastawy[90]);
         QCOMPARE(k.s.FlagiParam & 1, 0);
     }

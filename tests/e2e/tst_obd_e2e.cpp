@@ -33,12 +33,14 @@ struct TObdE2e : TObdNaSymulatorze {
 };
 
 QStringList Opcje(int protokol, QStringList dalsze = {}) {
-    return QStringList{"--protocol", QString::number(protokol), "--ecus", "2", "--seed", "7"} + dalsze;
+    return QStringList{"--protocol", QString::number(protokol), "--ecus", "2", "--seed", "7"} +
+           dalsze;
 }
 
 void Protokoly() {
     QTest::addColumn<int>("protokol");
-    for (int p = 1; p <= 9; ++p) QTest::addRow("%d %s", p, qPrintable(OpisProtokolu(p)->krotka)) << p;
+    for (int p = 1; p <= 9; ++p)
+        QTest::addRow("%d %s", p, qPrintable(OpisProtokolu(p)->krotka)) << p;
 }
 
 // The candidate that found the protocol: the first one whose ATTP names it.
@@ -67,7 +69,9 @@ private slots:
         // Initialisation and the search.
         QCOMPARE(st.status.Komorka(1, 0), QStringLiteral("COMM 4"));
         QCOMPARE(st.status.Komorka(1, 1), QStringLiteral("ELM327 v1.5"));
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\dV$")).match(st.status.Komorka(1, 2)).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\dV$"))
+                    .match(st.status.Komorka(1, 2))
+                    .hasMatch());
         QCOMPARE(st.obd->Protokol, protokol);
         QCOMPARE(st.status.Komorka(1, 3), OpisProtokolu(protokol)->krotka);
         const QStringList proby = st.status.Historia(1, 3);
@@ -78,7 +82,8 @@ private slots:
         QCOMPARE(st.obd->IleEcu, 2);
         QCOMPARE(st.obd->Ecu, DrugieEcu(protokol));
         QVERIFY(st.obd->Pidy[0x06].Obslugiwany && st.obd->Pidy[0x07].Obslugiwany);
-        QVERIFY(!st.status.Komorka(1, 5).isEmpty() && st.status.Komorka(1, 5) != QStringLiteral("-"));
+        QVERIFY(!st.status.Komorka(1, 5).isEmpty() &&
+                st.status.Komorka(1, 5) != QStringLiteral("-"));
 
         // First readings and the cycle: trims in the grid and handed to the controller.
         QCOMPARE(st.nieudane, 0);
@@ -92,7 +97,8 @@ private slots:
         // Trouble codes: stored ones need a multi-frame answer on CAN.
         QVERIFY(st.Przycisk(3, 3005));
         const QMap<QString, QStringList> kody = st.KodyWPanelu();
-        QCOMPARE(kody.value(QStringLiteral("Stored")), (QStringList{"P0300", "P0171", "P0420", "U0101"}));
+        QCOMPARE(kody.value(QStringLiteral("Stored")),
+                 (QStringList{"P0300", "P0171", "P0420", "U0101"}));
         QCOMPARE(kody.value(QStringLiteral("Pending")),
                  (QStringList{"P0301", "P0302", "P0133", "P2097", "P0455", "P0128", "P0442"}));
         QCOMPARE(kody.value(QStringLiteral("Permanent")), (QStringList{"P0420", "P0300", "P0171"}));
@@ -116,7 +122,8 @@ private slots:
     void milknacyLubZamknietyAdapterWracaDoStanu3() {
         QFETCH(int, protokol);
         const bool zamkniecie = protokol % 2 == 0;
-        const QString opcja = zamkniecie ? QStringLiteral("--close-after") : QStringLiteral("--silent-after");
+        const QString opcja =
+            zamkniecie ? QStringLiteral("--close-after") : QStringLiteral("--silent-after");
         TObdE2e st(Opcje(protokol, {opcja, QString::number(CiszaPoS)}));
         QVERIFY(st.Otworz());
         QVERIFY2(st.Czekaj([&] { return st.udane >= 2; }, CiszaPoS * 1000), "no PID cycle before");
@@ -125,7 +132,8 @@ private slots:
         st.obd->CzasNaOdpowiedz = 1000; // 100 ms of real time: the failures come sooner
         const qsizetype zdarzen = st.zdarzenia.size();
         // A closed line may be noticed by the port before eleven answers have failed.
-        QVERIFY(st.Czekaj([&] { return st.obd->Stan == 3 || (zamkniecie && st.obd->Stan == 0); }, 20000));
+        QVERIFY(st.Czekaj([&] { return st.obd->Stan == 3 || (zamkniecie && st.obd->Stan == 0); },
+                          20000));
         if (st.obd->Stan == 0) {
             QVERIFY(!st.obd->PortConnected());
             QCOMPARE(st.status.Komorka(1, 0), QStringLiteral("brak połączenia"));

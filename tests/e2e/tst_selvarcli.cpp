@@ -40,10 +40,12 @@ struct TCli {
 
     QString Sciezka(const QString& nazwa) const { return katalog.filePath(nazwa); }
 
-    TWynik Uruchom(const QStringList& argumenty, const QString& locale = QStringLiteral("C"), int msMaks = 90000) const {
+    TWynik Uruchom(const QStringList& argumenty, const QString& locale = QStringLiteral("C"),
+                   int msMaks = 90000) const {
         QProcess p;
         QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
-        srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"), katalog.filePath(QStringLiteral("config")));
+        srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                          katalog.filePath(QStringLiteral("config")));
         srodowisko.insert(QStringLiteral("LC_ALL"), locale);
         p.setProcessEnvironment(srodowisko);
         QElapsedTimer czas;
@@ -69,8 +71,9 @@ struct TSterownikSym {
     TSymulatorTestowy sym;
 
     explicit TSterownikSym(QStringList argumenty = {})
-        : sym(argumenty << QStringLiteral("--blocks-dir") << katalog.filePath(QStringLiteral("bloki"))
-                        << QStringLiteral("--log") << katalog.filePath(QStringLiteral("log.json"))) {}
+        : sym(argumenty << QStringLiteral("--blocks-dir")
+                        << katalog.filePath(QStringLiteral("bloki")) << QStringLiteral("--log")
+                        << katalog.filePath(QStringLiteral("log.json"))) {}
 
     QString Port() const { return sym.Sciezka(); }
 
@@ -85,7 +88,11 @@ struct TSterownikSym {
         QFile f(katalog.filePath(QStringLiteral("log.json")));
         if (!f.open(QIODevice::ReadOnly)) return kody;
         for (const QByteArray& linia : f.readAll().split('\n'))
-            if (!linia.isEmpty()) kody << QJsonDocument::fromJson(linia).object().value(QStringLiteral("code")).toInt();
+            if (!linia.isEmpty())
+                kody << QJsonDocument::fromJson(linia)
+                            .object()
+                            .value(QStringLiteral("code"))
+                            .toInt();
         return kody;
     }
 };
@@ -93,8 +100,8 @@ struct TSterownikSym {
 // Requests that change the controller: block writes, the OBD settings write, factory
 // settings and error erase.
 bool Zapisujace(int kod) {
-    return (kod >= 0xC7 && kod <= 0xCD) || (kod >= 0xF0 && kod <= 0xF5) || (kod >= 0xF8 && kod <= 0xFC) || kod == 0x73 ||
-           kod == 0x89 || kod == 0x83;
+    return (kod >= 0xC7 && kod <= 0xCD) || (kod >= 0xF0 && kod <= 0xF5) ||
+           (kod >= 0xF8 && kod <= 0xFC) || kod == 0x73 || kod == 0x89 || kod == 0x83;
 }
 
 struct TBlokPliku {
@@ -103,9 +110,10 @@ struct TBlokPliku {
 };
 // Where the blocks the controller holds sit in a settings file.
 constexpr TBlokPliku BlokiPliku[] = {
-    {"Nastawy", 512},      {"Mnoznik1", 768},     {"Mnoznik2", 1024},    {"KorOdObr1", 1280},  {"KorOdObr2", 1536},
-    {"KorOdCis", 1792},    {"KorOdTempRed", 2048}, {"KorOdTempGazu", 2304}, {"MapaEcuBen", 2560}, {"MapaEcuGaz", 2816},
-    {"MapaObdBen1", 3072}, {"MapaObdGaz1", 3328}, {"MapaObdBen2", 3584}, {"MapaObdGaz2", 3840},
+    {"Nastawy", 512},      {"Mnoznik1", 768},     {"Mnoznik2", 1024},     {"KorOdObr1", 1280},
+    {"KorOdObr2", 1536},   {"KorOdCis", 1792},    {"KorOdTempRed", 2048}, {"KorOdTempGazu", 2304},
+    {"MapaEcuBen", 2560},  {"MapaEcuGaz", 2816},  {"MapaObdBen1", 3072},  {"MapaObdGaz1", 3328},
+    {"MapaObdBen2", 3584}, {"MapaObdGaz2", 3840},
 };
 
 QByteArray Czytaj(const QString& sciezka) {
@@ -120,7 +128,8 @@ bool Zapisz(const QString& sciezka, const QByteArray& dane) {
 
 int Suma(const QByteArray& b) {
     int s = 0;
-    for (char c : b) s += static_cast<unsigned char>(c);
+    for (char c : b)
+        s += static_cast<unsigned char>(c);
     return s & 0xFF;
 }
 
@@ -143,7 +152,7 @@ QByteArray Nagranie() {
         QByteArray r(TSterownik::RozmiarProbki, '\0');
         r[0] = 'V';
         r[3] = char(0x90);
-        r[17] = char(85 + i); // 850, 860, 870 rpm
+        r[17] = char(85 + i);   // 850, 860, 870 rpm
         r[40] = char(128 + 61); // reducer 61 °C
         r[48] = char(0x7D);     // gas pressure 1.25 bar
         r[60] = char(0xE2);     // P 1: 5.00 ms
@@ -153,13 +162,20 @@ QByteArray Nagranie() {
     return plik;
 }
 
-QStringList Linie(const QString& tekst) { return tekst.split(u'\n', Qt::SkipEmptyParts); }
+QStringList Linie(const QString& tekst) {
+    return tekst.split(u'\n', Qt::SkipEmptyParts);
+}
 
 // The commands elm327-sim received, in order.
 QStringList KomendyElm(const QString& dziennik) {
     QStringList komendy;
     for (const QByteArray& linia : Czytaj(dziennik).split('\n'))
-        if (!linia.isEmpty()) komendy << QJsonDocument::fromJson(linia).object().value(QStringLiteral("rx")).toString().trimmed();
+        if (!linia.isEmpty())
+            komendy << QJsonDocument::fromJson(linia)
+                           .object()
+                           .value(QStringLiteral("rx"))
+                           .toString()
+                           .trimmed();
     return komendy;
 }
 
@@ -173,14 +189,18 @@ private slots:
         TCli cli;
         const TWynik pomoc = cli.Uruchom({QStringLiteral("--help")});
         QCOMPARE(pomoc.kod, 0);
-        QVERIFY(pomoc.Wyjscie().startsWith(QLatin1String("Usage: selvar-cli [options] <command> [files]\n")));
-        for (const char* komenda : {"info", "errors", "backup FILE.set", "restore FILE.set", "live [--count N] [--csv]",
-                                    "osc2csv FILE.osc OUT.csv", "obd [--clear]"})
+        QVERIFY(pomoc.Wyjscie().startsWith(
+            QLatin1String("Usage: selvar-cli [options] <command> [files]\n")));
+        for (const char* komenda :
+             {"info", "errors", "backup FILE.set", "restore FILE.set", "live [--count N] [--csv]",
+              "osc2csv FILE.osc OUT.csv", "obd [--clear]"})
             QVERIFY2(pomoc.Wyjscie().contains(QLatin1String(komenda)), komenda);
         QVERIFY(pomoc.bledy.isEmpty());
         const TWynik wersja = cli.Uruchom({QStringLiteral("--version")});
         QCOMPARE(wersja.kod, 0);
-        QVERIFY(QRegularExpression(QStringLiteral("^selvar-cli \\d+\\.\\d+\\.\\d+\\n$")).match(wersja.Wyjscie()).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^selvar-cli \\d+\\.\\d+\\.\\d+\\n$"))
+                    .match(wersja.Wyjscie())
+                    .hasMatch());
     }
 
     void badCommandLinesAreUsageErrors_data() {
@@ -188,18 +208,28 @@ private slots:
         QTest::addColumn<QString>("komunikat");
         QTest::newRow("nothing") << QStringList{} << "no command given";
         QTest::newRow("unknown command") << QStringList{"format"} << "unknown command 'format'";
-        QTest::newRow("unknown option") << QStringList{"info", "--port", "3", "--baud", "9600"} << "Unknown option 'baud'";
+        QTest::newRow("unknown option")
+            << QStringList{"info", "--port", "3", "--baud", "9600"} << "Unknown option 'baud'";
         QTest::newRow("no port") << QStringList{"info"} << "info needs --port";
-        QTest::newRow("no adapter port") << QStringList{"obd", "--port", "3"} << "--port does not apply to obd";
-        QTest::newRow("option of another command") << QStringList{"info", "--port", "3", "--csv"} << "--csv does not apply to info";
-        QTest::newRow("force on restore") << QStringList{"restore", "a.set", "--port", "3", "--force"}
-                                          << "--force does not apply to restore";
-        QTest::newRow("backup without file") << QStringList{"backup", "--port", "3"} << "backup takes one file";
-        QTest::newRow("osc2csv with one file") << QStringList{"osc2csv", "a.osc"} << "osc2csv takes two files";
-        QTest::newRow("language") << QStringList{"info", "--port", "3", "--lang", "de"} << "--lang takes en, pl, ru or es";
-        QTest::newRow("time-out") << QStringList{"info", "--port", "3", "--timeout", "0"} << "--timeout takes seconds";
-        QTest::newRow("count") << QStringList{"live", "--port", "3", "--count", "-2"} << "--count takes a number";
-        QTest::newRow("port number 0") << QStringList{"info", "--port", "0"} << "--port: no such port: 0";
+        QTest::newRow("no adapter port")
+            << QStringList{"obd", "--port", "3"} << "--port does not apply to obd";
+        QTest::newRow("option of another command")
+            << QStringList{"info", "--port", "3", "--csv"} << "--csv does not apply to info";
+        QTest::newRow("force on restore")
+            << QStringList{"restore", "a.set", "--port", "3", "--force"}
+            << "--force does not apply to restore";
+        QTest::newRow("backup without file")
+            << QStringList{"backup", "--port", "3"} << "backup takes one file";
+        QTest::newRow("osc2csv with one file")
+            << QStringList{"osc2csv", "a.osc"} << "osc2csv takes two files";
+        QTest::newRow("language") << QStringList{"info", "--port", "3", "--lang", "de"}
+                                  << "--lang takes en, pl, ru or es";
+        QTest::newRow("time-out") << QStringList{"info", "--port", "3", "--timeout", "0"}
+                                  << "--timeout takes seconds";
+        QTest::newRow("count") << QStringList{"live", "--port", "3", "--count", "-2"}
+                               << "--count takes a number";
+        QTest::newRow("port number 0")
+            << QStringList{"info", "--port", "0"} << "--port: no such port: 0";
     }
     void badCommandLinesAreUsageErrors() {
         QFETCH(QStringList, argumenty);
@@ -208,35 +238,40 @@ private slots:
         const TWynik w = cli.Uruchom(argumenty);
         QCOMPARE(w.kod, 1);
         QVERIFY(w.wyjscie.isEmpty());
-        QVERIFY2(w.Bledy().startsWith(QStringLiteral("selvar-cli: ") + komunikat), w.bledy.constData());
+        QVERIFY2(w.Bledy().startsWith(QStringLiteral("selvar-cli: ") + komunikat),
+                 w.bledy.constData());
     }
 
     void infoPrintsTheIdentityInTheChosenLanguage() {
-        TSterownikSym sym({"--no-ignition", "--model", "lite", "--board", "2", "--channels", "6", "--barcode", "ABC123",
-                           "--production-date", "2021-05-06", "--firmware", "2.3.45", "--firmware-date", "2024-01-02",
-                           "--petrol-hours", "100", "--gas-hours", "50"});
+        TSterownikSym sym({"--no-ignition", "--model", "lite", "--board", "2", "--channels", "6",
+                           "--barcode", "ABC123", "--production-date", "2021-05-06", "--firmware",
+                           "2.3.45", "--firmware-date", "2024-01-02", "--petrol-hours", "100",
+                           "--gas-hours", "50"});
         TCli cli;
         const TWynik w = cli.Uruchom({"info", "--port", sym.Port()});
         QCOMPARE(w.kod, 0);
         const QByteArray nastawy = sym.Blok("Nastawy");
         const int przeglad = std::max(0, quint8(nastawy[101]) + 256 * quint8(nastawy[102]) - 50);
-        const QRegularExpression wzor(QStringLiteral(
-            "^Model:                SELVAR LITE\\+\n"
-            "Bar code:             ABC123\n"
-            "Production date:      2021\\.05\\.06\n"
-            "Software version:     B\\.2\\.3\\.45  \\(2024\\.01\\.02\\)\n"
-            "Number of injectors:  6\n"
-            "Time on petrol:       100:\\d\\d:\\d\\d\n"
-            "Time on gas:          50:\\d\\d:\\d\\d\n"
-            "Time to service:      %1:00:00\n$").arg(przeglad));
+        const QRegularExpression wzor(
+            QStringLiteral("^Model:                SELVAR LITE\\+\n"
+                           "Bar code:             ABC123\n"
+                           "Production date:      2021\\.05\\.06\n"
+                           "Software version:     B\\.2\\.3\\.45  \\(2024\\.01\\.02\\)\n"
+                           "Number of injectors:  6\n"
+                           "Time on petrol:       100:\\d\\d:\\d\\d\n"
+                           "Time on gas:          50:\\d\\d:\\d\\d\n"
+                           "Time to service:      %1:00:00\n$")
+                .arg(przeglad));
         QVERIFY2(wzor.match(w.Wyjscie()).hasMatch(), w.wyjscie.constData());
 
         const TWynik pl = cli.Uruchom({"info", "--port", sym.Port(), "--lang", "pl"});
         QCOMPARE(pl.kod, 0);
-        QVERIFY2(pl.Wyjscie().contains(QStringLiteral("Kod kreskowy:            ABC123\n")), pl.wyjscie.constData());
+        QVERIFY2(pl.Wyjscie().contains(QStringLiteral("Kod kreskowy:            ABC123\n")),
+                 pl.wyjscie.constData());
         QVERIFY(pl.Wyjscie().contains(QStringLiteral("Liczba wtryskiwaczy:     6\n")));
         QVERIFY(!sym.Zadania().isEmpty());
-        for (int kod : sym.Zadania()) QVERIFY2(!Zapisujace(kod), qPrintable(QString::number(kod, 16)));
+        for (int kod : sym.Zadania())
+            QVERIFY2(!Zapisujace(kod), qPrintable(QString::number(kod, 16)));
     }
 
     void errorsListActiveFaultsAndStoredCounters() {
@@ -255,7 +290,8 @@ private slots:
                                              "3 x Gas injector missing 3\n"));
         const TWynik pl = cli.Uruchom({"errors", "--port", sym.Port(), "--lang", "pl"});
         QCOMPARE(pl.kod, 0);
-        QVERIFY2(pl.Wyjscie().contains(QStringLiteral("3 x Brak wtryskiwacza gazu 3\n")), pl.wyjscie.constData());
+        QVERIFY2(pl.Wyjscie().contains(QStringLiteral("3 x Brak wtryskiwacza gazu 3\n")),
+                 pl.wyjscie.constData());
         QVERIFY(!sym.Zadania().contains(0x83)); // listing never erases
     }
 
@@ -263,15 +299,18 @@ private slots:
         TSterownikSym sym({"--no-learning"});
         TCli cli;
         const QString plik = cli.Sciezka(QStringLiteral("auto.set"));
-        const TWynik w = cli.Uruchom({"backup", plik, "--port", sym.Port(), "--trace", cli.Sciezka("trace.log")});
+        const TWynik w = cli.Uruchom(
+            {"backup", plik, "--port", sym.Port(), "--trace", cli.Sciezka("trace.log")});
         QCOMPARE(w.kod, 0);
         QVERIFY(w.wyjscie.isEmpty());
-        QVERIFY2(w.Bledy().contains(QStringLiteral("reading the controller: 15 of 15 blocks")), w.bledy.constData());
+        QVERIFY2(w.Bledy().contains(QStringLiteral("reading the controller: 15 of 15 blocks")),
+                 w.bledy.constData());
 
         const QByteArray obraz = Czytaj(plik);
         QCOMPARE(obraz.size(), 4096);
         QCOMPARE(obraz.left(16), QByteArray("set file\x01\0\0\0\0\0\0\0", 16));
-        for (const TBlokPliku& b : BlokiPliku) QVERIFY2(obraz.mid(b.polozenie, 256) == sym.Blok(b.nazwa), b.nazwa);
+        for (const TBlokPliku& b : BlokiPliku)
+            QVERIFY2(obraz.mid(b.polozenie, 256) == sym.Blok(b.nazwa), b.nazwa);
         QCOMPARE(obraz.mid(256, 256), sym.Blok("Historia"));
         QCOMPARE(obraz.mid(16, 48), sym.Blok("NastawyObd"));
         QCOMPARE(obraz.at(128), 'V'); // the identity reply as received
@@ -279,7 +318,8 @@ private slots:
 
         const QString slad = QString::fromUtf8(Czytaj(cli.Sciezka("trace.log")));
         QVERIFY(slad.contains(QStringLiteral(" ctl   Odczyt nastaw\n")));
-        QVERIFY(QRegularExpression(QStringLiteral("^ +\\d+\\.\\d{3} ctl   TX: 65 1A 00 81"), QRegularExpression::MultilineOption)
+        QVERIFY(QRegularExpression(QStringLiteral("^ +\\d+\\.\\d{3} ctl   TX: 65 1A 00 81"),
+                                   QRegularExpression::MultilineOption)
                     .match(slad)
                     .hasMatch());
 
@@ -310,7 +350,8 @@ private slots:
 
         const TWynik w = cli.Uruchom({"restore", plik, "--port", sym.Port()});
         QCOMPARE(w.kod, 0);
-        QCOMPARE(w.Wyjscie(), QStringLiteral("restored %1: 14 blocks written and verified\n").arg(plik));
+        QCOMPARE(w.Wyjscie(),
+                 QStringLiteral("restored %1: 14 blocks written and verified\n").arg(plik));
         QVERIFY(w.Bledy().contains(QStringLiteral("writing the controller: 14 of 14 blocks")));
         for (const TBlokPliku& b : BlokiPliku) {
             const QByteArray blok = sym.Blok(b.nazwa);
@@ -333,7 +374,8 @@ private slots:
         bool wpis = false;
         for (int i = 0; i < 32; ++i) {
             const QByteArray e = historia.mid(8 * i, 8);
-            wpis = wpis || (e[0] == 0x0A && quint8(e[1]) == dzis.year() - 2000 && e[2] == dzis.month() && e[3] == dzis.day());
+            wpis = wpis || (e[0] == 0x0A && quint8(e[1]) == dzis.year() - 2000 &&
+                            e[2] == dzis.month() && e[3] == dzis.day());
         }
         QVERIFY2(wpis, historia.toHex().constData());
     }
@@ -362,17 +404,22 @@ private slots:
         const TWynik w = cli.Uruchom({"restore", plik, "--port", sym.Port()});
         QCOMPARE(w.kod, 3);
         QVERIFY(w.wyjscie.isEmpty());
-        QVERIFY2(w.Bledy().contains(QStringLiteral("cannot load %1: %2").arg(plik, blad)), w.bledy.constData());
+        QVERIFY2(w.Bledy().contains(QStringLiteral("cannot load %1: %2").arg(plik, blad)),
+                 w.bledy.constData());
         QTest::qWait(300); // anything sent would be logged by now
-        for (int kod : sym.Zadania()) QVERIFY2(!Zapisujace(kod), qPrintable(QString::number(kod, 16)));
+        for (int kod : sym.Zadania())
+            QVERIFY2(!Zapisujace(kod), qPrintable(QString::number(kod, 16)));
     }
 
     void deadPortsFailWithinTheTimeOut_data() {
         QTest::addColumn<QStringList>("symulator"); // empty: a path that does not exist
         QTest::addColumn<QString>("komunikat");
-        QTest::newRow("no such device") << QStringList{} << "cannot open the controller port /nonexistent/ttyUSB9";
-        QTest::newRow("silent controller") << QStringList{"--silent-for", "100"} << "no answer from the controller on %1 for 1.5 s";
-        QTest::newRow("line hung up") << QStringList{"--close-after", "1", "--close-exit"} << "the controller port %1 closed";
+        QTest::newRow("no such device")
+            << QStringList{} << "cannot open the controller port /nonexistent/ttyUSB9";
+        QTest::newRow("silent controller") << QStringList{"--silent-for", "100"}
+                                           << "no answer from the controller on %1 for 1.5 s";
+        QTest::newRow("line hung up")
+            << QStringList{"--close-after", "1", "--close-exit"} << "the controller port %1 closed";
     }
     void deadPortsFailWithinTheTimeOut() {
         QFETCH(QStringList, symulator);
@@ -384,9 +431,11 @@ private slots:
             port = sym->Port();
         }
         TCli cli;
-        const TWynik w = cli.Uruchom({"live", "--port", port, "--timeout", "1.5", "-q"}, QStringLiteral("C"), 20000);
+        const TWynik w = cli.Uruchom({"live", "--port", port, "--timeout", "1.5", "-q"},
+                                     QStringLiteral("C"), 20000);
         QCOMPARE(w.kod, 2);
-        QVERIFY2(w.Bledy().contains(QStringLiteral("selvar-cli: ") + komunikat.replace(QStringLiteral("%1"), port)),
+        QVERIFY2(w.Bledy().contains(QStringLiteral("selvar-cli: ") +
+                                    komunikat.replace(QStringLiteral("%1"), port)),
                  w.bledy.constData());
         QVERIFY2(w.ms < 5000, qPrintable(QString::number(w.ms)));
     }
@@ -403,7 +452,8 @@ private slots:
         // Without a mapping COM100 is the fourth Bluetooth serial device, which this machine lacks.
         const TWynik bez = cli.Uruchom({"info", "--port", "100", "-q"});
         QCOMPARE(bez.kod, 2);
-        QVERIFY2(bez.Bledy().contains(QStringLiteral("cannot open the controller port COM100 (/dev/rfcomm3)")),
+        QVERIFY2(bez.Bledy().contains(
+                     QStringLiteral("cannot open the controller port COM100 (/dev/rfcomm3)")),
                  bez.bledy.constData());
     }
 
@@ -422,7 +472,7 @@ private slots:
             const QStringList komorki = linie[i].split(u' ', Qt::SkipEmptyParts);
             QCOMPARE(komorki.value(0), QString::number(i - 1));
             QCOMPARE(komorki.value(1), QStringLiteral("0")); // the key is off
-            QCOMPARE(linie[i].size(), linie[0].size());       // columns line up
+            QCOMPARE(linie[i].size(), linie[0].size());      // columns line up
         }
     }
 
@@ -430,14 +480,16 @@ private slots:
         // At a model pace of 20 the engine runs at some 2500 rpm within the first seconds.
         TSterownikSym sym({"--speed", "20"});
         TCli cli;
-        const TWynik w = cli.Uruchom({"live", "--count", "5", "--port", sym.Port(), "-q"}, QStringLiteral("en_US.UTF-8"));
+        const TWynik w = cli.Uruchom({"live", "--count", "5", "--port", sym.Port(), "-q"},
+                                     QStringLiteral("en_US.UTF-8"));
         QCOMPARE(w.kod, 0);
         const QStringList linie = Linie(w.Wyjscie());
         QCOMPARE(linie.size(), 6);
         int ponadTysiac = 0;
         for (int i = 1; i < linie.size(); ++i) {
             const QString obroty = linie[i].split(u' ', Qt::SkipEmptyParts).value(1);
-            QVERIFY2(QRegularExpression(QStringLiteral("^\\d+$")).match(obroty).hasMatch(), qPrintable(obroty));
+            QVERIFY2(QRegularExpression(QStringLiteral("^\\d+$")).match(obroty).hasMatch(),
+                     qPrintable(obroty));
             ponadTysiac += obroty.toInt() >= 1000;
         }
         QVERIFY(ponadTysiac > 0);
@@ -450,9 +502,12 @@ private slots:
         QCOMPARE(w.kod, 0);
         const QList<QByteArray> linie = w.wyjscie.split('\n');
         QCOMPARE(linie.size(), 5); // four lines, each ended by CR LF
-        QCOMPARE(linie[0], QByteArray("sec;Revolutions;Vacuum;Gas pressure;ABS gas press.;Reducer temp.;Gas temp.;Lambda 1;"
-                                      "Lambda 2;Level sensor;Power supply;Fuel sys 1;SHRT FT 1;LONG FT 1;Fuel sys 2;"
-                                      "SHRT FT 2;LONG FT 2;Lambda 1;Lambda 2;P 1;G 1;P 2;G 2;P 3;G 3;P 4;G 4;\r"));
+        QCOMPARE(linie[0],
+                 QByteArray(
+                     "sec;Revolutions;Vacuum;Gas pressure;ABS gas press.;Reducer temp.;Gas "
+                     "temp.;Lambda 1;"
+                     "Lambda 2;Level sensor;Power supply;Fuel sys 1;SHRT FT 1;LONG FT 1;Fuel sys 2;"
+                     "SHRT FT 2;LONG FT 2;Lambda 1;Lambda 2;P 1;G 1;P 2;G 2;P 3;G 3;P 4;G 4;\r"));
         for (int i = 1; i <= 3; ++i) {
             QVERIFY(linie[i].startsWith(QByteArray("0.") + QByteArray::number(i - 1) + ";0;"));
             QVERIFY(linie[i].endsWith(";\r"));
@@ -460,10 +515,12 @@ private slots:
         }
         QVERIFY(linie[4].isEmpty());
 
-        const TWynik pl = cli.Uruchom({"live", "--count", "2", "--csv", "--lang", "pl", "--port", sym.Port(), "-q"},
-                                      QStringLiteral("pl_PL.UTF-8"));
+        const TWynik pl = cli.Uruchom(
+            {"live", "--count", "2", "--csv", "--lang", "pl", "--port", sym.Port(), "-q"},
+            QStringLiteral("pl_PL.UTF-8"));
         QCOMPARE(pl.kod, 0);
-        QVERIFY2(pl.Wyjscie().startsWith(QStringLiteral("sec;Obroty;Podciśnienie;")), pl.wyjscie.constData());
+        QVERIFY2(pl.Wyjscie().startsWith(QStringLiteral("sec;Obroty;Podciśnienie;")),
+                 pl.wyjscie.constData());
         QVERIFY(pl.Wyjscie().contains(QStringLiteral("\r\n0,1;0;")));
     }
 
@@ -487,7 +544,8 @@ private slots:
         TPlikDoOdczytu dialog;
         dialog.sciezka = osc;
         s.OknaPlikow = &dialog;
-        std::vector<unsigned char> probki(std::size_t(TSterownik::MaksProbek) * TSterownik::RozmiarProbki);
+        std::vector<unsigned char> probki(std::size_t(TSterownik::MaksProbek) *
+                                          TSterownik::RozmiarProbki);
         const int ile = s.CzytajOscyloskop(probki.data());
         QCOMPARE(ile, 3);
         const QByteArray wynik = Czytaj(csv);
@@ -500,7 +558,8 @@ private slots:
         const TWynik znowu = cli.Uruchom({"osc2csv", osc, csv});
         QCOMPARE(znowu.kod, 3);
         QVERIFY(znowu.Bledy().contains(QStringLiteral("exists; --force overwrites it")));
-        const TWynik pl = cli.Uruchom({"osc2csv", osc, csv, "--force", "--lang", "pl"}, QStringLiteral("pl_PL.UTF-8"));
+        const TWynik pl = cli.Uruchom({"osc2csv", osc, csv, "--force", "--lang", "pl"},
+                                      QStringLiteral("pl_PL.UTF-8"));
         QCOMPARE(pl.kod, 0);
         QVERIFY(Czytaj(csv).contains(QStringLiteral("\r\n0,2;870;0,00;1,25;").toUtf8()));
     }
@@ -513,29 +572,45 @@ private slots:
         QVERIFY(Zapisz(set, obraz));
         const TWynik w = cli.Uruchom({"osc2csv", set, cli.Sciezka("x.csv")});
         QCOMPARE(w.kod, 3);
-        QVERIFY2(w.Bledy().contains(QStringLiteral("cannot load %1: Error code 133").arg(set)), w.bledy.constData());
+        QVERIFY2(w.Bledy().contains(QStringLiteral("cannot load %1: Error code 133").arg(set)),
+                 w.bledy.constData());
         QVERIFY(!QFile::exists(cli.Sciezka("x.csv")));
     }
 
     void obdReadsStatusPidsAndTroubleCodes() {
         TSymulatorElm elm({"--protocol", "6", "--ecus", "2", "--seed", "3"});
         TCli cli;
-        const TWynik w = cli.Uruchom({"obd", "--elm-port", elm.Sciezka(), "--trace", cli.Sciezka("obd.log")});
+        const TWynik w =
+            cli.Uruchom({"obd", "--elm-port", elm.Sciezka(), "--trace", cli.Sciezka("obd.log")});
         QCOMPARE(w.kod, 0);
         const QString tekst = w.Wyjscie();
-        QVERIFY2(tekst.startsWith(QStringLiteral("PORT:  COMM 129\nELM:   ELM327 v1.5\n")), w.wyjscie.constData());
+        QVERIFY2(tekst.startsWith(QStringLiteral("PORT:  COMM 129\nELM:   ELM327 v1.5\n")),
+                 w.wyjscie.constData());
         QVERIFY(tekst.contains(QStringLiteral("\nOBD:   CAN (11 bit ID, 500 kb)\n")));
         QVERIFY(tekst.contains(QStringLiteral("\nECU:   7E8h 7E9h")));
         // Every supported PID has been read once: the RPM with its unit, the trims of the cycle.
-        QVERIFY(QRegularExpression(QStringLiteral("\n  0C  Engine RPM +\\d+(\\.\\d+)?\\[rpm\\]\n")).match(tekst).hasMatch());
-        QVERIFY(QRegularExpression(QStringLiteral("\n  06  Short term fuel Bank 1 +-?\\d+\\.\\d\\[%\\]\n")).match(tekst).hasMatch());
-        QVERIFY(QRegularExpression(QStringLiteral("\n  05  Engine coolant temperature +-?\\d+\\[°C\\]\n")).match(tekst).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("\n  0C  Engine RPM +\\d+(\\.\\d+)?\\[rpm\\]\n"))
+                    .match(tekst)
+                    .hasMatch());
+        QVERIFY(QRegularExpression(
+                    QStringLiteral("\n  06  Short term fuel Bank 1 +-?\\d+\\.\\d\\[%\\]\n"))
+                    .match(tekst)
+                    .hasMatch());
+        QVERIFY(QRegularExpression(
+                    QStringLiteral("\n  05  Engine coolant temperature +-?\\d+\\[°C\\]\n"))
+                    .match(tekst)
+                    .hasMatch());
         QVERIFY(!tekst.contains(QStringLiteral("\n  0A  "))); // fuel pressure is not offered
-        const qsizetype zapisane = tekst.indexOf(QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane :\n"));
-        const qsizetype oczekujace = tekst.indexOf(QStringLiteral("Pending Trouble Codes  /  Błędy oczekujące :\n"));
-        QVERIFY(zapisane > tekst.indexOf(QStringLiteral("Trouble codes:\n")) && oczekujace > zapisane);
-        QVERIFY(tekst.contains(QStringLiteral("  P0300\n     Random/Multiple Cylinder Misfire Detected\n")));
-        QVERIFY(QString::fromUtf8(Czytaj(cli.Sciezka("obd.log"))).contains(QStringLiteral(" elm ATZ.\n")));
+        const qsizetype zapisane =
+            tekst.indexOf(QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane :\n"));
+        const qsizetype oczekujace =
+            tekst.indexOf(QStringLiteral("Pending Trouble Codes  /  Błędy oczekujące :\n"));
+        QVERIFY(zapisane > tekst.indexOf(QStringLiteral("Trouble codes:\n")) &&
+                oczekujace > zapisane);
+        QVERIFY(tekst.contains(
+            QStringLiteral("  P0300\n     Random/Multiple Cylinder Misfire Detected\n")));
+        QVERIFY(QString::fromUtf8(Czytaj(cli.Sciezka("obd.log")))
+                    .contains(QStringLiteral(" elm ATZ.\n")));
     }
 
     void obdClearClearsTheCodes() {
@@ -568,10 +643,12 @@ private slots:
         if (istnieje) elm = std::make_unique<TSymulatorElm>(QStringList{"--silent-after", "0"});
         const QString port = elm ? elm->Sciezka() : QStringLiteral("/nonexistent/rfcomm3");
         TCli cli;
-        const TWynik w = cli.Uruchom({"obd", "--elm-port", port, "--timeout", "1.5", "-q"}, QStringLiteral("C"), 20000);
+        const TWynik w = cli.Uruchom({"obd", "--elm-port", port, "--timeout", "1.5", "-q"},
+                                     QStringLiteral("C"), 20000);
         QCOMPARE(w.kod, 2);
-        const QString komunikat = istnieje ? QStringLiteral("no answer from the OBD adapter on %1 for 1.5 s").arg(port)
-                                           : QStringLiteral("cannot open the OBD adapter port %1").arg(port);
+        const QString komunikat =
+            istnieje ? QStringLiteral("no answer from the OBD adapter on %1 for 1.5 s").arg(port)
+                     : QStringLiteral("cannot open the OBD adapter port %1").arg(port);
         QVERIFY2(w.Bledy().contains(komunikat), w.bledy.constData());
         QVERIFY2(w.ms < 5000, qPrintable(QString::number(w.ms)));
     }

@@ -24,10 +24,10 @@ struct TBlokSymulatora {
     const char* plik;
 };
 constexpr TBlokSymulatora BlokiSymulatora[] = {
-    {0, "Nastawy"},        {1, "Mnoznik1"},     {2, "Mnoznik2"},      {3, "KorOdObr1"},    {4, "KorOdObr2"},
-    {7, "Historia"},       {8, "KorOdCis"},     {9, "KorOdTempRed"},  {10, "KorOdTempGazu"},
-    {16, "MapaEcuBen"},    {17, "MapaEcuGaz"},  {20, "MapaObdBen1"},  {21, "MapaObdGaz1"},
-    {22, "MapaObdBen2"},   {23, "MapaObdGaz2"}};
+    {0, "Nastawy"},        {1, "Mnoznik1"},     {2, "Mnoznik2"},    {3, "KorOdObr1"},
+    {4, "KorOdObr2"},      {7, "Historia"},     {8, "KorOdCis"},    {9, "KorOdTempRed"},
+    {10, "KorOdTempGazu"}, {16, "MapaEcuBen"},  {17, "MapaEcuGaz"}, {20, "MapaObdBen1"},
+    {21, "MapaObdGaz1"},   {22, "MapaObdBen2"}, {23, "MapaObdGaz2"}};
 
 // A connection to the simulator: the application's side with its own timer running.
 struct TPolaczenie {
@@ -38,23 +38,29 @@ struct TPolaczenie {
     int identyfikacje = 0;
 
     explicit TPolaczenie(QStringList argumenty, const QString& sciezkaPortu = {})
-        : symulator(argumenty << QStringLiteral("--blocks-dir") << katalog.filePath(QStringLiteral("bloki"))
-                              << QStringLiteral("--log") << katalog.filePath(QStringLiteral("log.json"))) {
+        : symulator(argumenty << QStringLiteral("--blocks-dir")
+                              << katalog.filePath(QStringLiteral("bloki"))
+                              << QStringLiteral("--log")
+                              << katalog.filePath(QStringLiteral("log.json"))) {
         mapa.UstawPrzypisanie(Port, sciezkaPortu.isEmpty() ? symulator.Sciezka() : sciezkaPortu);
         s = std::make_unique<TSterownik>(mapa, QStringLiteral("/nonexistent/libftd2xx.so"));
-        s->OnZdarzenie = [this](int kod, int a1, int, int) { identyfikacje += kod == 0 && a1 == 0x81; };
+        s->OnZdarzenie = [this](int kod, int a1, int, int) {
+            identyfikacje += kod == 0 && a1 == 0x81;
+        };
     }
 
     // Everything read, every write acknowledged, no command pending.
     bool Spokojny() const {
-        return identyfikacje > 0 && s->DoOdczytu == 0 && s->DoZapisu == 0 && s->BezPotwierdzenia == 0 &&
-               s->Rozkazy == 0;
+        return identyfikacje > 0 && s->DoOdczytu == 0 && s->DoZapisu == 0 &&
+               s->BezPotwierdzenia == 0 && s->Rozkazy == 0;
     }
 
     bool Czekaj(const std::function<bool()>& warunek, int ms) {
         if (QTest::qWaitFor(warunek, ms)) return true;
-        qWarning("link state: identities %d, reads %X, writes %X, unacknowledged %X, commands %X, unanswered %d",
-                 identyfikacje, s->DoOdczytu, s->DoZapisu, s->BezPotwierdzenia, s->Rozkazy, s->BezOdpowiedzi);
+        qWarning("link state: identities %d, reads %X, writes %X, unacknowledged %X, commands %X, "
+                 "unanswered %d",
+                 identyfikacje, s->DoOdczytu, s->DoZapisu, s->BezPotwierdzenia, s->Rozkazy,
+                 s->BezOdpowiedzi);
         return false;
     }
 
@@ -74,8 +80,12 @@ struct TPolaczenie {
         if (!f.open(QIODevice::ReadOnly)) return wynik;
         for (const QByteArray& linia : f.readAll().split('\n')) {
             const QJsonObject o = QJsonDocument::fromJson(linia).object();
-            if (o.value(QStringLiteral("code")).toInt(-1) != kod || o.value(QStringLiteral("bad")).toBool()) continue;
-            wynik.append(QByteArray::fromHex(o.value(QStringLiteral("payload")).toString().toLatin1()).mid(2));
+            if (o.value(QStringLiteral("code")).toInt(-1) != kod ||
+                o.value(QStringLiteral("bad")).toBool())
+                continue;
+            wynik.append(
+                QByteArray::fromHex(o.value(QStringLiteral("payload")).toString().toLatin1())
+                    .mid(2));
         }
         return wynik;
     }
@@ -89,7 +99,9 @@ struct TPlikTestowy : TOknaPlikow, TKomunikaty {
     int KomunikatTekst(const QString&, int) override { return Ok; }
 };
 
-QByteArray Wpis(const QByteArray& historia, int i) { return historia.mid(8 * i, 8); }
+QByteArray Wpis(const QByteArray& historia, int i) {
+    return historia.mid(8 * i, 8);
+}
 
 } // namespace
 
@@ -100,7 +112,8 @@ class TestSterownikE2e : public QObject {
         for (const TBlokSymulatora& b : BlokiSymulatora)
             QVERIFY2(p.Blok(b.bit) == p.PlikBloku(b.plik), b.plik);
         if (p.s->ModulObd)
-            QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.s->NastawyObd), 48), p.PlikBloku("NastawyObd"));
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.s->NastawyObd), 48),
+                     p.PlikBloku("NastawyObd"));
     }
 
 private slots:
@@ -130,11 +143,13 @@ private slots:
         QVERIFY(p.Czekaj([&] { return p.PlikBloku("Nastawy") == p.Blok(0); }, 2000));
         const QByteArray nastawy = p.PlikBloku("Nastawy");
         quint8 suma = 0;
-        for (char c : nastawy) suma = static_cast<quint8>(suma + quint8(c));
+        for (char c : nastawy)
+            suma = static_cast<quint8>(suma + quint8(c));
         QCOMPARE(suma, quint8(0));
         QCOMPARE(p.Zadania(0xF8).size(), 1);
 
-        for (int i = 0; i < 256; ++i) p.s->MapaEcuGaz[i] = static_cast<unsigned char>(i);
+        for (int i = 0; i < 256; ++i)
+            p.s->MapaEcuGaz[i] = static_cast<unsigned char>(i);
         p.s->ZapiszDoSterownika(Bloki::MapaEcuGaz);
         QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 5000));
         QVERIFY(p.Czekaj([&] { return p.PlikBloku("MapaEcuGaz") == p.Blok(17); }, 2000));
@@ -150,14 +165,17 @@ private slots:
         SprawdzBlokiJakWSymulatorze(p);
 
         p.s->Nastawy[60] = 33;
-        for (int i = 0; i < 256; ++i) p.s->KorOdObr1[i] = static_cast<unsigned char>(90 + i % 20);
+        for (int i = 0; i < 256; ++i)
+            p.s->KorOdObr1[i] = static_cast<unsigned char>(90 + i % 20);
         p.s->ZapiszDoSterownika(Bloki::Nastawy | Bloki::KorOdObr1);
         QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 15000));
         QVERIFY(p.Czekaj([&] { return p.PlikBloku("KorOdObr1") == p.Blok(3); }, 2000));
         SprawdzBlokiJakWSymulatorze(p);
         // Every copy of a resent write carries the same bytes.
-        for (const QByteArray& zapis : p.Zadania(0xF8)) QCOMPARE(zapis, p.Blok(0));
-        for (const QByteArray& zapis : p.Zadania(0xFB)) QCOMPARE(zapis, p.Blok(3));
+        for (const QByteArray& zapis : p.Zadania(0xF8))
+            QCOMPARE(zapis, p.Blok(0));
+        for (const QByteArray& zapis : p.Zadania(0xFB))
+            QCOMPARE(zapis, p.Blok(3));
         QVERIFY(p.Czekaj([&] { return p.s->BezOdpowiedzi == 0; }, 3000));
     }
 
@@ -199,7 +217,8 @@ private slots:
 
         // A configuration from another car, with that car's learned adaptation.
         p.s->Nastawy[90] = 120;
-        for (int i = 0; i < 256; ++i) p.s->MapaEcuBen[i] = static_cast<unsigned char>(i % 97 + 1);
+        for (int i = 0; i < 256; ++i)
+            p.s->MapaEcuBen[i] = static_cast<unsigned char>(i % 97 + 1);
         std::memset(p.s->Mnoznik2, 110, 256);
         const unsigned char adaptacja[4] = {150, 138, 128, 128};
         std::memcpy(p.s->IdentSterownika + 66, adaptacja, 4);
@@ -215,7 +234,8 @@ private slots:
         QCOMPARE(int(p.s->Mnoznik2[0]), 110);
         QCOMPARE(int(p.s->MapaEcuBen[5]), 6);
         SprawdzBlokiJakWSymulatorze(p); // what was read back is what the simulator holds
-        for (int kod : {0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xC8, 0xC9, 0xCA, 0xF0, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5})
+        for (int kod :
+             {0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xC8, 0xC9, 0xCA, 0xF0, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5})
             QVERIFY2(!p.Zadania(kod).isEmpty(), qPrintable(QString::number(kod, 16)));
         // The history is not loaded, only extended: settings written, then the 0x89 command.
         QCOMPARE(p.Zadania(0xC7).size(), 2);
@@ -224,19 +244,21 @@ private slots:
     void lineThatClosesAndReopensRecovers() {
         QTemporaryDir katalog;
         const QString lacze = katalog.filePath(QStringLiteral("selvar"));
-        TPolaczenie p({QStringLiteral("--no-ignition"), QStringLiteral("--link"),
-                       lacze, QStringLiteral("--close-after"), QStringLiteral("8"), QStringLiteral("--reopen-after"),
-                       QStringLiteral("1")},
+        TPolaczenie p({QStringLiteral("--no-ignition"), QStringLiteral("--link"), lacze,
+                       QStringLiteral("--close-after"), QStringLiteral("8"),
+                       QStringLiteral("--reopen-after"), QStringLiteral("1")},
                       lacze);
         QVERIFY(p.s->PortOpen(Port));
         QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 15000));
         QVERIFY(p.Czekaj([&] { return !p.s->PortConnected(); }, 8000));
         // What the main window does once a second while the link is down.
         p.s->DoZapisu |= Bloki::KorOdObr2; // a change made while the cable was out
-        QVERIFY(p.Czekaj([&] {
-            if (!p.s->PortConnected()) p.s->PortOpen(-1);
-            return p.identyfikacje >= 2 && p.Spokojny() && p.s->ModulObd;
-        }, 15000));
+        QVERIFY(p.Czekaj(
+            [&] {
+                if (!p.s->PortConnected()) p.s->PortOpen(-1);
+                return p.identyfikacje >= 2 && p.Spokojny() && p.s->ModulObd;
+            },
+            15000));
         QVERIFY(p.Czekaj([&] { return p.PlikBloku("KorOdObr2") == p.Blok(4); }, 2000));
         SprawdzBlokiJakWSymulatorze(p);
     }

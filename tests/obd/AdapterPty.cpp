@@ -21,7 +21,9 @@ TAdapterPty::TAdapterPty() {
     sciezka = QString::fromLocal8Bit(nazwa);
 }
 
-TAdapterPty::~TAdapterPty() { Zamknij(); }
+TAdapterPty::~TAdapterPty() {
+    Zamknij();
+}
 
 void TAdapterPty::Zamknij() {
     if (slave >= 0) close(slave);
@@ -70,8 +72,8 @@ void TAdapterPty::Wyslij(const QByteArray& bajty) {
     ioctl(slave, FIONREAD, &przed);
     qsizetype wyslane = 0;
     while (wyslane < bajty.size()) {
-        const ssize_t n = write(master, bajty.constData() + wyslane,
-                                static_cast<size_t>(bajty.size() - wyslane));
+        const ssize_t n =
+            write(master, bajty.constData() + wyslane, static_cast<size_t>(bajty.size() - wyslane));
         if (n > 0) wyslane += n;
     }
     QElapsedTimer zegar;

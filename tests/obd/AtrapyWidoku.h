@@ -33,12 +33,17 @@ public:
     // A column's texts of rows 0..n-1.
     QStringList Kolumna(int kolumna, int n) const {
         QStringList k;
-        for (int w = 0; w < n; ++w) k << Komorka(kolumna, w);
+        for (int w = 0; w < n; ++w)
+            k << Komorka(kolumna, w);
         return k;
     }
     // User actions, delivered only while the reader takes them.
-    void Klik(int k, int w) { if (obsluga && zdarzenia) obsluga->MyGridPidyClick(k, w); }
-    void PodwojnyKlik(int k, int w) { if (obsluga && zdarzenia) obsluga->MyGridPidyDblClick(k, w); }
+    void Klik(int k, int w) {
+        if (obsluga && zdarzenia) obsluga->MyGridPidyClick(k, w);
+    }
+    void PodwojnyKlik(int k, int w) {
+        if (obsluga && zdarzenia) obsluga->MyGridPidyDblClick(k, w);
+    }
     void Klawisz(int kod, int k, int w) {
         if (obsluga && zdarzenia) obsluga->MyGridPidyKeyDown(kod, k, w);
     }
@@ -75,7 +80,8 @@ public:
     }
     QStringList Teksty() const {
         QStringList t;
-        for (const TLinia& l : linie) t << l.tekst;
+        for (const TLinia& l : linie)
+            t << l.tekst;
         return t;
     }
     QList<TLinia> linie;

@@ -39,7 +39,9 @@ struct TStanowiskoObd {
         obd->SiatkaStatusu = &status;
         obd->SiatkaPid = &pidy;
         obd->PanelDtc = &panel;
-        obd->OnZdarzenie = [this](int k, int a1, int a2, int a3) { zdarzenia.append({k, a1, a2, a3}); };
+        obd->OnZdarzenie = [this](int k, int a1, int a2, int a3) {
+            zdarzenia.append({k, a1, a2, a3});
+        };
         obd->OnTekst = [this](TSerial*, const QString& t, TKolor k) { log.append({t, k}); };
     }
 
@@ -50,7 +52,8 @@ struct TStanowiskoObd {
     // One timer tick as the timer would run it.
     void Takt() { obd->OnTimer1(); }
     void Takty(int n) {
-        for (int i = 0; i < n; ++i) Takt();
+        for (int i = 0; i < n; ++i)
+            Takt();
     }
 
     // Ticks until the reader sends a command (at most n ticks); the command or nullopt.
@@ -64,7 +67,8 @@ struct TStanowiskoObd {
 
     // Ticks until the loop is in the state (at most n ticks).
     bool DoStanu(int stan, int n = 200) {
-        for (int i = 0; i < n && obd->Stan != stan; ++i) Takt();
+        for (int i = 0; i < n && obd->Stan != stan; ++i)
+            Takt();
         return obd->Stan == stan;
     }
 
@@ -74,7 +78,8 @@ struct TStanowiskoObd {
 
     QList<int> StanObd(int od, int doWlacznie) const {
         QList<int> bajty;
-        for (int i = od; i <= doWlacznie; ++i) bajty << sterownik.StanObd[i];
+        for (int i = od; i <= doWlacznie; ++i)
+            bajty << sterownik.StanObd[i];
         return bajty;
     }
 };

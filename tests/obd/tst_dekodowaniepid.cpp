@@ -12,7 +12,9 @@
 namespace {
 
 // The reader's answer as the adapter sends it, prompt included.
-QByteArray Odp(const char* linie) { return QByteArray(linie) + "\r\r>"; }
+QByteArray Odp(const char* linie) {
+    return QByteArray(linie) + "\r\r>";
+}
 
 } // namespace
 
@@ -53,19 +55,26 @@ private slots:
         QTest::addColumn<int>("numer");
         QTest::addColumn<QByteArray>("odpowiedz");
         QTest::addColumn<QByteArray>("dane"); // from the position found; empty: not found
-        QTest::newRow("CAN 11-bit") << 6 << 0x7E8 << 0x0C << Odp("7E8 04 41 0C 1A F8") << QByteArray("1A F8\r\r>");
-        QTest::newRow("CAN 11-bit, another ECU") << 6 << 0x7E9 << 0x0C << Odp("7E8 04 41 0C 1A F8") << QByteArray();
-        QTest::newRow("CAN 11-bit, second line") << 8 << 0x7E9 << 0x05
-            << Odp("7E8 03 41 05 7B\r7E9 03 41 05 7C") << QByteArray("7C\r\r>");
-        QTest::newRow("CAN 29-bit") << 7 << 0x10 << 0x0C << Odp("18 DA F1 10 04 41 0C 1A F8") << QByteArray("1A F8\r\r>");
-        QTest::newRow("J1850") << 1 << 0x10 << 0x0C << Odp("41 6B 10 41 0C 1A F8 5E") << QByteArray("1A F8 5E\r\r>");
-        QTest::newRow("KWP") << 4 << 0x11 << 0x05 << Odp("83 F1 11 41 05 7B 4F") << QByteArray("7B 4F\r\r>");
-        QTest::newRow("CAN length byte must match") << 6 << 0x7E8 << 0x0C << Odp("7E8 05 41 0C 1A F8") << QByteArray();
+        QTest::newRow("CAN 11-bit")
+            << 6 << 0x7E8 << 0x0C << Odp("7E8 04 41 0C 1A F8") << QByteArray("1A F8\r\r>");
+        QTest::newRow("CAN 11-bit, another ECU")
+            << 6 << 0x7E9 << 0x0C << Odp("7E8 04 41 0C 1A F8") << QByteArray();
+        QTest::newRow("CAN 11-bit, second line")
+            << 8 << 0x7E9 << 0x05 << Odp("7E8 03 41 05 7B\r7E9 03 41 05 7C")
+            << QByteArray("7C\r\r>");
+        QTest::newRow("CAN 29-bit")
+            << 7 << 0x10 << 0x0C << Odp("18 DA F1 10 04 41 0C 1A F8") << QByteArray("1A F8\r\r>");
+        QTest::newRow("J1850") << 1 << 0x10 << 0x0C << Odp("41 6B 10 41 0C 1A F8 5E")
+                               << QByteArray("1A F8 5E\r\r>");
+        QTest::newRow("KWP") << 4 << 0x11 << 0x05 << Odp("83 F1 11 41 05 7B 4F")
+                             << QByteArray("7B 4F\r\r>");
+        QTest::newRow("CAN length byte must match")
+            << 6 << 0x7E8 << 0x0C << Odp("7E8 05 41 0C 1A F8") << QByteArray();
         QTest::newRow("error") << 6 << 0x7E8 << 0x0C << Odp("NO DATA") << QByteArray();
         QTest::newRow("J1939") << 10 << 0x7E8 << 0x0C << Odp("7E8 04 41 0C 1A F8") << QByteArray();
         // More than 7 data bytes never fit one frame, and the length is written "011".
-        QTest::newRow("CAN, 9 data bytes") << 6 << 0x7E8 << 0x70
-            << Odp("7E8 0B 41 70 01 02 03 04 05 06 07 08 09") << QByteArray();
+        QTest::newRow("CAN, 9 data bytes")
+            << 6 << 0x7E8 << 0x70 << Odp("7E8 0B 41 70 01 02 03 04 05 06 07 08 09") << QByteArray();
     }
     void odpowiedzGlownegoEcu() {
         QFETCH(int, protokol);
@@ -74,7 +83,8 @@ private slots:
         QFETCH(QByteArray, odpowiedz);
         QFETCH(QByteArray, dane);
         TStanowiskoObd st;
-        const int pozycja = SzukajEcuPid(odpowiedz, protokol, ecu, numer, st.obd->Pidy[std::size_t(numer)].Bajty);
+        const int pozycja =
+            SzukajEcuPid(odpowiedz, protokol, ecu, numer, st.obd->Pidy[std::size_t(numer)].Bajty);
         QCOMPARE(pozycja == 0 ? QByteArray() : odpowiedz.mid(pozycja - 1), dane);
     }
 
@@ -83,42 +93,61 @@ private slots:
         QTest::addColumn<QByteArray>("bajty");
         QTest::addColumn<QString>("tekst");
         QTest::newRow("RPM") << 0x0C << QByteArray("1A F8") << QStringLiteral("1726[rpm]");
-        QTest::newRow("RPM quarter") << 0x0C << QByteArray("1A F9") << QStringLiteral("1726.25[rpm]");
+        QTest::newRow("RPM quarter")
+            << 0x0C << QByteArray("1A F9") << QStringLiteral("1726.25[rpm]");
         QTest::newRow("coolant") << 0x05 << QByteArray("7B") << QStringLiteral("83[°C]");
         QTest::newRow("coolant minimum") << 0x05 << QByteArray("00") << QStringLiteral("-40[°C]");
         QTest::newRow("trim 0") << 0x06 << QByteArray("80") << QStringLiteral("0.0[%]");
         QTest::newRow("trim -100") << 0x06 << QByteArray("00") << QStringLiteral("-100.0[%]");
-        QTest::newRow("trim rounds half away") << 0x07 << QByteArray("88") << QStringLiteral("6.3[%]");
-        QTest::newRow("trim negative half") << 0x08 << QByteArray("78") << QStringLiteral("-6.3[%]");
-        QTest::newRow("EGR error uses the trim formula") << 0x2D << QByteArray("81") << QStringLiteral("0.8[%]");
+        QTest::newRow("trim rounds half away")
+            << 0x07 << QByteArray("88") << QStringLiteral("6.3[%]");
+        QTest::newRow("trim negative half")
+            << 0x08 << QByteArray("78") << QStringLiteral("-6.3[%]");
+        QTest::newRow("EGR error uses the trim formula")
+            << 0x2D << QByteArray("81") << QStringLiteral("0.8[%]");
         QTest::newRow("load full") << 0x04 << QByteArray("FF") << QStringLiteral("100.0[%]");
         QTest::newRow("load half") << 0x04 << QByteArray("80") << QStringLiteral("50.2[%]");
-        QTest::newRow("relative throttle, no unit") << 0x45 << QByteArray("33") << QStringLiteral("20.0");
-        QTest::newRow("codes since cleared") << 0x01 << QByteArray("83 07 65 04") << QStringLiteral("3");
+        QTest::newRow("relative throttle, no unit")
+            << 0x45 << QByteArray("33") << QStringLiteral("20.0");
+        QTest::newRow("codes since cleared")
+            << 0x01 << QByteArray("83 07 65 04") << QStringLiteral("3");
         QTest::newRow("freeze DTC") << 0x02 << QByteArray("01 33") << QStringLiteral("307");
         QTest::newRow("fuel system CL") << 0x03 << QByteArray("02 00") << QStringLiteral("CL");
-        QTest::newRow("fuel system OL Fault") << 0x03 << QByteArray("08 00") << QStringLiteral("OL Fault");
+        QTest::newRow("fuel system OL Fault")
+            << 0x03 << QByteArray("08 00") << QStringLiteral("OL Fault");
         QTest::newRow("fuel system unknown") << 0x03 << QByteArray("03 00") << QString();
         QTest::newRow("fuel pressure") << 0x0A << QByteArray("64") << QStringLiteral("300[kPa]");
         QTest::newRow("MAP") << 0x0B << QByteArray("64") << QStringLiteral("100[kPa]");
         QTest::newRow("speed") << 0x0D << QByteArray("32") << QStringLiteral("50[km/h]");
         QTest::newRow("timing advance") << 0x0E << QByteArray("91") << QStringLiteral("8.5[°]");
         QTest::newRow("MAF") << 0x10 << QByteArray("04 D2") << QStringLiteral("12.34[g/sec]");
-        QTest::newRow("secondary air") << 0x12 << QByteArray("02") << QStringLiteral("Downstream of catalytic converter");
+        QTest::newRow("secondary air")
+            << 0x12 << QByteArray("02") << QStringLiteral("Downstream of catalytic converter");
         QTest::newRow("secondary air unknown") << 0x12 << QByteArray("03") << QString();
-        QTest::newRow("O2 sensors by bank") << 0x13 << QByteArray("A3") << QStringLiteral("B1:3 B2:10");
+        QTest::newRow("O2 sensors by bank")
+            << 0x13 << QByteArray("A3") << QStringLiteral("B1:3 B2:10");
         QTest::newRow("O2 voltage") << 0x14 << QByteArray("5A 80") << QStringLiteral("0.45[V]");
-        QTest::newRow("OBD standard") << 0x1C << QByteArray("06") << QStringLiteral("EOBD (Europe)");
-        QTest::newRow("OBD standard 33") << 0x1C << QByteArray("21") << QStringLiteral("Heavy Duty Euro OBD Stage VI (HD EOBD-IV)");
-        QTest::newRow("OBD standard unknown") << 0x1C << QByteArray("28") << QStringLiteral("Reserved");
-        QTest::newRow("O2 sensors four banks") << 0x1D << QByteArray("E4") << QStringLiteral("B1:0 B2:1 B3:2 B4:3");
+        QTest::newRow("OBD standard")
+            << 0x1C << QByteArray("06") << QStringLiteral("EOBD (Europe)");
+        QTest::newRow("OBD standard 33")
+            << 0x1C << QByteArray("21")
+            << QStringLiteral("Heavy Duty Euro OBD Stage VI (HD EOBD-IV)");
+        QTest::newRow("OBD standard unknown")
+            << 0x1C << QByteArray("28") << QStringLiteral("Reserved");
+        QTest::newRow("O2 sensors four banks")
+            << 0x1D << QByteArray("E4") << QStringLiteral("B1:0 B2:1 B3:2 B4:3");
         QTest::newRow("run time") << 0x1F << QByteArray("01 2C") << QStringLiteral("300[sec]");
-        QTest::newRow("reference torque") << 0x63 << QByteArray("01 2C") << QStringLiteral("300[Nm]");
-        QTest::newRow("control module voltage in hex") << 0x42 << QByteArray("3A 98") << QStringLiteral("0x3A98[V]");
-        QTest::newRow("hex keeps the byte count as digits") << 0x51 << QByteArray("05") << QStringLiteral("0x5");
+        QTest::newRow("reference torque")
+            << 0x63 << QByteArray("01 2C") << QStringLiteral("300[Nm]");
+        QTest::newRow("control module voltage in hex")
+            << 0x42 << QByteArray("3A 98") << QStringLiteral("0x3A98[V]");
+        QTest::newRow("hex keeps the byte count as digits")
+            << 0x51 << QByteArray("05") << QStringLiteral("0x5");
         QTest::newRow("hex of 13 bytes keeps 32 bits")
-            << 0x7F << QByteArray("01 02 03 04 05 06 07 08 09 0A 0B 0C 0D") << QStringLiteral("0x000000A0B0C0D");
-        QTest::newRow("bitmap") << 0x00 << QByteArray("BE 1F B8 11") << QStringLiteral("0xBE1FB811");
+            << 0x7F << QByteArray("01 02 03 04 05 06 07 08 09 0A 0B 0C 0D")
+            << QStringLiteral("0x000000A0B0C0D");
+        QTest::newRow("bitmap") << 0x00 << QByteArray("BE 1F B8 11")
+                                << QStringLiteral("0xBE1FB811");
     }
     void wzory() {
         QFETCH(int, numer);
@@ -145,23 +174,32 @@ private slots:
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QList<int>>("stanObd"); // bytes 3..11
         const QList<int> zera(9, 0);
-        QTest::newRow("RPM touches only byte 11") << 0x0C << Odp("7E8 04 41 0C 1A F8") << QStringLiteral("1726[rpm]") << zera;
+        QTest::newRow("RPM touches only byte 11")
+            << 0x0C << Odp("7E8 04 41 0C 1A F8") << QStringLiteral("1726[rpm]") << zera;
         QTest::newRow("RPM, next ECU line without trailing space")
-            << 0x0C << Odp("7E8 04 41 0C 1A F8\r7E9 04 41 0C 0B B8") << QStringLiteral("1726[rpm]") << zera;
-        QTest::newRow("trim 0x80 to byte 7") << 0x06 << Odp("7E8 03 41 06 80") << QStringLiteral("0.0[%]")
-                                             << QList<int>{0, 0, 0, 0, 0x80, 0, 0, 0, 0};
-        QTest::newRow("trim 0 is sent as 1") << 0x06 << Odp("7E8 03 41 06 00") << QStringLiteral("-100.0[%]")
-                                             << QList<int>{0, 0, 0, 0, 1, 0, 0, 0, 0};
-        QTest::newRow("long trim bank 2 to byte 10") << 0x09 << Odp("7E8 03 41 09 7A") << QStringLiteral("-4.7[%]")
-                                                     << QList<int>{0, 0, 0, 0, 0, 0, 0, 0x7A, 0};
-        QTest::newRow("fuel systems to bytes 5, 6") << 0x03 << Odp("7E8 04 41 03 02 04") << QStringLiteral("CL")
-                                                    << QList<int>{0, 0, 2, 4, 0, 0, 0, 0, 0};
-        QTest::newRow("O2 B1S1 trim byte to byte 3") << 0x14 << Odp("7E8 04 41 14 5A 80") << QStringLiteral("0.45[V]")
-                                                     << QList<int>{0x80, 0, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("O2 B1S2 to byte 4") << 0x15 << Odp("7E8 04 41 15 5A 7F") << QStringLiteral("0.45[V]")
-                                           << QList<int>{0, 0x7F, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("O2 B2S1 to byte 4") << 0x18 << Odp("7E8 04 41 18 10 6E") << QStringLiteral("0.08[V]")
-                                           << QList<int>{0, 0x6E, 0, 0, 0, 0, 0, 0, 0};
+            << 0x0C << Odp("7E8 04 41 0C 1A F8\r7E9 04 41 0C 0B B8") << QStringLiteral("1726[rpm]")
+            << zera;
+        QTest::newRow("trim 0x80 to byte 7")
+            << 0x06 << Odp("7E8 03 41 06 80") << QStringLiteral("0.0[%]")
+            << QList<int>{0, 0, 0, 0, 0x80, 0, 0, 0, 0};
+        QTest::newRow("trim 0 is sent as 1")
+            << 0x06 << Odp("7E8 03 41 06 00") << QStringLiteral("-100.0[%]")
+            << QList<int>{0, 0, 0, 0, 1, 0, 0, 0, 0};
+        QTest::newRow("long trim bank 2 to byte 10")
+            << 0x09 << Odp("7E8 03 41 09 7A") << QStringLiteral("-4.7[%]")
+            << QList<int>{0, 0, 0, 0, 0, 0, 0, 0x7A, 0};
+        QTest::newRow("fuel systems to bytes 5, 6")
+            << 0x03 << Odp("7E8 04 41 03 02 04") << QStringLiteral("CL")
+            << QList<int>{0, 0, 2, 4, 0, 0, 0, 0, 0};
+        QTest::newRow("O2 B1S1 trim byte to byte 3")
+            << 0x14 << Odp("7E8 04 41 14 5A 80") << QStringLiteral("0.45[V]")
+            << QList<int>{0x80, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("O2 B1S2 to byte 4")
+            << 0x15 << Odp("7E8 04 41 15 5A 7F") << QStringLiteral("0.45[V]")
+            << QList<int>{0, 0x7F, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("O2 B2S1 to byte 4")
+            << 0x18 << Odp("7E8 04 41 18 10 6E") << QStringLiteral("0.08[V]")
+            << QList<int>{0, 0x6E, 0, 0, 0, 0, 0, 0, 0};
     }
     void wyswietlPidPiszeWartoscIOddajeSterownikowi() {
         QFETCH(int, numer);
@@ -227,8 +265,8 @@ private slots:
         QList<int> obslugiwane;
         for (int i = 0; i < 129; ++i)
             if (st.obd->Pidy[std::size_t(i)].Obslugiwany) obslugiwane << i;
-        QCOMPARE(obslugiwane, (QList<int>{0x00, 0x01, 0x03, 0x04, 0x05, 0x06, 0x07, 0x0C, 0x0D, 0x0E,
-                                          0x0F, 0x10, 0x11, 0x13, 0x14, 0x15, 0x1C, 0x20}));
+        QCOMPARE(obslugiwane, (QList<int>{0x00, 0x01, 0x03, 0x04, 0x05, 0x06, 0x07, 0x0C, 0x0D,
+                                          0x0E, 0x0F, 0x10, 0x11, 0x13, 0x14, 0x15, 0x1C, 0x20}));
         QVERIFY(st.Zalogowano(QStringLiteral("PIDs supported 0xBE1FB811"), TKolor{0x008000}));
     }
 
@@ -264,7 +302,8 @@ private slots:
         QTest::addColumn<QList<int>>("obslugiwane"); // the defaults 03, 06..09 stay selected
         QTest::addColumn<int>("start");
         QTest::addColumn<QList<int>>("kolejne");
-        QTest::newRow("defaults all supported") << QList<int>{3, 6, 7, 8, 9} << 0 << QList<int>{3, 6, 7, 8, 9, 3, 6};
+        QTest::newRow("defaults all supported")
+            << QList<int>{3, 6, 7, 8, 9} << 0 << QList<int>{3, 6, 7, 8, 9, 3, 6};
         QTest::newRow("skips unsupported") << QList<int>{6, 9, 0x0C} << 9 << QList<int>{6, 9, 6};
         QTest::newRow("only one") << QList<int>{7} << 7 << QList<int>{7, 7, 7};
         QTest::newRow("out of range restarts at 0") << QList<int>{3, 6} << 500 << QList<int>{3, 6};
@@ -275,7 +314,8 @@ private slots:
         QFETCH(int, start);
         QFETCH(QList<int>, kolejne);
         TStanowiskoObd st;
-        for (int n : obslugiwane) st.obd->Pidy[std::size_t(n)].Obslugiwany = true;
+        for (int n : obslugiwane)
+            st.obd->Pidy[std::size_t(n)].Obslugiwany = true;
         st.obd->AktualnyPid = start;
         QList<int> wynik;
         for (qsizetype i = 0; i < kolejne.size(); ++i) {
@@ -288,7 +328,8 @@ private slots:
     void kolejnyPidWysylaZadanie() {
         TStanowiskoObd st;
         QVERIFY(st.Otworz());
-        for (int n : PidyDomyslne) st.obd->Pidy[std::size_t(n)].Wybrany = false;
+        for (int n : PidyDomyslne)
+            st.obd->Pidy[std::size_t(n)].Wybrany = false;
         st.obd->Pidy[0x0C].Wybrany = st.obd->Pidy[0x0C].Obslugiwany = true;
         st.obd->KolejnyPid();
         st.obd->KolejnyPid();
@@ -298,8 +339,10 @@ private slots:
     void bezWybranychNicNieWysyla() {
         TStanowiskoObd st;
         QVERIFY(st.Otworz());
-        for (pid& p : st.obd->Pidy) p.Obslugiwany = true;
-        for (int n : PidyDomyslne) st.obd->Pidy[std::size_t(n)].Wybrany = false;
+        for (pid& p : st.obd->Pidy)
+            p.Obslugiwany = true;
+        for (int n : PidyDomyslne)
+            st.obd->Pidy[std::size_t(n)].Wybrany = false;
         st.obd->AktualnyPid = 0x0C;
         st.obd->KolejnyPid();
         QCOMPARE(st.obd->AktualnyPid, 0x0C);

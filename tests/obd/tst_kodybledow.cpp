@@ -9,7 +9,9 @@
 
 namespace {
 
-QByteArray Odp(const char* linie) { return QByteArray(linie) + "\r\r>"; }
+QByteArray Odp(const char* linie) {
+    return QByteArray(linie) + "\r\r>";
+}
 
 // A small description table in the real format: Windows-1250, CR LF, no end on the last line.
 QByteArray TabelaTestowa(int zasob) {
@@ -18,13 +20,15 @@ QByteArray TabelaTestowa(int zasob) {
                "U0155 Lost Communication With Cluster\r\nP0120 Throttle \x96 Sensor A\r\n"
                "P0105 Repeated Entry\r\nU0121 Lost Communication With ABS";
     if (zasob == ZasobOpisowPolskich)
-        return "P0105 Obw\xF3" "d czujnika MAP\r\nP2097 Za bogata mieszanka";
+        return "P0105 Obw\xF3"
+               "d czujnika MAP\r\nP2097 Za bogata mieszanka";
     return {};
 }
 
 QStringList Kody(const TKodyEcu& wynik) {
     QStringList kody;
-    for (const std::uint32_t k : wynik.kody) kody << KodNaTekst(k);
+    for (const std::uint32_t k : wynik.kody)
+        kody << KodNaTekst(k);
     return kody;
 }
 
@@ -88,32 +92,37 @@ private slots:
         QTest::newRow("ISO 9141, trailing spaces")
             << 3 << 0x10 << 0x43 << Odp("48 6B 10 43 01 33 00 00 00 00 AA ") << true
             << QStringList{"P0133"};
-        QTest::newRow("ECU answers without codes") << 1 << 0x10 << 0x4A
-            << Odp("48 6B 10 4A 00 00 00 00 00 00 AA") << true << QStringList{};
+        QTest::newRow("ECU answers without codes")
+            << 1 << 0x10 << 0x4A << Odp("48 6B 10 4A 00 00 00 00 00 00 AA") << true
+            << QStringList{};
         QTest::newRow("NO DATA") << 4 << 0x1F << 0x43 << Odp("NO DATA") << false << QStringList{};
-        QTest::newRow("only another ECU") << 4 << 0x1F << 0x43
-            << Odp("87 F1 11 43 20 97 00 00 00 00 83") << false << QStringList{};
+        QTest::newRow("only another ECU")
+            << 4 << 0x1F << 0x43 << Odp("87 F1 11 43 20 97 00 00 00 00 83") << false
+            << QStringList{};
     }
     void kodyIso() {
-        SprawdzKody([](const QByteArray& t, int p, int e, unsigned char o) { return KodyIso(t, p, e, o); });
+        SprawdzKody(
+            [](const QByteArray& t, int p, int e, unsigned char o) { return KodyIso(t, p, e, o); });
     }
 
     void kodyCan_data() {
         KolumnyKodow();
-        const char* trzy = "7E8 10 08 43 03 C1 55 C1 01\r7E8 21 C1 21 00 00 00 00 00\r7E9 04 43 01 C0 73";
+        const char* trzy =
+            "7E8 10 08 43 03 C1 55 C1 01\r7E8 21 C1 21 00 00 00 00 00\r7E9 04 43 01 C0 73";
         QTest::newRow("first frame of three codes, 7E9 ignored")
             << 6 << 0x7E8 << 0x43 << Odp(trzy) << true << QStringList{"U0155", "U0101", "U0121"};
         QTest::newRow("the same with trailing spaces")
             << 6 << 0x7E8 << 0x43
-            << Odp("7E8 10 08 43 03 C1 55 C1 01 \r7E8 21 C1 21 00 00 00 00 00 \r7E9 04 43 01 C0 73 ")
+            << Odp("7E8 10 08 43 03 C1 55 C1 01 \r7E8 21 C1 21 00 00 00 00 00 \r7E9 04 43 01 C0 "
+                   "73 ")
             << true << QStringList{"U0155", "U0101", "U0121"};
         QTest::newRow("four codes")
-            << 6 << 0x7E8 << 0x47
-            << Odp("7E8 10 0A 47 04 C1 55 C1 01\r7E8 21 21 98 C1 21 00 00 00") << true
-            << QStringList{"U0155", "U0101", "P2198", "U0121"};
+            << 6 << 0x7E8 << 0x47 << Odp("7E8 10 0A 47 04 C1 55 C1 01\r7E8 21 21 98 C1 21 00 00 00")
+            << true << QStringList{"U0155", "U0101", "P2198", "U0121"};
         QTest::newRow("two consecutive frames, six codes")
             << 8 << 0x7E8 << 0x47
-            << Odp("7E8 10 0E 47 06 01 20 02 20\r7E8 21 01 05 03 00 01 10 04\r7E8 22 43 05 03 00 01 10 04")
+            << Odp("7E8 10 0E 47 06 01 20 02 20\r7E8 21 01 05 03 00 01 10 04\r7E8 22 43 05 03 00 "
+                   "01 10 04")
             << true << QStringList{"P0120", "P0220", "P0105", "P0300", "P0110", "P0443"};
         QTest::newRow("29-bit, five codes")
             << 7 << 0x10 << 0x43
@@ -125,7 +134,8 @@ private slots:
             << Odp("18 DA F1 10 10 08 43 03 10 21 01 05\r18 DA F1 10 21 03 40 00 00 00 00 00")
             << true << QStringList{"P1021", "P0105", "P0340"};
         QTest::newRow("single frame, one code")
-            << 6 << 0x7E8 << 0x47 << Odp("7E8 04 47 01 10 55 00 00 00") << true << QStringList{"P1055"};
+            << 6 << 0x7E8 << 0x47 << Odp("7E8 04 47 01 10 55 00 00 00") << true
+            << QStringList{"P1055"};
         QTest::newRow("single frame, two codes")
             << 6 << 0x7E8 << 0x4A << Odp("7E8 06 4A 02 01 33 C1 55 00") << true
             << QStringList{"P0133", "U0155"};
@@ -136,10 +146,12 @@ private slots:
         QTest::newRow("reply of the other ECU only")
             << 6 << 0x7E8 << 0x43 << Odp("7E9 04 43 01 C0 73") << false << QStringList{};
         QTest::newRow("NO DATA") << 6 << 0x7E8 << 0x43 << Odp("NO DATA") << false << QStringList{};
-        QTest::newRow("J1939") << 10 << 0x7E8 << 0x43 << Odp("7E8 04 43 01 C0 73") << false << QStringList{};
+        QTest::newRow("J1939") << 10 << 0x7E8 << 0x43 << Odp("7E8 04 43 01 C0 73") << false
+                               << QStringList{};
     }
     void kodyCan() {
-        SprawdzKody([](const QByteArray& t, int p, int e, unsigned char o) { return KodyCan(t, p, e, o); });
+        SprawdzKody(
+            [](const QByteArray& t, int p, int e, unsigned char o) { return KodyCan(t, p, e, o); });
     }
 
     void szukajEcuModeUsuwaTekstPrzedDanymi_data() {
@@ -148,13 +160,20 @@ private slots:
         QTest::addColumn<QByteArray>("tekst");
         QTest::addColumn<bool>("jest");
         QTest::addColumn<QByteArray>("reszta");
-        QTest::newRow("J1850") << 1 << 0x10 << QByteArray("48 6B 10 43 01 33 00") << true << QByteArray("01 33 00");
-        QTest::newRow("KWP") << 4 << 0x1F << QByteArray("87 F1 1F 43 20 97") << true << QByteArray("20 97");
-        QTest::newRow("CAN single frame") << 6 << 0x7E8 << QByteArray("7E8 04 43 01 C0 73") << true << QByteArray("04 43 01 C0 73");
-        QTest::newRow("CAN first frame") << 8 << 0x7E8 << QByteArray("7E8 10 08 43 03") << true << QByteArray("10 08 43 03");
-        QTest::newRow("CAN 29-bit") << 7 << 0x10 << QByteArray("18 DA F1 10 04 43 01 C0 73") << true << QByteArray("04 43 01 C0 73");
-        QTest::newRow("CAN, another service") << 6 << 0x7E8 << QByteArray("7E8 03 7F 03 12") << false << QByteArray("03 7F 03 12");
-        QTest::newRow("not found") << 6 << 0x7E8 << QByteArray("NO DATA") << false << QByteArray("NO DATA");
+        QTest::newRow("J1850") << 1 << 0x10 << QByteArray("48 6B 10 43 01 33 00") << true
+                               << QByteArray("01 33 00");
+        QTest::newRow("KWP") << 4 << 0x1F << QByteArray("87 F1 1F 43 20 97") << true
+                             << QByteArray("20 97");
+        QTest::newRow("CAN single frame") << 6 << 0x7E8 << QByteArray("7E8 04 43 01 C0 73") << true
+                                          << QByteArray("04 43 01 C0 73");
+        QTest::newRow("CAN first frame")
+            << 8 << 0x7E8 << QByteArray("7E8 10 08 43 03") << true << QByteArray("10 08 43 03");
+        QTest::newRow("CAN 29-bit") << 7 << 0x10 << QByteArray("18 DA F1 10 04 43 01 C0 73") << true
+                                    << QByteArray("04 43 01 C0 73");
+        QTest::newRow("CAN, another service")
+            << 6 << 0x7E8 << QByteArray("7E8 03 7F 03 12") << false << QByteArray("03 7F 03 12");
+        QTest::newRow("not found")
+            << 6 << 0x7E8 << QByteArray("NO DATA") << false << QByteArray("NO DATA");
     }
     void szukajEcuModeUsuwaTekstPrzedDanymi() {
         QFETCH(int, protokol);
@@ -197,9 +216,12 @@ private slots:
     void naglowkiTrzechRodzajow_data() {
         QTest::addColumn<int>("odpowiedz");
         QTest::addColumn<QString>("naglowek");
-        QTest::newRow("43") << 0x43 << QStringLiteral("\tStored Trouble Codes  /  Błędy zarejestrowane :");
-        QTest::newRow("47") << 0x47 << QStringLiteral("\tPending Trouble Codes  /  Błędy oczekujące :");
-        QTest::newRow("4A") << 0x4A << QStringLiteral("\tPermanent Trouble Codes  /  Błędy permanentne :");
+        QTest::newRow("43") << 0x43
+                            << QStringLiteral("\tStored Trouble Codes  /  Błędy zarejestrowane :");
+        QTest::newRow("47") << 0x47
+                            << QStringLiteral("\tPending Trouble Codes  /  Błędy oczekujące :");
+        QTest::newRow("4A") << 0x4A
+                            << QStringLiteral("\tPermanent Trouble Codes  /  Błędy permanentne :");
     }
     void naglowkiTrzechRodzajow() {
         QFETCH(int, odpowiedz);
@@ -208,8 +230,10 @@ private slots:
         st.obd->UstawZrodloOpisow(TabelaTestowa);
         st.obd->Protokol = 4;
         st.obd->Ecu = 0x11;
-        st.obd->Odpowiedz = Odp(QByteArray("87 F1 11 " + QByteArray::number(odpowiedz, 16).toUpper() +
-                                           " 00 00 00 00 00 00 D3").constData());
+        st.obd->Odpowiedz =
+            Odp(QByteArray("87 F1 11 " + QByteArray::number(odpowiedz, 16).toUpper() +
+                           " 00 00 00 00 00 00 D3")
+                    .constData());
         st.obd->KodyBledow(static_cast<unsigned char>(odpowiedz));
         QCOMPARE(st.panel.Teksty(), QStringList{naglowek});
     }

@@ -105,7 +105,8 @@ private slots:
     void napiecie_data() {
         QTest::addColumn<QByteArray>("odpowiedz");
         QTest::addColumn<optional<QByteArray>>("wiersz");
-        QTest::newRow("with echo") << QByteArray("ATRV\r12.4V\r\r>") << optional<QByteArray>("12.4V");
+        QTest::newRow("with echo")
+            << QByteArray("ATRV\r12.4V\r\r>") << optional<QByteArray>("12.4V");
         QTest::newRow("echo off") << QByteArray("13.9V\r\r>") << optional<QByteArray>("13.9V");
         QTest::newRow("question mark") << QByteArray("ATRV\r?\r\r>") << optional<QByteArray>();
     }
@@ -149,7 +150,8 @@ private slots:
 
     void kandydaciWKolejnosciSzukania() {
         QList<QByteArray> komendy;
-        for (const TKandydat& k : KandydaciProtokolu()) komendy << k.komenda;
+        for (const TKandydat& k : KandydaciProtokolu())
+            komendy << k.komenda;
         QCOMPARE(komendy, (QList<QByteArray>{"ATTP6", "ATTP7", "ATTP2", "ATTP1", "ATTP3", "ATTP4",
                                              "ATTP5", "ATTP6", "ATTP7", "ATTP8", "ATTP9"}));
         QCOMPARE(KandydaciProtokolu()[4].dluga,
@@ -178,7 +180,8 @@ private slots:
             << QByteArray("10h 1Fh ") << 0x1F << 2;
         QTest::newRow("CAN with trailing spaces, three ECUs")
             << 8
-            << QByteArray("7E8 06 41 00 98 18 80 11 \r7E9 06 41 00 BE 1F B8 11 \r7EA 06 41 00 80 00 00 01 \r\r>")
+            << QByteArray("7E8 06 41 00 98 18 80 11 \r7E9 06 41 00 BE 1F B8 11 \r7EA 06 41 00 80 "
+                          "00 00 01 \r\r>")
             << QByteArray("7E8h 7E9h 7EAh ") << 0x7E9 << 3;
         QTest::newRow("a last line under 20 characters is not read")
             << 6 << QByteArray("7E8 06 41 00 BF 9F B9 93\r7E9 06 41 00 BE\r>")
@@ -204,8 +207,10 @@ private slots:
     void slowoStatusu_data() {
         QTest::addColumn<QByteArray>("odpowiedz");
         QTest::addColumn<optional<uint>>("slowo");
-        QTest::newRow("plain line") << QByteArray("41 01 83 07 65 04\r\r>") << optional<uint>(0x83076504u);
-        QTest::newRow("echo") << QByteArray("0101\r41 01 00 07 65 04\r\r>") << optional<uint>(0x00076504u);
+        QTest::newRow("plain line")
+            << QByteArray("41 01 83 07 65 04\r\r>") << optional<uint>(0x83076504u);
+        QTest::newRow("echo") << QByteArray("0101\r41 01 00 07 65 04\r\r>")
+                              << optional<uint>(0x00076504u);
         QTest::newRow("CAN, first answer wins")
             << QByteArray("7E8 06 41 01 83 07 65 04\r7E9 06 41 01 00 00 00 00\r\r>")
             << optional<uint>(0x83076504u);

@@ -10,15 +10,16 @@ namespace {
 
 const QRegularExpression LiniaKodu(QStringLiteral("^([PBCU][0-9A-F]{4}) (\\S.*\\S|\\S)$"));
 
-QList<QByteArray> Linie(const QByteArray& tabela) { return tabela.split('\n'); }
+QList<QByteArray> Linie(const QByteArray& tabela) {
+    return tabela.split('\n');
+}
 
 // The codes of the table's code lines, in table order.
 QList<QByteArray> Kody(const QByteArray& tabela) {
     QList<QByteArray> kody;
     for (QByteArray linia : Linie(tabela)) {
         linia.chop(linia.endsWith('\r') ? 1 : 0);
-        if (LiniaKodu.match(QString::fromLatin1(linia)).hasMatch())
-            kody.append(linia.left(5));
+        if (LiniaKodu.match(QString::fromLatin1(linia)).hasMatch()) kody.append(linia.left(5));
     }
     return kody;
 }
@@ -80,7 +81,9 @@ void TestOpisyKodow::nieznanyZasobJestPusty() {
     QVERIFY(TabelaOpisow(0).isEmpty());
 }
 
-void TestOpisyKodow::liniaKoncaToCrLfBezKoncaNaOstatniej_data() { tabeleSaWProgramie_data(); }
+void TestOpisyKodow::liniaKoncaToCrLfBezKoncaNaOstatniej_data() {
+    tabeleSaWProgramie_data();
+}
 
 void TestOpisyKodow::liniaKoncaToCrLfBezKoncaNaOstatniej() {
     QFETCH(int, zasob);
@@ -115,7 +118,9 @@ void TestOpisyKodow::kazdaLiniaToKodSpacjaOpis() {
     QCOMPARE(naglowki, naglowkow);
 }
 
-void TestOpisyKodow::kazdyKodZnajdujeSwojaLinie_data() { tabeleSaWProgramie_data(); }
+void TestOpisyKodow::kazdyKodZnajdujeSwojaLinie_data() {
+    tabeleSaWProgramie_data();
+}
 
 // The search runs over the raw text, so a code must occur first at the start of its own line,
 // never inside a heading or an earlier description.
@@ -133,7 +138,9 @@ void TestOpisyKodow::kazdyKodZnajdujeSwojaLinie() {
     }
 }
 
-void TestOpisyKodow::bajtyWracajaPrzezWindows1250_data() { tabeleSaWProgramie_data(); }
+void TestOpisyKodow::bajtyWracajaPrzezWindows1250_data() {
+    tabeleSaWProgramie_data();
+}
 
 void TestOpisyKodow::bajtyWracajaPrzezWindows1250() {
     QFETCH(int, zasob);
@@ -154,8 +161,7 @@ void TestOpisyKodow::polskieLiteryWracaja() {
 void TestOpisyKodow::literyWKolejnosciPBCU() {
     QString litery;
     for (const QByteArray& kod : Kody(TabelaOpisow(ZasobOpisowAngielskich)))
-        if (!litery.endsWith(QLatin1Char(kod.front())))
-            litery += QLatin1Char(kod.front());
+        if (!litery.endsWith(QLatin1Char(kod.front()))) litery += QLatin1Char(kod.front());
     QCOMPARE(litery, QStringLiteral("PBCU"));
     for (const QByteArray& kod : Kody(TabelaOpisow(ZasobOpisowPolskich)))
         QCOMPARE(kod.front(), 'P');
@@ -166,15 +172,15 @@ void TestOpisyKodow::polskaTabelaMaKodyPAngielskiej() {
     const QSet<QByteArray> polskieKody(polskie.begin(), polskie.end());
     QSet<QByteArray> angielskieP;
     for (const QByteArray& kod : Kody(TabelaOpisow(ZasobOpisowAngielskich)))
-        if (kod.startsWith('P'))
-            angielskieP.insert(kod);
+        if (kod.startsWith('P')) angielskieP.insert(kod);
     QCOMPARE(polskieKody, angielskieP);
 }
 
 void TestOpisyKodow::przykladP0301_data() {
     QTest::addColumn<int>("zasob");
     QTest::addColumn<QString>("opis");
-    QTest::newRow("English") << ZasobOpisowAngielskich << QStringLiteral(" Cylinder 1 Misfire Detected");
+    QTest::newRow("English") << ZasobOpisowAngielskich
+                             << QStringLiteral(" Cylinder 1 Misfire Detected");
     QTest::newRow("Polish") << ZasobOpisowPolskich
                             << QStringLiteral(" Cylinder 1 - wykryto przerwę zapłonu");
 }
@@ -215,7 +221,9 @@ void TestOpisyKodow::brakKoduToBrakOpisu() {
 void TestOpisyKodow::bajtyDoTekstu_data() {
     QTest::addColumn<QByteArray>("bajty");
     QTest::addColumn<QString>("tekst");
-    QTest::newRow("en dash 0x96") << QByteArray(" A\x96" "B") << QStringLiteral(" A/150B");
+    QTest::newRow("en dash 0x96") << QByteArray(" A\x96"
+                                                "B")
+                                  << QStringLiteral(" A/150B");
     QTest::newRow("quotes 0x93 0x94") << QByteArray("\x93x\x94") << QStringLiteral("/147x/148");
     QTest::newRow("ASCII edge 0x7F") << QByteArray("\x7F") << QStringLiteral("\x7F");
     QTest::newRow("0x80 and 0xFF") << QByteArray("\x80\xFF") << QStringLiteral("/128/255");

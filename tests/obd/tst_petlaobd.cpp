@@ -62,26 +62,30 @@ struct TAdapterTestowy : TStanowiskoObd {
     }
 
     bool DoStanu(int stan, int n = 600) {
-        for (int i = 0; i < n && obd->Stan != stan; ++i) Rozmawiaj(1);
+        for (int i = 0; i < n && obd->Stan != stan; ++i)
+            Rozmawiaj(1);
         return obd->Stan == stan;
     }
 
     // Ticks until the reader has sent the given number of further commands.
     QList<QByteArray> Komendy(int ile, int n = 2000) {
         const qsizetype od = komendy.size();
-        for (int i = 0; i < n && komendy.size() < od + ile; ++i) Rozmawiaj(1);
+        for (int i = 0; i < n && komendy.size() < od + ile; ++i)
+            Rozmawiaj(1);
         return komendy.mid(od);
     }
 
     int Zdarzen(int x) const {
         int ile = 0;
-        for (const auto& z : zdarzenia) ile += z[0] == 100 && z[1] == x;
+        for (const auto& z : zdarzenia)
+            ile += z[0] == 100 && z[1] == x;
         return ile;
     }
 };
 
 const QList<QByteArray> Inicjalizacja{"ATZ", "ATE1", "ATL0", "ATCAF1", "ATH1", "ATM0", "ATRV"};
-const QList<QByteArray> PoWyszukaniu{"ATDPN", "ATM1", "ATST32", "ATAL", "ATE0", "ATH1", "01001", "0100"};
+const QList<QByteArray> PoWyszukaniu{"ATDPN", "ATM1", "ATST32", "ATAL",
+                                     "ATE0",  "ATH1", "01001",  "0100"};
 
 } // namespace
 
@@ -113,16 +117,28 @@ private slots:
     void calaSciezkaNaCan() {
         TAdapterTestowy st;
         QList<QByteArray> oczekiwane = Inicjalizacja;
-        oczekiwane << "ATTP6" << "0100" << PoWyszukaniu << "0101" << "0120" << "0103" << "0106"
-                   << "0107" << "0108" << "0109" << "ATRV" << "0103" << "0106" << "0107" << "0103";
+        oczekiwane << "ATTP6"
+                   << "0100" << PoWyszukaniu << "0101"
+                   << "0120"
+                   << "0103"
+                   << "0106"
+                   << "0107"
+                   << "0108"
+                   << "0109"
+                   << "ATRV"
+                   << "0103"
+                   << "0106"
+                   << "0107"
+                   << "0103";
         QCOMPARE(st.Komendy(int(oczekiwane.size())), oczekiwane);
         QCOMPARE(st.status.Kolumna(1, 7),
                  (QStringList{"COMM 4", "ELM327 v1.5", "12.4V", "CAN (11 bit ID, 500 kb)",
                               "7E8h 7E9h ", "3", "zapalony"}));
         QCOMPARE(st.status.Historia(1, 3),
                  (QStringList{"try CAN (11 bit ID, 500 Kbaud)", "CAN (11 bit ID, 500 kb)"}));
-        QCOMPARE(st.zdarzenia, (QList<std::array<int, 4>>{
-                                   {100, 3, 0, 0}, {100, 101, -1, 0}, {100, 102, 0, 1}, {100, 102, 6, 0}}));
+        QCOMPARE(st.zdarzenia,
+                 (QList<std::array<int, 4>>{
+                     {100, 3, 0, 0}, {100, 101, -1, 0}, {100, 102, 0, 1}, {100, 102, 6, 0}}));
         QCOMPARE(st.obd->Ecu, 0x7E8);
         QCOMPARE(st.obd->IleEcu, 2);
         QVERIFY(st.obd->Pidy[0x21].Obslugiwany);
@@ -161,7 +177,7 @@ private slots:
         TAdapterTestowy st;
         st.cichy = true;
         QVERIFY(st.DoStanu(101));
-        QVERIFY(st.DoStanu(3, 40));   // 30 ticks of waiting, the time-out, state 101
+        QVERIFY(st.DoStanu(3, 40)); // 30 ticks of waiting, the time-out, state 101
         QCOMPARE(st.obd->Opoznienie, 5000);
         QCOMPARE(st.status.Komorka(1, 1), QStringLiteral("brak interfejsu"));
         QVERIFY(!st.DoStanu(100, 50)); // the 5 s pause
@@ -194,14 +210,16 @@ private slots:
         QList<QByteArray> oczekiwane;
         for (const char* tp : {"6", "7", "2", "1", "3", "4", "5", "6", "7", "8", "9"})
             oczekiwane << "ATTP" + QByteArray(tp) << "0100";
-        oczekiwane << "ATM1" << "ATZ";
+        oczekiwane << "ATM1"
+                   << "ATZ";
         QCOMPARE(komendy, oczekiwane);
-        QCOMPARE(st.status.Historia(1, 3),
-                 (QStringList{"try CAN (11 bit ID, 500 Kbaud)", "try CAN (29 bit ID, 500 Kbaud)",
-                              "try SAE J1850 VPW", "try SAE J1850 PWM", "try ISO 9141-2 (KL)",
-                              "try KWP slow init", "try KWP fast init", "try CAN (11 bit ID, 500 Kbaud)",
-                              "try CAN (29 bit ID, 500 Kbaud)", "try CAN (11 bit ID, 250 Kbaud)",
-                              "try CAN (29 bit ID, 250 Kbaud)", "brak protokołu"}));
+        QCOMPARE(
+            st.status.Historia(1, 3),
+            (QStringList{"try CAN (11 bit ID, 500 Kbaud)", "try CAN (29 bit ID, 500 Kbaud)",
+                         "try SAE J1850 VPW", "try SAE J1850 PWM", "try ISO 9141-2 (KL)",
+                         "try KWP slow init", "try KWP fast init", "try CAN (11 bit ID, 500 Kbaud)",
+                         "try CAN (29 bit ID, 500 Kbaud)", "try CAN (11 bit ID, 250 Kbaud)",
+                         "try CAN (29 bit ID, 250 Kbaud)", "brak protokołu"}));
         QVERIFY(st.Zalogowano(QStringLiteral("ISO 9141-2 (KL) (5 baud init, 10.4 Kbaud)"), Czarny));
         QVERIFY(st.DoStanu(100, 80)); // the pause, then state 3 again
         QCOMPARE(st.Zdarzen(101), 2);
@@ -212,19 +230,21 @@ private slots:
         st.odpowiedzi["0100"] = {"NO DATA", "NO DATA", "48 6B 10 41 00 BE 1F B8 11 AA"};
         st.odpowiedzi["ATDPN"] = {"A2"};
         QVERIFY(st.DoStanu(200));
-        QCOMPARE(st.Komendy(8),
-                 (QList<QByteArray>{"ATTP6", "0100", "ATTP7", "0100", "ATTP2", "0100", "ATDPN", "ATM1"}));
+        QCOMPARE(st.Komendy(8), (QList<QByteArray>{"ATTP6", "0100", "ATTP7", "0100", "ATTP2",
+                                                   "0100", "ATDPN", "ATM1"}));
         QCOMPARE(st.obd->Protokol, 2);
         QCOMPARE(st.status.Komorka(1, 3), QStringLiteral("SAE J1850 VPW"));
     }
 
     void bezPolaczeniaZProtokolemNastepnyKandydat() {
         TAdapterTestowy st;
-        st.odpowiedzi["0100"] = {"SEARCHING...\rUNABLE TO CONNECT", "SEARCHING...\rUNABLE TO CONNECT",
+        st.odpowiedzi["0100"] = {"SEARCHING...\rUNABLE TO CONNECT",
+                                 "SEARCHING...\rUNABLE TO CONNECT",
                                  "18 DA F1 10 06 41 00 BE 1F B8 11"};
         st.odpowiedzi["ATDPN"] = {"A7"};
         QVERIFY(st.DoStanu(200));
-        QCOMPARE(st.Komendy(7), (QList<QByteArray>{"ATTP6", "0100", "ATTP7", "0100", "ATTP2", "0100", "ATDPN"}));
+        QCOMPARE(st.Komendy(7),
+                 (QList<QByteArray>{"ATTP6", "0100", "ATTP7", "0100", "ATTP2", "0100", "ATDPN"}));
     }
 
     void kandydatBezOkZaczynaSzukanieOdNowa() {
@@ -258,7 +278,8 @@ private slots:
         st.odpowiedzi["0140"] = {"7E8 06 41 40 00 00 00 01"};
         st.odpowiedzi["0160"] = {"7E8 06 41 60 00 00 00 01"};
         QVERIFY(st.DoStanu(308));
-        QCOMPARE(st.Komendy(6), (QList<QByteArray>{"0101", "0120", "0140", "0160", "0180", "0103"}));
+        QCOMPARE(st.Komendy(6),
+                 (QList<QByteArray>{"0101", "0120", "0140", "0160", "0180", "0103"}));
         QVERIFY(st.obd->Pidy[0x80].Obslugiwany);
     }
 
@@ -316,7 +337,8 @@ private slots:
     void zdarzenie101ZerujeStanObd() {
         TAdapterTestowy st;
         QVERIFY(st.DoStanu(1001));
-        for (int i = 0; i < 36; ++i) st.sterownik.StanObd[i] = 0x44;
+        for (int i = 0; i < 36; ++i)
+            st.sterownik.StanObd[i] = 0x44;
         st.obd->Stan = 3;
         st.Rozmawiaj(1);
         QCOMPARE(st.zdarzenia.last(), (std::array<int, 4>{100, 101, -1, 0}));
@@ -381,7 +403,8 @@ private slots:
         QTest::addColumn<QByteArray>("odpowiedz0100");
         QTest::addColumn<int>("taktow");
         QTest::newRow("CAN") << QByteArray("6") << QByteArray("7E8 06 41 00 BE 1F B8 10") << 2;
-        QTest::newRow("ISO 9141") << QByteArray("3") << QByteArray("48 6B 10 41 00 BE 1F B8 10 AA") << 4;
+        QTest::newRow("ISO 9141") << QByteArray("3") << QByteArray("48 6B 10 41 00 BE 1F B8 10 AA")
+                                  << 4;
     }
     void naKLiniiPidCo4Takty() {
         QFETCH(QByteArray, protokol);
@@ -394,13 +417,15 @@ private slots:
         QVERIFY(st.DoStanu(1000));
         st.Komendy(1);
         int takty = 0;
-        while (st.Komendy(1, 1).isEmpty() && takty < 20) ++takty;
+        while (st.Komendy(1, 1).isEmpty() && takty < 20)
+            ++takty;
         QCOMPARE(takty + 1, taktow);
     }
 
     void zamknietyPortWStanie2() {
         TStanowiskoObd st;
-        for (int i = 0; i < 36; ++i) st.sterownik.StanObd[i] = 0x44;
+        for (int i = 0; i < 36; ++i)
+            st.sterownik.StanObd[i] = 0x44;
         st.obd->SwiezoOtwarty = true; // opened, and gone before the tick
         st.Takt();
         QCOMPARE(st.obd->Stan, 0);
@@ -455,7 +480,8 @@ private slots:
         QVERIFY(st.Zalogowano(QStringLiteral("ECU: 1Fh"), TKolor{0x008000}));
         QVERIFY(st.Zalogowano(QStringLiteral("ECU: 7E8h"), TKolor{0x008000}));
         const QStringList panel = st.panel.Teksty();
-        for (const char* kod : {"P2097", "U0155", "U0101", "U0121", "P0120", "P0443", "P0221", "P1055"})
+        for (const char* kod :
+             {"P2097", "U0155", "U0101", "U0121", "P0120", "P0443", "P0221", "P1055"})
             QVERIFY2(panel.contains(QString::fromLatin1(kod)), kod);
         QCOMPARE(st.pidy.Komorka(4, 0x07), QStringLiteral("3.9[%]"));
     }

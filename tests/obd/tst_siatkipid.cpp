@@ -8,7 +8,8 @@
 namespace {
 
 void Obsluguj(TObd& obd, std::initializer_list<int> numery) {
-    for (int n : numery) obd.Pidy[std::size_t(n)].Obslugiwany = true;
+    for (int n : numery)
+        obd.Pidy[std::size_t(n)].Obslugiwany = true;
 }
 
 } // namespace
@@ -33,7 +34,8 @@ private slots:
         QCOMPARE(st.pidy.Komorka(1, 0x06), QStringLiteral("x"));
         QCOMPARE(st.pidy.Komorka(1, 0x03), QStringLiteral("on"));
         QCOMPARE(st.pidy.Komorka(1, 0x0C), QStringLiteral("off"));
-        for (int i = 0; i < 129; ++i) QCOMPARE(st.obd->Pidy[std::size_t(i)].Wiersz, i);
+        for (int i = 0; i < 129; ++i)
+            QCOMPARE(st.obd->Pidy[std::size_t(i)].Wiersz, i);
         QCOMPARE(st.pidy.obsluga, st.obd.get());
         QVERIFY(st.pidy.zdarzenia);
     }
@@ -55,7 +57,7 @@ private slots:
         QCOMPARE(st.pidy.wiersze, 4);
         QCOMPARE(st.pidy.szerokosci, (QMap<int, int>{{-1, 70}, {0, 220}}));
         QCOMPARE(st.pidy.Kolumna(0, 4), (QStringList{"Fuel system status", "Long term fuel Bank 1",
-                                                      "Long term fuel Bank 2", "Engine RPM"}));
+                                                     "Long term fuel Bank 2", "Engine RPM"}));
         QCOMPARE(st.pidy.Kolumna(1, 4), (QStringList{"Fuel sys", "LONG FT1", "LONG FT2", "RPM"}));
         QCOMPARE(st.obd->Pidy[0x0C].Wiersz, 3);
         QCOMPARE(st.obd->Pidy[0x06].Wiersz, -1); // selected, not supported
@@ -87,7 +89,8 @@ private slots:
         QTest::addColumn<int>("kolumna");
         QTest::addColumn<int>("wiersz");
         QTest::addColumn<std::optional<TKolor>>("kolor");
-        QTest::newRow("unsupported, any column") << 2 << 0x06 << std::optional<TKolor>(TKolor{0xC0C0C0});
+        QTest::newRow("unsupported, any column")
+            << 2 << 0x06 << std::optional<TKolor>(TKolor{0xC0C0C0});
         QTest::newRow("selected, column 1") << 1 << 0x03 << std::optional<TKolor>(TKolor{0x008000});
         QTest::newRow("selected, column 2") << 2 << 0x03 << std::optional<TKolor>();
         QTest::newRow("not selected, column 1") << 1 << 0x0C << std::optional<TKolor>();
@@ -136,7 +139,8 @@ private slots:
         TStanowiskoObd st;
         Obsluguj(*st.obd, {0x0C});
         st.obd->OpiszPid();
-        for (int i = 0; i < 36; ++i) st.sterownik.StanObd[i] = 0x33;
+        for (int i = 0; i < 36; ++i)
+            st.sterownik.StanObd[i] = 0x33;
         st.pidy.PodwojnyKlik(3, 0x0C);
         QVERIFY(st.obd->Pidy[0x0C].Wybrany);
         QCOMPARE(st.StanObd(3, 11), QList<int>(9, 0));

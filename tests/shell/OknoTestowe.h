@@ -8,8 +8,8 @@
 #include "TSterownik.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,8 +26,10 @@ struct TOknoTestowe {
     std::unique_ptr<TForm1> okno;
 
     // przygotuj fills the preferences before the window reads them.
-    explicit TOknoTestowe(const std::function<void(QSettings&)>& przygotuj = {}, const TOpcjeOkna& opcje = {}) {
-        ustawienia = std::make_unique<QSettings>(katalog.filePath(QStringLiteral("selvar.ini")), QSettings::IniFormat);
+    explicit TOknoTestowe(const std::function<void(QSettings&)>& przygotuj = {},
+                          const TOpcjeOkna& opcje = {}) {
+        ustawienia = std::make_unique<QSettings>(katalog.filePath(QStringLiteral("selvar.ini")),
+                                                 QSettings::IniFormat);
         if (przygotuj) przygotuj(*ustawienia);
         okno = std::make_unique<TForm1>(*ustawienia, opcje);
         okno->show();
@@ -38,9 +40,15 @@ struct TOknoTestowe {
     }
 
     TSterownik& s() { return okno->Sterownik(); }
-    QTimer* Zegar(const QString& nazwa) { return okno->findChild<QTimer*>(nazwa, Qt::FindDirectChildrenOnly); }
-    template <typename T = QWidget> T* W(const QString& nazwa) { return okno->findChild<T*>(nazwa); }
-    template <typename T = QWidget> T* W(const char* nazwa) { return W<T>(QString::fromLatin1(nazwa)); }
+    QTimer* Zegar(const QString& nazwa) {
+        return okno->findChild<QTimer*>(nazwa, Qt::FindDirectChildrenOnly);
+    }
+    template <typename T = QWidget> T* W(const QString& nazwa) {
+        return okno->findChild<T*>(nazwa);
+    }
+    template <typename T = QWidget> T* W(const char* nazwa) {
+        return W<T>(QString::fromLatin1(nazwa));
+    }
 
     // The key as the user presses it: at the focused widget, or the window when none has it.
     void Klawisz(int klawisz, Qt::KeyboardModifiers shift = Qt::NoModifier) {

@@ -24,7 +24,9 @@ template <typename F> void WDialogu(F sprawdz) {
     });
 }
 
-QString Tekst(QDialog& d, const char* nazwa) { return d.findChild<QLineEdit*>(QString::fromLatin1(nazwa))->text(); }
+QString Tekst(QDialog& d, const char* nazwa) {
+    return d.findChild<QLineEdit*>(QString::fromLatin1(nazwa))->text();
+}
 
 } // namespace
 
@@ -88,7 +90,8 @@ void TestDialogi::serwisGodzinyIHistoria() {
         QCOMPARE(h->item(1, 2)->text(), QString());
         QCOMPARE(h->item(1, 4)->text(), QStringLiteral("v"));
         QCOMPARE(h->item(2, 0)->text(), QString());
-        QCOMPARE(d.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText(), QStringLiteral("10000"));
+        QCOMPARE(d.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText(),
+                 QStringLiteral("10000"));
     });
     Akcja(t, "MenuFileServis")->trigger();
     QVERIFY(sprawdzony);
@@ -154,17 +157,22 @@ void TestDialogi::naglowekNastaw() {
     TOknoTestowe t(Angielski, opcje);
     t.Klawisz(Qt::Key_Q);
     t.okno->findChild<QAction*>(QStringLiteral("MenuA5"))->trigger();
-    const QStringList linie = t.okno->findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText().split(QLatin1Char('\n'));
+    const QStringList linie = t.okno->findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+                                  ->toPlainText()
+                                  .split(QLatin1Char('\n'));
     QCOMPARE(linie[0], QStringLiteral("  #define nil 0"));
     QCOMPARE(linie.size(), 1 + 304 + 1);
     unsigned suma = 0;
-    for (int i = 0; i < 256; ++i) suma += t.s().ListaNastaw[i].Domyslna;
+    for (int i = 0; i < 256; ++i)
+        suma += t.s().ListaNastaw[i].Domyslna;
     QCOMPARE(suma % 256, 0u);
     QCOMPARE(linie[1], QStringLiteral("  #define def000  %1").arg(t.s().ListaNastaw[0].Domyslna));
     for (int i = 1; i < 304; ++i) {
         const TNastawa& n = t.s().ListaNastaw[i];
-        QCOMPARE(linie[i + 1], QStringLiteral("  #define def%1  %2").arg(i, 3, 10, QLatin1Char('0'))
-                                   .arg(n.Rodzaj == 0 ? QStringLiteral("nil") : QString::number(n.Domyslna)));
+        QCOMPARE(linie[i + 1],
+                 QStringLiteral("  #define def%1  %2")
+                     .arg(i, 3, 10, QLatin1Char('0'))
+                     .arg(n.Rodzaj == 0 ? QStringLiteral("nil") : QString::number(n.Domyslna)));
     }
 }
 

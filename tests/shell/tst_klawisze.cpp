@@ -122,11 +122,13 @@ void TestKlawisze::enterKalibracja() {
     t.Klawisz(Qt::Key_F2);
     t.Klawisz(Qt::Key_Return);
     QCOMPARE(t.s().FlagiParam & 1, 1);
-    QCOMPARE(t.W<QPushButton>("Btn54")->text(), t.okno->PodajTekst(1263) + QStringLiteral("  [Enter]"));
+    QCOMPARE(t.W<QPushButton>("Btn54")->text(),
+             t.okno->PodajTekst(1263) + QStringLiteral("  [Enter]"));
     QVERIFY(t.W("ProgressBar1")->isVisible());
     t.Klawisz(Qt::Key_Enter);
     QCOMPARE(t.s().FlagiParam & 1, 0);
-    QCOMPARE(t.W<QPushButton>("Btn54")->text(), t.okno->PodajTekst(1261) + QStringLiteral("  [Enter]"));
+    QCOMPARE(t.W<QPushButton>("Btn54")->text(),
+             t.okno->PodajTekst(1261) + QStringLiteral("  [Enter]"));
     QVERIFY(!t.W("ProgressBar1")->isVisible());
 }
 
@@ -141,7 +143,8 @@ void TestKlawisze::f8TylkoGdyRzadBenzynaGazWidoczny() {
     for (int oczekiwana : {0, 1, 2, 0}) {
         t.Klawisz(Qt::Key_F8);
         QCOMPARE(t.okno->Grafika().Mapa, oczekiwana);
-        QVERIFY(t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(80 + oczekiwana))->isChecked());
+        QVERIFY(
+            t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(80 + oczekiwana))->isChecked());
     }
 }
 
@@ -159,7 +162,8 @@ void TestKlawisze::f9Banki() {
     for (int oczekiwany : {1, 2, 1}) {
         t.Klawisz(Qt::Key_F9);
         QCOMPARE(t.okno->Grafika().WyborBankuKorekt, oczekiwany);
-        QVERIFY(t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(85 + oczekiwany))->isChecked());
+        QVERIFY(
+            t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(85 + oczekiwany))->isChecked());
     }
 }
 
@@ -181,7 +185,8 @@ void TestKlawisze::kolumnyLiR() {
 
 void TestKlawisze::klawiszeDeweloperaTylkoWTrybie() {
     TOknoTestowe t;
-    for (int k : {Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_Q}) t.Klawisz(k);
+    for (int k : {Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_Q})
+        t.Klawisz(k);
     QCOMPARE(t.okno->Widok, 1);
     QCOMPARE(t.okno->Teksty().Jezyk(), 1);
     QCOMPARE(t.okno->Schemat, 3);

@@ -1,7 +1,7 @@
 // The window's start-up, preferences, timers and closing.
 
-#include "OknoTestowe.h"
 #include "KontrolerPty.h"
+#include "OknoTestowe.h"
 #include "TObd.h"
 
 #include <QMenu>

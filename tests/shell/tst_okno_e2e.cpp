@@ -16,7 +16,9 @@ private slots:
 
 void TestOknoE2e::wartosciNaZywoWCiaguDwochSekund() {
     QProcess symulator;
-    symulator.start(QStringLiteral(SELVAR_SIM), {QStringLiteral("--warm"), QStringLiteral("--ignition-at"), QStringLiteral("0")});
+    symulator.start(
+        QStringLiteral(SELVAR_SIM),
+        {QStringLiteral("--warm"), QStringLiteral("--ignition-at"), QStringLiteral("0")});
     QVERIFY(symulator.waitForStarted());
     QVERIFY(symulator.waitForReadyRead(5000));
     TOpcjeOkna opcje;

@@ -9,7 +9,9 @@
 
 namespace {
 
-TRamka Biezaca() { return TRamka(92); }
+TRamka Biezaca() {
+    return TRamka(92);
+}
 
 // The row of the parameter grid whose name is the text.
 int Wiersz(TSiatkaParametrow* s, const QString& nazwa) {
@@ -91,8 +93,10 @@ void TestPanele::kanalBezWtryskiwaczaGazuBezPola() {
     // Inside the tick box: the edit background; the empty channel shows the label background.
     const QPoint wPolu(pole0.right() - 5, pole0.center().y() + 4);
     QCOMPARE(obraz.pixelColor(wPolu), t.okno->Paleta().TloEdycji);
-    QCOMPARE(obraz.pixelColor(QPoint(pole1.right() - 10, pole1.center().y())), t.okno->Paleta().TloEtykiet);
-    QCOMPARE(obraz.pixelColor(QPoint(pole1.left() + 2, pole1.center().y())), t.okno->Paleta().TloEtykiet);
+    QCOMPARE(obraz.pixelColor(QPoint(pole1.right() - 10, pole1.center().y())),
+             t.okno->Paleta().TloEtykiet);
+    QCOMPARE(obraz.pixelColor(QPoint(pole1.left() + 2, pole1.center().y())),
+             t.okno->Paleta().TloEtykiet);
 }
 
 void TestPanele::klikPrzelaczaWtryskiwacze_data() {
@@ -127,7 +131,8 @@ void TestPanele::klikPozaKolumnaNicNieRobi() {
     TOknoTestowe t(Angielski);
     t.s().MaskaWtryskiwaczy = 0xFF;
     auto* czasy = t.W<QTableWidget>("StringGridCzasyWtr");
-    for (int k : {0, 1, 3}) QTest::mouseClick(czasy->viewport(), Qt::LeftButton, {}, Srodek(czasy, 0, k));
+    for (int k : {0, 1, 3})
+        QTest::mouseClick(czasy->viewport(), Qt::LeftButton, {}, Srodek(czasy, 0, k));
     QCOMPARE(int(t.s().MaskaWtryskiwaczy), 0xFF);
     QCOMPARE(int(t.s().ZmianaWtryskiwaczy), 0);
 }
@@ -163,7 +168,8 @@ void TestPanele::listaWykresowPrzelaczaRysowanie() {
     QCOMPARE(lista->rowCount(), t.s().PodajIleParamBiez(1));
     const int i = lista->Wykres(2);
     const int przed = t.s().Wykresy[std::size_t(i)].Widoki & 16;
-    QCOMPARE(lista->item(2, 2)->text(), QLatin1Char(' ') + t.okno->PodajTekst(t.s().Wykresy[std::size_t(i)].Tekst));
+    QCOMPARE(lista->item(2, 2)->text(),
+             QLatin1Char(' ') + t.okno->PodajTekst(t.s().Wykresy[std::size_t(i)].Tekst));
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, Srodek(lista, 2, 2));
     QCOMPARE(t.s().Wykresy[std::size_t(i)].Widoki & 16, przed ^ 16);
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, Srodek(lista, 2, 1));
@@ -213,10 +219,12 @@ void TestPanele::tabelaParametrowWybieraIOdswieza() {
     t.Klik(QStringLiteral("SpeedButton9"));
     QVERIFY(otwarta);
     QCOMPARE(siatka->rowCount(), wiersze - 1);
-    for (int w = 0; w < siatka->rowCount(); ++w) QVERIFY(siatka->item(w, 1)->text().isEmpty());
+    for (int w = 0; w < siatka->rowCount(); ++w)
+        QVERIFY(siatka->item(w, 1)->text().isEmpty());
     // The same frame again writes every value.
     QVERIFY(t.Odbierz(0x90, ramka));
-    for (int w = 0; w < siatka->rowCount(); ++w) QVERIFY(!siatka->item(w, 1)->text().isEmpty());
+    for (int w = 0; w < siatka->rowCount(); ++w)
+        QVERIFY(!siatka->item(w, 1)->text().isEmpty());
 }
 
 QTEST_MAIN(TestPanele)

@@ -24,8 +24,8 @@ private slots:
 
 private:
     std::unique_ptr<QSettings> Nowe() {
-        return std::make_unique<QSettings>(katalog.filePath(QStringLiteral("p%1.ini").arg(++licznik)),
-                                           QSettings::IniFormat);
+        return std::make_unique<QSettings>(
+            katalog.filePath(QStringLiteral("p%1.ini").arg(++licznik)), QSettings::IniFormat);
     }
     QTemporaryDir katalog;
     int licznik = 0;
@@ -42,7 +42,8 @@ void TestPreferencje::pierwszyStartDajeWartosciDomyslne() {
     QCOMPARE(p.View, 1);
     QCOMPARE(p.Okno, QRect(0, 0, 800, 600));
     QVERIFY(!p.WState);
-    for (const auto& k : p.Kolory) QVERIFY(!k);
+    for (const auto& k : p.Kolory)
+        QVERIFY(!k);
 }
 
 void TestPreferencje::zapisIOdczytDajaToSamo() {

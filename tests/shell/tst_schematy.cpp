@@ -26,9 +26,11 @@ void TestSchematy::stylKolorami_data() {
     QTest::addColumn<QColor>("wybrany");
     QTest::addColumn<QColor>("edycja");
     QTest::addColumn<QColor>("dialog");
-    QTest::newRow("Grey-White") << 2 << QColor(QRgb(0xD2D2D2)) << QColor(QRgb(0x000000)) << QColor(QRgb(0x0000B4)) << QColor(QRgb(0x0000A0))
+    QTest::newRow("Grey-White") << 2 << QColor(QRgb(0xD2D2D2)) << QColor(QRgb(0x000000))
+                                << QColor(QRgb(0x0000B4)) << QColor(QRgb(0x0000A0))
                                 << QColor(QRgb(0xFFFFFF)) << QColor(QRgb(0x000000));
-    QTest::newRow("Black-Black") << 5 << QColor(QRgb(0x000000)) << QColor(QRgb(0xC0C0C0)) << QColor(QRgb(0x249AFB)) << QColor(QRgb(0x000080))
+    QTest::newRow("Black-Black") << 5 << QColor(QRgb(0x000000)) << QColor(QRgb(0xC0C0C0))
+                                 << QColor(QRgb(0x249AFB)) << QColor(QRgb(0x000080))
                                  << QColor(QRgb(0x323232)) << QColor(QRgb(0x969696));
 }
 
@@ -49,7 +51,8 @@ void TestSchematy::tloWykresuZaleznieOdParzystosci_data() {
     QTest::addColumn<QColor>("kursor");
     QTest::addColumn<QColor>("znacznik");
     for (int i = 0; i < 6; ++i)
-        QTest::addRow("%d", i) << i << QColor(QRgb(i % 2 ? 0x323232 : 0xF0F0F0)) << QColor(QRgb(i % 2 ? 0xFFFFFF : 0xFFFF00))
+        QTest::addRow("%d", i) << i << QColor(QRgb(i % 2 ? 0x323232 : 0xF0F0F0))
+                               << QColor(QRgb(i % 2 ? 0xFFFFFF : 0xFFFF00))
                                << QColor(QRgb(i % 2 ? 0xD101FE : 0x800080));
 }
 

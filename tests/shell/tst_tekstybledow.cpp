@@ -34,11 +34,13 @@ void TestTekstyBledow::aktywneBledyWKolejnosci_data() {
     QTest::addColumn<int>("wartosc");
     QTest::addColumn<QStringList>("linie");
     QTest::newRow("sensor voltages") << 6 << 0x81 << QStringList{T(1901), T(1908)};
-    QTest::newRow("supply") << 7 << 0x73 << QStringList{T(1911), T(1912), T(1913), T(1914), T(1915)};
+    QTest::newRow("supply") << 7 << 0x73
+                            << QStringList{T(1911), T(1912), T(1913), T(1914), T(1915)};
     QTest::newRow("gas pressure") << 8 << 0x02 << QStringList{T(1922)};
     QTest::newRow("two fuels") << 9 << 0x0F << QStringList{T(1931), T(1932), T(1933), T(1934)};
-    QTest::newRow("injectors 1 and 3 missing") << 10 << 0x05
-                                               << QStringList{T(1940) + QStringLiteral(" 1"), T(1940) + QStringLiteral(" 3")};
+    QTest::newRow("injectors 1 and 3 missing")
+        << 10 << 0x05
+        << QStringList{T(1940) + QStringLiteral(" 1"), T(1940) + QStringLiteral(" 3")};
     QTest::newRow("short circuit 8") << 11 << 0x80 << QStringList{T(1950) + QStringLiteral(" 8")};
     QTest::newRow("fully open 2") << 12 << 0x02 << QStringList{T(1960) + QStringLiteral(" 2")};
 }
@@ -54,11 +56,11 @@ void TestTekstyBledow::aktywneBledyWKolejnosci() {
 void TestTekstyBledow::licznikiPodNaglowkiem() {
     unsigned char r[70] = {};
     r[6] = 0x01;
-    r[13] = 3;  // 1901
-    r[22] = 1;  // 1912
-    r[27] = 2;  // 1915
-    r[48] = 5;  // 1940, injector 4
-    r[68] = 9;  // 1960, injector 8
+    r[13] = 3; // 1901
+    r[22] = 1; // 1912
+    r[27] = 2; // 1915
+    r[48] = 5; // 1940, injector 4
+    r[68] = 9; // 1960, injector 8
     const QStringList linie = LinieBledow(r, true, teksty);
     const QStringList oczekiwane = {T(1901),
                                     QString(),
@@ -81,7 +83,8 @@ void TestTekstyBledow::licznikBezZnakuNieUjemny() {
 
 void TestTekstyBledow::pominieteBajtyLicznikow() {
     unsigned char r[70] = {};
-    for (int b : {23, 24, 28, 41, 42, 43, 44}) r[b] = 1;
+    for (int b : {23, 24, 28, 41, 42, 43, 44})
+        r[b] = 1;
     QCOMPARE(LinieBledow(r, true, teksty).size(), 3);
 }
 
@@ -107,8 +110,10 @@ void TestTekstyBledow::powodCzekaniaNajwyzszyBit() {
 
 void TestTekstyBledow::liniaHistoriiWyrownana() {
     // Short times get a second TAB so that the reasons line up.
-    QCOMPARE(LiniaHistorii(QStringLiteral("1.5 [s]"), QStringLiteral("x")), QStringLiteral("1.5 [s]\t\tx"));
-    QCOMPARE(LiniaHistorii(QStringLiteral("12.5 [s]"), QStringLiteral("x")), QStringLiteral("12.5 [s]\tx"));
+    QCOMPARE(LiniaHistorii(QStringLiteral("1.5 [s]"), QStringLiteral("x")),
+             QStringLiteral("1.5 [s]\t\tx"));
+    QCOMPARE(LiniaHistorii(QStringLiteral("12.5 [s]"), QStringLiteral("x")),
+             QStringLiteral("12.5 [s]\tx"));
     QCOMPARE(LiniaHistorii(QStringLiteral("1.5 [s]"), QString()), QStringLiteral("1.5 [s]\t\t"));
 }
 

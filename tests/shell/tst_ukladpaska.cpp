@@ -70,7 +70,9 @@ void TestUkladPaska::czcionkaNajwiekszaMieszczaca_data() {
 void TestUkladPaska::czcionkaNajwiekszaMieszczaca() {
     QFETCH(int, czesc);
     const auto szerokosc = [](const QString& n, int r) { return int(n.size()) * r; };
-    QTEST(RozmiarCzcionkiRzedu({QStringLiteral("AB"), QStringLiteral("ABCD")}, czesc, 14, szerokosc), "rozmiar");
+    QTEST(
+        RozmiarCzcionkiRzedu({QStringLiteral("AB"), QStringLiteral("ABCD")}, czesc, 14, szerokosc),
+        "rozmiar");
 }
 
 QTEST_MAIN(TestUkladPaska)

@@ -50,7 +50,8 @@ void TestWtryskiwacze::lampki_data() {
     const QColor z(0x00, 0xA0, 0x00), c(0xC8, 0x00, 0x00), n(0, 0, 0);
     QTest::newRow("dark") << 0 << 0 << QList<QColor>{n, n, n, n, n, n};
     QTest::newRow("full tank, R green") << 0x3E << 0 << QList<QColor>{z, z, z, z, z, n};
-    QTest::newRow("lowest lamp, R red, MODE red") << 0x05 << 0x01 << QList<QColor>{n, n, n, z, c, c};
+    QTest::newRow("lowest lamp, R red, MODE red")
+        << 0x05 << 0x01 << QList<QColor>{n, n, n, z, c, c};
     QTest::newRow("green wins over red") << 0x03 << 0x03 << QList<QColor>{n, n, n, n, z, z};
 }
 
@@ -59,7 +60,8 @@ void TestWtryskiwacze::lampki() {
     QFETCH(int, b14);
     QFETCH(QList<QColor>, kolory);
     const auto l = Lampki(static_cast<unsigned char>(b13), static_cast<unsigned char>(b14));
-    for (int i = 0; i < 6; ++i) QCOMPARE(l[std::size_t(i)].kolor, kolory[i]);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(l[std::size_t(i)].kolor, kolory[i]);
 }
 
 void TestWtryskiwacze::lampkiNaObrazie() {

@@ -15,7 +15,8 @@ namespace {
 // One command button as a tab sets it; id 0: hidden.
 struct TKomenda {
     TKomenda() = default;
-    TKomenda(int i, int t, const QColor& k = {}, const QString& d = {}) : id(i), tag(t), kolor(k), dopisek(d) {}
+    TKomenda(int i, int t, const QColor& k = {}, const QString& d = {})
+        : id(i), tag(t), kolor(k), dopisek(d) {}
     int id = 0;
     int tag = 0;
     QColor kolor; // invalid: the selected colour
@@ -23,7 +24,9 @@ struct TKomenda {
 };
 using TPasek = std::array<TKomenda, 4>;
 
-QColor Systemowy() { return QApplication::palette().color(QPalette::WindowText); }
+QColor Systemowy() {
+    return QApplication::palette().color(QPalette::WindowText);
+}
 
 } // namespace
 
@@ -71,12 +74,14 @@ void TestZakladki::SprawdzPasek(TOknoTestowe& t, const TPasek& pasek) {
         if (!k.id) continue;
         QCOMPARE(b->text(), t.okno->PodajTekst(k.id) + k.dopisek);
         QCOMPARE(b->property("Tag").toInt(), k.tag);
-        QCOMPARE(b->palette().color(QPalette::ButtonText), k.kolor.isValid() ? k.kolor : t.okno->Paleta().KolorWybrany);
+        QCOMPARE(b->palette().color(QPalette::ButtonText),
+                 k.kolor.isValid() ? k.kolor : t.okno->Paleta().KolorWybrany);
         QVERIFY(b->width() > 0);
     }
 }
 
-void TestZakladki::SprawdzWidoczne(TOknoTestowe& t, const QString& widoczne, const QString& ukryte) {
+void TestZakladki::SprawdzWidoczne(TOknoTestowe& t, const QString& widoczne,
+                                   const QString& ukryte) {
     for (const QString& n : widoczne.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         QWidget* w = t.W(n);
         QVERIFY2(w && w->isVisible(), qPrintable(n + QStringLiteral(" should show")));
@@ -94,24 +99,32 @@ void TestZakladki::zakladkaGlowna_data() {
     QTest::addColumn<TPasek>("pasek");
     const QColor w; // the selected colour
     QTest::newRow("0 settings") << 0 << "Nastawy1"
-                                << "Grafika1,Scope1,PanelLeft,PanelTopTab2,PanelTopTab3,PanelNasInfoObd,PanelBledy,Panel80,Panel50"
+                                << "Grafika1,Scope1,PanelLeft,PanelTopTab2,PanelTopTab3,"
+                                   "PanelNasInfoObd,PanelBledy,Panel80,Panel50"
                                 << TPasek{{{}, {}, {}, {1260, 101, w}}};
-    QTest::newRow("1 calibration") << 1 << "Nastawy1,Scope1,PanelNasInfoObd"
-                                   << "Grafika1,PanelLeft,PanelTopTab2,PanelTopTab3,PanelBledy,PanelInfo,Panel80,Panel50"
-                                   << TPasek{{{}, {}, {}, {1261, 201, w, QStringLiteral("  [Enter]")}}};
+    QTest::newRow("1 calibration")
+        << 1 << "Nastawy1,Scope1,PanelNasInfoObd"
+        << "Grafika1,PanelLeft,PanelTopTab2,PanelTopTab3,PanelBledy,PanelInfo,Panel80,Panel50"
+        << TPasek{{{}, {}, {}, {1261, 201, w, QStringLiteral("  [Enter]")}}};
     QTest::newRow("2 map") << 2 << "Grafika1,PanelTopTab2,Panel80,Nastawy1"
                            << "Scope1,PanelLeft,PanelTopTab3,PanelBledy,Panel50,SpeedButton21"
-                           << TPasek{{{1268, 311, QColor(0xFF0000u)}, {1269, 312, QColor(0x00A000u)},
-                                      {1271, 313, QColor(0x800080u)}, {}}};
-    QTest::newRow("3 diagnostics") << 3 << "PanelBledy,PanelInfo,PanelNasInfoObd,RichEditBledy,RichEditInfo"
-                                   << "Nastawy1,Grafika1,Scope1,PanelLeft,PanelTopTab2,PanelTopTab3,PanelObd,Panel80"
-                                   << TPasek{{{1265, 402, Systemowy()}, {1266, 403, Systemowy()}, {}, {1264, 401, w}}};
-    QTest::newRow("4 oscilloscope") << 4 << "Scope1,Panel50"
-                                    << "Nastawy1,Grafika1,PanelLeft,PanelNasInfoObd,PanelBledy,Panel80,PanelTopTab2"
-                                    << TPasek{};
-    QTest::newRow("5 OBD") << 5 << "PanelTopTab3,PanelObd,StringGridElm,PanelObdTab,RichEditDtc"
-                           << "Nastawy1,Grafika1,Scope1,PanelLeft,PanelTopTab2,StringGridPid,PanelBledy,Panel80"
-                           << TPasek{{{1273, 391, Systemowy()}, {1274, 392, Systemowy()}, {}, {1118, 390, Systemowy()}}};
+                           << TPasek{{{1268, 311, QColor(0xFF0000u)},
+                                      {1269, 312, QColor(0x00A000u)},
+                                      {1271, 313, QColor(0x800080u)},
+                                      {}}};
+    QTest::newRow("3 diagnostics")
+        << 3 << "PanelBledy,PanelInfo,PanelNasInfoObd,RichEditBledy,RichEditInfo"
+        << "Nastawy1,Grafika1,Scope1,PanelLeft,PanelTopTab2,PanelTopTab3,PanelObd,Panel80"
+        << TPasek{{{1265, 402, Systemowy()}, {1266, 403, Systemowy()}, {}, {1264, 401, w}}};
+    QTest::newRow("4 oscilloscope")
+        << 4 << "Scope1,Panel50"
+        << "Nastawy1,Grafika1,PanelLeft,PanelNasInfoObd,PanelBledy,Panel80,PanelTopTab2"
+        << TPasek{};
+    QTest::newRow("5 OBD")
+        << 5 << "PanelTopTab3,PanelObd,StringGridElm,PanelObdTab,RichEditDtc"
+        << "Nastawy1,Grafika1,Scope1,PanelLeft,PanelTopTab2,StringGridPid,PanelBledy,Panel80"
+        << TPasek{
+               {{1273, 391, Systemowy()}, {1274, 392, Systemowy()}, {}, {1118, 390, Systemowy()}}};
 }
 
 void TestZakladki::zakladkaGlowna() {
@@ -133,15 +146,18 @@ void TestZakladki::podzakladkaMapy_data() {
     QTest::addColumn<QString>("ukryte");
     QTest::addColumn<TPasek>("pasek");
     const QColor czerwony(0xFF0000u), zielony(0x00A000u), fiolet(0x800080u), w;
-    QTest::newRow("corrections 2D") << 11 << 0 << "Nastawy1,PanelNasInfoObd,Panel80,Panel82"
-                                    << "Panel81,Panel83"
-                                    << TPasek{{{1268, 311, czerwony}, {1269, 312, zielony}, {1271, 313, fiolet}, {}}};
-    QTest::newRow("RPM corrections") << 12 << 1 << "Panel80,Panel81,Panel82,Panel83,SpeedButton90"
-                                     << "Nastawy1,PanelNasInfoObd"
-                                     << TPasek{{{1268, 321, czerwony}, {1269, 322, zielony}, {1272, 323, w}, {}}};
+    QTest::newRow("corrections 2D")
+        << 11 << 0 << "Nastawy1,PanelNasInfoObd,Panel80,Panel82"
+        << "Panel81,Panel83"
+        << TPasek{{{1268, 311, czerwony}, {1269, 312, zielony}, {1271, 313, fiolet}, {}}};
+    QTest::newRow("RPM corrections")
+        << 12 << 1 << "Panel80,Panel81,Panel82,Panel83,SpeedButton90"
+        << "Nastawy1,PanelNasInfoObd"
+        << TPasek{{{1268, 321, czerwony}, {1269, 322, zielony}, {1272, 323, w}, {}}};
     for (int i = 13; i <= 15; ++i)
-        QTest::addRow("curve %d", i - 11) << i << i - 11 << "Grafika1" << "Nastawy1,PanelNasInfoObd,Panel80"
-                                          << TPasek{{{1272, 331, fiolet}, {}, {}, {}}};
+        QTest::addRow("curve %d", i - 11)
+            << i << i - 11 << "Grafika1"
+            << "Nastawy1,PanelNasInfoObd,Panel80" << TPasek{{{1272, 331, fiolet}, {}, {}, {}}};
 }
 
 void TestZakladki::podzakladkaMapy() {
@@ -165,9 +181,13 @@ void TestZakladki::podzakladkaMapy() {
         QCOMPARE(t.W("PanelNasInfoObd")->height(), 80);
     }
     // The pressed sub-tab in the selected colour, the others plain.
-    QCOMPARE(t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(przycisk))->palette().color(QPalette::ButtonText),
+    QCOMPARE(t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(przycisk))
+                 ->palette()
+                 .color(QPalette::ButtonText),
              t.okno->Paleta().KolorWybrany);
-    QCOMPARE(t.W<QToolButton>(przycisk == 11 ? "SpeedButton12" : "SpeedButton11")->palette().color(QPalette::ButtonText),
+    QCOMPARE(t.W<QToolButton>(przycisk == 11 ? "SpeedButton12" : "SpeedButton11")
+                 ->palette()
+                 .color(QPalette::ButtonText),
              Systemowy());
 }
 
@@ -209,14 +229,21 @@ void TestZakladki::podzakladkaObd_data() {
     QTest::addColumn<QString>("ukryte");
     QTest::addColumn<TPasek>("pasek");
     const QColor s = Systemowy();
-    QTest::newRow("ELM") << 31 << "StringGridElm,PanelObdTab,RichEditDtc" << "Nastawy1,Grafika1,Panel80"
+    QTest::newRow("ELM") << 31 << "StringGridElm,PanelObdTab,RichEditDtc"
+                         << "Nastawy1,Grafika1,Panel80"
                          << TPasek{{{1273, 391, s}, {1274, 392, s}, {}, {1118, 390, s}}};
-    QTest::newRow("OBD module") << 32 << "RichEditDtc,Nastawy1" << "StringGridElm,StringGridPid,PanelObdTab,Grafika1,Panel80"
+    QTest::newRow("OBD module") << 32 << "RichEditDtc,Nastawy1"
+                                << "StringGridElm,StringGridPid,PanelObdTab,Grafika1,Panel80"
                                 << TPasek{{{1273, 393, s}, {1274, 394, s}, {}, {}}};
-    QTest::newRow("device") << 33 << "RichEditDtc,Nastawy1" << "StringGridElm,StringGridPid,PanelObdTab,Grafika1"
+    QTest::newRow("device") << 33 << "RichEditDtc,Nastawy1"
+                            << "StringGridElm,StringGridPid,PanelObdTab,Grafika1"
                             << TPasek{{{1273, 395, s}, {1274, 396, s}, {}, {}}};
-    QTest::newRow("OBD maps") << 34 << "Grafika1,Panel80" << "Nastawy1,PanelNasInfoObd"
-                              << TPasek{{{1268, 324, QColor(0xFF0000u)}, {1269, 325, QColor(0x00A000u)}, {1272, 323, {}}, {}}};
+    QTest::newRow("OBD maps") << 34 << "Grafika1,Panel80"
+                              << "Nastawy1,PanelNasInfoObd"
+                              << TPasek{{{1268, 324, QColor(0xFF0000u)},
+                                         {1269, 325, QColor(0x00A000u)},
+                                         {1272, 323, {}},
+                                         {}}};
 }
 
 void TestZakladki::podzakladkaObd() {
@@ -231,7 +258,8 @@ void TestZakladki::podzakladkaObd() {
     QCOMPARE(t.okno->ZakladkaObd, przycisk - 31);
     SprawdzWidoczne(t, widoczne, ukryte);
     SprawdzPasek(t, pasek);
-    if (przycisk == 32 || przycisk == 33) QCOMPARE(t.okno->Nastawy().Strona, przycisk == 32 ? 50 : 51);
+    if (przycisk == 32 || przycisk == 33)
+        QCOMPARE(t.okno->Nastawy().Strona, przycisk == 32 ? 50 : 51);
     if (przycisk == 34) QCOMPARE(t.okno->Grafika().TrybMapy, 5);
 }
 
@@ -241,7 +269,8 @@ void TestZakladki::bledyCzyPidy() {
     t.Klik(QStringLiteral("SpeedButton42"));
     QVERIFY(t.W("StringGridPid")->isVisible());
     QVERIFY(!t.W("RichEditDtc")->isVisible());
-    QCOMPARE(t.W<QToolButton>("SpeedButton42")->palette().color(QPalette::ButtonText), t.okno->Paleta().KolorWybrany);
+    QCOMPARE(t.W<QToolButton>("SpeedButton42")->palette().color(QPalette::ButtonText),
+             t.okno->Paleta().KolorWybrany);
     t.Klik(QStringLiteral("SpeedButton41"));
     QVERIFY(!t.W("StringGridPid")->isVisible());
     QVERIFY(t.W("RichEditDtc")->isVisible());
@@ -254,7 +283,9 @@ void TestZakladki::kolorWybranejZakladki() {
     TOknoTestowe t(Angielski);
     t.Klik(QStringLiteral("SpeedButton5"));
     for (int i = 1; i <= 6; ++i)
-        QCOMPARE(t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(i))->palette().color(QPalette::ButtonText),
+        QCOMPARE(t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(i))
+                     ->palette()
+                     .color(QPalette::ButtonText),
                  i == 5 ? t.okno->Paleta().KolorWybrany : Systemowy());
     QCOMPARE(t.W<QToolButton>("SpeedButton5")->text(), QStringLiteral("Oscilloscope [F5]"));
 }
@@ -313,7 +344,8 @@ void TestZakladki::jednorazoweRozkazyDiagnostyki() {
     QVERIFY(t.s().Rozkazy & TSterownik::RozkazBledy);
     t.Klik(przycisk);
     const unsigned char flagi[] = {t.s().KasujBledy, t.s().TestGlosnika, t.s().TestSzczelnosci};
-    for (int i = 0; i < 3; ++i) QCOMPARE(int(flagi[i]), i == flaga ? 1 : 0);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(int(flagi[i]), i == flaga ? 1 : 0);
 }
 
 void TestZakladki::przyciskiObdDoCzytnika() {

@@ -1,9 +1,9 @@
 // Link events as the links raise them: controller replies decoded by TSterownik and the
 // OBD reader's reports, turned into the title, the status panel, the lamps and the texts.
 
-#include "OknoTestowe.h"
 #include "KontrolerPty.h"
 #include "OknaPlikow.h"
+#include "OknoTestowe.h"
 #include "TObd.h"
 
 #include <QAction>
@@ -16,7 +16,9 @@
 namespace {
 
 // A 92-byte live frame: work state in bytes 10 and 11, lamps in 13 and 14.
-TRamka Biezaca() { return TRamka(92); }
+TRamka Biezaca() {
+    return TRamka(92);
+}
 
 // The file dialogs answered with one path.
 struct TPlikTestowy : TOknaPlikow {
@@ -65,7 +67,8 @@ void TestZdarzenia::ramkaBledowWLinie() {
     auto* bledy = t.W<QTextEdit>("RichEditBledy");
     QVERIFY(t.Odbierz(0x82, TRamka(70)(10, 0x05)(6, 0x02).dane));
     const QString b = t.okno->PodajTekst(1940);
-    QCOMPARE(Linie(bledy), (QStringList{t.okno->PodajTekst(1902), b + QStringLiteral(" 1"), b + QStringLiteral(" 3")}));
+    QCOMPARE(Linie(bledy), (QStringList{t.okno->PodajTekst(1902), b + QStringLiteral(" 1"),
+                                        b + QStringLiteral(" 3")}));
     // A new list replaces the old one.
     QVERIFY(t.Odbierz(0x82, TRamka(70)(12, 0x80).dane));
     QCOMPARE(Linie(bledy), QStringList{t.okno->PodajTekst(1960) + QStringLiteral(" 8")});
@@ -76,8 +79,10 @@ void TestZdarzenia::licznikiPoBiezacejZBitem4() {
     auto* bledy = t.W<QTextEdit>("RichEditBledy");
     QVERIFY(t.Odbierz(0x90, Biezaca()(11, 0x10).dane));
     QVERIFY(t.Odbierz(0x82, TRamka(70)(13, 200).dane));
-    QCOMPARE(Linie(bledy), (QStringList{QString(), QStringLiteral("\t") + t.okno->PodajTekst(1233) + QStringLiteral(":"),
-                                        QString(), QStringLiteral("200 x ") + t.okno->PodajTekst(1901)}));
+    QCOMPARE(Linie(bledy),
+             (QStringList{QString(),
+                          QStringLiteral("\t") + t.okno->PodajTekst(1233) + QStringLiteral(":"),
+                          QString(), QStringLiteral("200 x ") + t.okno->PodajTekst(1901)}));
     QVERIFY(t.Odbierz(0x90, Biezaca().dane));
     QVERIFY(t.Odbierz(0x82, TRamka(70)(13, 200).dane));
     QVERIFY(Linie(bledy).isEmpty());
@@ -111,7 +116,8 @@ void TestZdarzenia::bootloaderWTytule() {
     QVERIFY(t.Odbierz(0x81, Tozsamosc(2, 3, 4), 1));
     QVERIFY(ok.pokazano);
     QCOMPARE(ok.tekst, t.okno->PodajTekst(1365));
-    QCOMPARE(t.okno->windowTitle(), QStringLiteral("SELVAR v2.04 - SELVAR MAX+ ") + t.okno->PodajTekst(1365));
+    QCOMPARE(t.okno->windowTitle(),
+             QStringLiteral("SELVAR v2.04 - SELVAR MAX+ ") + t.okno->PodajTekst(1365));
 }
 
 void TestZdarzenia::nowePolaczeniePrzywracaTytul() {
@@ -200,7 +206,7 @@ void TestZdarzenia::lampkiStacyjki() {
     const QImage obraz = t.W<QLabel>("Image1")->pixmap().toImage();
     QCOMPARE(obraz.size(), QSize(91, 91));
     QCOMPARE(obraz.pixelColor(15, 16), QColor(0x00, 0xA0, 0x00)); // top level lamp
-    QCOMPARE(obraz.pixelColor(15, 31), QColor(Qt::black));       // second level lamp
+    QCOMPARE(obraz.pixelColor(15, 31), QColor(Qt::black));        // second level lamp
     QCOMPARE(obraz.pixelColor(15, 76), QColor(0x00, 0xA0, 0x00)); // R green
     QCOMPARE(obraz.pixelColor(74, 16), QColor(0xC8, 0x00, 0x00)); // MODE red
     // The same lamp bytes again leave the picture as it is; new ones repaint it.
@@ -241,8 +247,9 @@ void TestZdarzenia::historiaZmianyPaliwa() {
     TOknoTestowe t(Angielski);
     QVERIFY(t.Odbierz(0x90, Biezaca()(6, kod)(7, powod)(8, 128).dane));
     // The oscilloscope records from the start, so the time is that of one sample.
-    QCOMPARE(Linie(t.W<QTextEdit>("RichEditInfo")),
-             QStringList{QStringLiteral("0.1 [s]\t\t") + (id ? t.okno->PodajTekst(id) : QString())});
+    QCOMPARE(
+        Linie(t.W<QTextEdit>("RichEditInfo")),
+        QStringList{QStringLiteral("0.1 [s]\t\t") + (id ? t.okno->PodajTekst(id) : QString())});
 }
 
 void TestZdarzenia::zdarzeniaObd_data() {
@@ -276,10 +283,12 @@ void TestZdarzenia::kalibracjaPrzerwana() {
     QVERIFY(t.W("ProgressBar1")->isVisible());
     TOdpowiedz ok(QMessageBox::Ok);
     // Frames without revolutions abort the calibration.
-    for (int i = 0; i < 15 && !ok.pokazano; ++i) QVERIFY(t.Odbierz(0x91, Biezaca()(17, 0)(18, 0).dane));
+    for (int i = 0; i < 15 && !ok.pokazano; ++i)
+        QVERIFY(t.Odbierz(0x91, Biezaca()(17, 0)(18, 0).dane));
     QVERIFY(ok.pokazano);
     QCOMPARE(ok.tekst, t.okno->PodajTekst(1292));
-    QCOMPARE(t.W<QPushButton>("Btn54")->text(), t.okno->PodajTekst(1261) + QStringLiteral("  [Enter]"));
+    QCOMPARE(t.W<QPushButton>("Btn54")->text(),
+             t.okno->PodajTekst(1261) + QStringLiteral("  [Enter]"));
     QVERIFY(!t.W("ProgressBar1")->isVisible());
 }
 
@@ -291,11 +300,13 @@ void TestZdarzenia::plikOfflineWTytule() {
     t.okno->findChild<QAction*>(QStringLiteral("MenuFileSave"))->trigger();
     QVERIFY(QFile::exists(pliki.sciezka));
     t.okno->findChild<QAction*>(QStringLiteral("MenuFileRead"))->trigger();
-    QCOMPARE(t.okno->windowTitle(), QStringLiteral("SELVAR v2.04 - [") + pliki.sciezka + QStringLiteral("]"));
+    QCOMPARE(t.okno->windowTitle(),
+             QStringLiteral("SELVAR v2.04 - [") + pliki.sciezka + QStringLiteral("]"));
     // While a file is on show the link does not reconnect by itself.
     QCOMPARE(t.okno->findChild<QAction*>(QStringLiteral("MenuConn0"))->data().toInt(), -1);
     t.okno->findChild<QAction*>(QStringLiteral("MenuFileRead"))->trigger();
-    QCOMPARE(t.okno->windowTitle(), QStringLiteral("SELVAR v2.04 - [") + pliki.sciezka + QStringLiteral("]"));
+    QCOMPARE(t.okno->windowTitle(),
+             QStringLiteral("SELVAR v2.04 - [") + pliki.sciezka + QStringLiteral("]"));
     t.s().OknaPlikow = nullptr;
 }
 

@@ -14,10 +14,11 @@ void Plomien(QPainter& p, const QPointF& podstawa, double wysokosc, const QColor
     QPainterPath ksztalt;
     const double w = wysokosc * 0.42;
     ksztalt.moveTo(podstawa);
-    ksztalt.cubicTo(podstawa + QPointF(-w, -wysokosc * 0.1), podstawa + QPointF(-w * 0.6, -wysokosc * 0.7),
+    ksztalt.cubicTo(podstawa + QPointF(-w, -wysokosc * 0.1),
+                    podstawa + QPointF(-w * 0.6, -wysokosc * 0.7),
                     podstawa + QPointF(0, -wysokosc));
-    ksztalt.cubicTo(podstawa + QPointF(w * 0.6, -wysokosc * 0.7), podstawa + QPointF(w, -wysokosc * 0.1),
-                    podstawa);
+    ksztalt.cubicTo(podstawa + QPointF(w * 0.6, -wysokosc * 0.7),
+                    podstawa + QPointF(w, -wysokosc * 0.1), podstawa);
     QLinearGradient kolor(podstawa, podstawa - QPointF(0, wysokosc));
     kolor.setColorAt(0, wewnatrz);
     kolor.setColorAt(1, zewnatrz);
@@ -57,8 +58,8 @@ QImage RysujLogo() {
     Plomien(p, QPointF(590, 300), 190, QColor(0x40, 0xA0, 0xFF), QColor(0x10, 0x30, 0xC0));
     Plomien(p, QPointF(590, 300), 120, QColor(0xB0, 0xE8, 0xFF), QColor(0x30, 0x70, 0xF0));
 
-    Tekst(p, QRect(50, 110, 460, 120), QStringLiteral("SELVAR"), 104, true, QColor(0xF4, 0xF8, 0xFC),
-          Qt::AlignLeft | Qt::AlignVCenter);
+    Tekst(p, QRect(50, 110, 460, 120), QStringLiteral("SELVAR"), 104, true,
+          QColor(0xF4, 0xF8, 0xFC), Qt::AlignLeft | Qt::AlignVCenter);
     Tekst(p, QRect(56, 228, 440, 40), QStringLiteral("II"), 34, true, QColor(0x40, 0xA0, 0xFF),
           Qt::AlignLeft | Qt::AlignVCenter);
     Tekst(p, QRect(56, 270, 440, 30), QStringLiteral("Sequential gas injection controller"), 22,

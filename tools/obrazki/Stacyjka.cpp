@@ -39,7 +39,8 @@ QImage RysujStacyjke() {
     p.setBrush(plyta);
     p.drawRoundedRect(1, 1, 87, 87, 9, 9);
 
-    for (int i = 0; i < 4; ++i) Gniazdo(p, 12, 14 + 15 * i, 20, 19 + 15 * i);
+    for (int i = 0; i < 4; ++i)
+        Gniazdo(p, 12, 14 + 15 * i, 20, 19 + 15 * i);
     Gniazdo(p, 12, 74, 20, 79);
     Gniazdo(p, 71, 14, 78, 19);
 

@@ -25,11 +25,11 @@ int main(int argc, char** argv) {
         QImage obraz;
     };
     const TPlik pliki[] = {
-        {"RC_CEN_BMP", RysujStacyjke()},         {"RC_LOGO_BMP", RysujLogo()},
-        {"RC_OBD_OFF", RysujObd("OFF")},         {"RC_OBD_ON", RysujObd("ON")},
-        {"RC_OBD_PWM", RysujObd("PWM")},         {"RC_OBD_VPW", RysujObd("VPW")},
-        {"RC_OBD_ISO", RysujObd("ISO")},         {"RC_OBD_CAN", RysujObd("CAN")},
-        {"RC_DIA_UP", RysujStrzalke(true)},      {"RC_DIA_DOWN", RysujStrzalke(false)},
+        {"RC_CEN_BMP", RysujStacyjke()},    {"RC_LOGO_BMP", RysujLogo()},
+        {"RC_OBD_OFF", RysujObd("OFF")},    {"RC_OBD_ON", RysujObd("ON")},
+        {"RC_OBD_PWM", RysujObd("PWM")},    {"RC_OBD_VPW", RysujObd("VPW")},
+        {"RC_OBD_ISO", RysujObd("ISO")},    {"RC_OBD_CAN", RysujObd("CAN")},
+        {"RC_DIA_UP", RysujStrzalke(true)}, {"RC_DIA_DOWN", RysujStrzalke(false)},
     };
     for (const TPlik& p : pliki) {
         const QString sciezka = cel.filePath(QString::fromLatin1(p.nazwa) + QStringLiteral(".png"));
