@@ -5,8 +5,7 @@
 #include "Komendy.h"
 #include "Kontekst.h"
 #include "TSterownik.h"
-
-#include <QFile>
+#include "ZapisPliku.h"
 
 #include <vector>
 
@@ -25,9 +24,9 @@ int KomendaOsc2Csv(TKontekst& k) {
     const int ile = s.CzytajOscyloskop(probki.data());
     if (k.konsola.BladPliku(QStringLiteral("load"), wejscie)) return KodyWyjscia::Plik;
     const QByteArray csv = TekstCsv(s, probki.data(), ile);
-    QFile plik(wyjscie);
-    if (!plik.open(QIODevice::WriteOnly | QIODevice::Truncate) || plik.write(csv) != csv.size()) {
-        k.konsola.Zglos(QStringLiteral("cannot write %1: %2").arg(wyjscie, plik.errorString()));
+    QString blad;
+    if (!ZapiszCalyPlik(wyjscie, csv, &blad)) {
+        k.konsola.Zglos(QStringLiteral("cannot write %1: %2").arg(wyjscie, blad));
         return KodyWyjscia::Plik;
     }
     k.konsola.Postep(QStringLiteral("%1 samples written to %2").arg(ile).arg(wyjscie));

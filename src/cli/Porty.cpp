@@ -18,11 +18,7 @@ constexpr int PierwszyWolny = 129;
 
 void CzytajPrzypisania(TMapaPortow& mapa) {
     const auto korzen = KorzenPreferencji();
-    // The older key is read only when the current one is missing.
-    const QStringList grupy = korzen->childGroups();
-    const QString grupa = grupy.contains(QStringLiteral("Selvar2"))  ? QStringLiteral("Selvar2")
-                          : grupy.contains(QStringLiteral("Karvel")) ? QStringLiteral("Karvel")
-                                                                     : QString();
+    const QString grupa = GrupaDoOdczytu(*korzen);
     if (grupa.isEmpty()) return;
     korzen->beginGroup(grupa);
     mapa.CzytajPreferencje(*korzen);

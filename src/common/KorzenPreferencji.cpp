@@ -9,3 +9,10 @@ std::unique_ptr<QSettings> KorzenPreferencji() {
                                        QStringLiteral("Selvar2"), QStringLiteral("selvar"));
 #endif
 }
+
+QString GrupaDoOdczytu(const QSettings& korzen) {
+    const QStringList grupy = korzen.childGroups();
+    if (grupy.contains(GrupaPreferencji)) return GrupaPreferencji;
+    if (grupy.contains(GrupaDawnaPreferencji)) return GrupaDawnaPreferencji;
+    return {};
+}

@@ -12,6 +12,8 @@ constexpr int RozmiarBloku = 256;
 constexpr int BitObd = 24;
 constexpr int RozmiarIdentyfikacji = 128;
 constexpr int PoczatekDanych = 6;
+// Positions 0..91 of a live frame; the OBD copy at 92..127 is ours.
+constexpr int RozmiarBiezacych = 92;
 
 bool Biezace(unsigned char kod) {
     return kod >= 0x90 && kod <= 0x9F;
@@ -134,6 +136,8 @@ bool TSterownik::OdbiorSterownika(int dlugosc) {
         break;
     }
     if (Biezace(kod)) {
+        // A short frame would zero the work state and the injector mask; keep the last ones.
+        if (!PelnyBlok(dlugosc, RozmiarBiezacych - PoczatekDanych)) return false;
         OdbiorBiezacych();
         return true;
     }

@@ -7,6 +7,7 @@
 #include "Komunikat.h"
 #include "OknaPlikow.h"
 #include "Teksty.h"
+#include "ZapisPliku.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,10 +94,7 @@ void TSterownik::ZapiszUstawienia() {
     if (!OknaPlikow) return;
     const QString sciezka = OknaPlikow->Zapisz(Dialog(1104, false));
     if (sciezka.isEmpty()) return;
-    QFile plik(sciezka);
-    const QByteArray obraz = ObrazModelu(false);
-    if (!plik.open(QIODevice::WriteOnly | QIODevice::Truncate) || plik.write(obraz) != obraz.size())
-        Blad("Error code 121");
+    if (!ZapiszCalyPlik(sciezka, ObrazModelu(false))) Blad("Error code 121");
 }
 
 void TSterownik::CzytajUstawienia() {
@@ -120,27 +118,35 @@ void TSterownik::CzytajUstawienia() {
     }
 }
 
+// The samples so far replace the file whole; later samples are appended to it one by one.
 void TSterownik::ZapiszOscyloskop(const unsigned char* probki, int ile) {
     if (!OknaPlikow) return;
     const QString sciezka = OknaPlikow->Zapisz(Dialog(1106, true));
     if (sciezka.isEmpty()) return;
     ZamknijPlikOsc();
+    const QByteArray dane =
+        ObrazModelu(true) + QByteArray(reinterpret_cast<const char*>(probki),
+                                       qsizetype(std::max(ile, 0)) * RozmiarProbki);
     auto plik = std::make_unique<QFile>(sciezka);
-    if (!plik->open(QIODevice::ReadWrite | QIODevice::Truncate)) {
+    if (!ZapiszCalyPlik(sciezka, dane) ||
+        !plik->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         Zdarzenie(5, 0, 0, 0);
         Blad("Error code 131");
         return;
     }
     PlikOsc = std::move(plik);
     Zdarzenie(5, 1, 0, 0);
-    PlikOsc->write(ObrazModelu(true));
-    PlikOsc->write(reinterpret_cast<const char*>(probki), qint64(std::max(ile, 0)) * RozmiarProbki);
 }
 
 void TSterownik::DopiszOscyloskop(const unsigned char* probki, int indeks) {
-    if (PlikOsc)
-        PlikOsc->write(reinterpret_cast<const char*>(probki) + qint64(indeks) * RozmiarProbki,
-                       RozmiarProbki);
+    if (!PlikOsc) return;
+    const char* probka = reinterpret_cast<const char*>(probki) + qint64(indeks) * RozmiarProbki;
+    if (PlikOsc->write(probka, RozmiarProbki) == RozmiarProbki) return;
+    // A cut record would make the file unreadable: keep the header and the whole records.
+    const qint64 cale = (PlikOsc->size() - RozmiarObrazu) / RozmiarProbki;
+    PlikOsc->resize(RozmiarObrazu + std::max<qint64>(cale, 0) * RozmiarProbki);
+    ZamnkijOscyloskop();
+    Blad("Error code 131");
 }
 
 void TSterownik::ZamknijPlikOsc() {

@@ -7,13 +7,12 @@
 #include "TGrafika.h"
 #include "TObd.h"
 #include "TSterownik.h"
+#include "ZapisPliku.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTextStream>
 
 namespace {
 
@@ -115,7 +114,7 @@ void TForm1::Naglowek() {
         formAdmin->DodajLinie(l, TKolor{0x000000});
     const QDir folder(QString::fromLatin1(FolderFirmware));
     if (!folder.exists()) return;
-    QFile plik(folder.filePath(QStringLiteral("komputer_set.h")));
-    if (plik.open(QIODevice::WriteOnly | QIODevice::Text))
-        QTextStream(&plik) << linie.join(QLatin1Char('\n')) << '\n';
+    const QByteArray tekst = (linie.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    if (!ZapiszCalyPlik(folder.filePath(QStringLiteral("komputer_set.h")), tekst))
+        komunikaty.KomunikatTekst(QStringLiteral("Error code 121"), TKomunikaty::Blad);
 }

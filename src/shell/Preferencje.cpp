@@ -1,5 +1,7 @@
 #include "Preferencje.h"
 
+#include "KorzenPreferencji.h"
+
 #include <QSettings>
 
 namespace {
@@ -35,13 +37,8 @@ const std::array<QString, TPreferencje::LiczbaKolorow>& NazwyKolorow() {
 
 TPreferencje CzytajPreferencje(QSettings& korzen) {
     TPreferencje p;
-    const QStringList grupy = korzen.childGroups();
-    if (grupy.contains(TPreferencje::Grupa))
-        p.Zrodlo = TPreferencje::Grupa;
-    else if (grupy.contains(TPreferencje::GrupaDawna))
-        p.Zrodlo = TPreferencje::GrupaDawna;
-    else
-        return p;
+    p.Zrodlo = GrupaDoOdczytu(korzen);
+    if (p.Zrodlo.isEmpty()) return p;
 
     korzen.beginGroup(p.Zrodlo);
     Czytaj(korzen, QStringLiteral("Comm"), p.Comm);
@@ -64,7 +61,7 @@ TPreferencje CzytajPreferencje(QSettings& korzen) {
 }
 
 void ZapiszPreferencje(QSettings& korzen, const TPreferencje& p, bool zGranicami) {
-    korzen.beginGroup(TPreferencje::Grupa);
+    korzen.beginGroup(GrupaPreferencji);
     korzen.setValue(QStringLiteral("Comm"), p.Comm);
     korzen.setValue(QStringLiteral("ElmComm"), p.ElmComm);
     korzen.setValue(QStringLiteral("Comp"), p.Comp);

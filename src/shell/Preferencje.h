@@ -14,8 +14,6 @@ class QSettings;
 // group is missing, the older "Karvel" is read instead, and writing always goes to "Selvar2".
 struct TPreferencje {
     static constexpr int LiczbaKolorow = 36;
-    static inline const QString Grupa = QStringLiteral("Selvar2");
-    static inline const QString GrupaDawna = QStringLiteral("Karvel");
 
     int Comm = 0;    // controller port number
     int ElmComm = 0; // OBD adapter port number

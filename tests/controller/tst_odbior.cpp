@@ -295,6 +295,15 @@ private slots:
         QCOMPARE(int(s->MaskaWtryskiwaczy), 0x3F);
     }
 
+    void shortLiveFrameKeepsStateAndMask() {
+        std::memcpy(s->StanPracy, "\x03\x01\x2a", 3);
+        s->MaskaWtryskiwaczy = 0x0F;
+        QVERIFY(!Odbierz(Biezace(0x90, QByteArray(20, '\0'))));
+        QCOMPARE(Blok(s->StanPracy, 3), QByteArray::fromHex("03012a"));
+        QCOMPARE(int(s->MaskaWtryskiwaczy), 0x0F);
+        QVERIFY(zdarzenia.isEmpty());
+        QVERIFY(log.contains(QStringLiteral("  za krótka ramka")));
+    }
     void writeNoticesAreLoggedPerBit() {
         QByteArray dane(86, '\0');
         dane[0] = static_cast<char>(0xF2);
