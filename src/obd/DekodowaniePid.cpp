@@ -1,31 +1,14 @@
 #include "DekodowaniePid.h"
 
 #include "ElmTekst.h"
+#include "FormatLiczb.h"
 #include "Protokoly.h"
-
-#include <QLocale>
+#include "WzoryJ1979.h"
 
 #include <array>
-#include <cmath>
+#include <vector>
 
 namespace {
-
-QLocale LokalnyBezGrup() {
-    QLocale lokalny;
-    lokalny.setNumberOptions(QLocale::OmitGroupSeparator);
-    return lokalny;
-}
-
-// Pattern "0.0": one decimal place, halves away from zero.
-QString JednoMiejsce(double x) {
-    const double zaokraglone = std::round(x * 10.0) / 10.0;
-    return LokalnyBezGrup().toString(zaokraglone == 0.0 ? 0.0 : zaokraglone, 'f', 1); // no "-0.0"
-}
-
-// The shortest form with up to 15 significant digits.
-QString Ogolny(double x) {
-    return LokalnyBezGrup().toString(x, 'g', 15);
-}
 
 QString Calkowita(long long x) {
     return QString::number(x);
@@ -73,7 +56,9 @@ QString CzujnikiO2(std::uint32_t a, int bityNaBank, int bankow) {
     return tekst;
 }
 
-QString WartoscPid(const pid& p, std::uint32_t v, std::uint32_t a) {
+QString WartoscPid(const pid& p, int numerPid, QByteArrayView dane) {
+    const std::uint32_t v = TekstNaInt(dane, p.Bajty);
+    const std::uint32_t a = TekstNaInt(dane, 1);
     const auto A = static_cast<long long>(a);
     switch (p.Wzor) {
     case 1:
@@ -84,33 +69,36 @@ QString WartoscPid(const pid& p, std::uint32_t v, std::uint32_t a) {
     case 3:
         return StanPaliwa(a);
     case 4:
-        return JednoMiejsce(A * 100.0 / 255.0);
+        return LiczbaStala(A * 100.0 / 255.0, 1);
     case 5:
         return Calkowita(A - 40);
     case 6:
-        return JednoMiejsce((A - 128) * 100.0 / 128.0);
+        return LiczbaStala((A - 128) * 100.0 / 128.0, 1);
     case 10:
         return Calkowita(3 * A);
     case 11:
         return Calkowita(A);
     case 12:
-        return Ogolny(v / 4.0);
+        return LiczbaOgolna(v / 4.0);
     case 14:
-        return Ogolny(A / 2.0 - 64);
+        return LiczbaOgolna(A / 2.0 - 64);
     case 16:
-        return Ogolny(v / 100.0);
+        return LiczbaOgolna(v / 100.0);
     case 18:
         return PowietrzeWtorne(a);
     case 19:
         return CzujnikiO2(a, 4, 2);
     case 20:
-        return Ogolny(A * 0.005); // the trim byte B is not shown
+        return LiczbaOgolna(A * 0.005); // the trim byte B is not shown
     case 28:
         return StandardObd(a);
     case 29:
         return CzujnikiO2(a, 2, 4);
-    default:
+    default: {
+        const std::vector<std::uint32_t> bajty = BajtyDanych(dane, p.Bajty);
+        if (const auto tekst = WartoscJ1979(p.Wzor, numerPid, bajty)) return *tekst;
         return QStringLiteral("0x") + QString::fromLatin1(Hex(v, p.Bajty));
+    }
     }
 }
 
@@ -141,8 +129,8 @@ int SzukajEcuPid(const QByteArray& odpowiedz, int protokol, int ecu, int numerPi
     return p == 0 ? 0 : p + static_cast<int>(wzor.size()) + 1;
 }
 
-QString TekstPid(const pid& p, std::uint32_t v, std::uint32_t a) {
-    QString tekst = WartoscPid(p, v, a);
+QString TekstPid(const pid& p, int numerPid, QByteArrayView dane) {
+    QString tekst = WartoscPid(p, numerPid, dane);
     if (!p.Jednostka.isEmpty()) tekst += u'[' + p.Jednostka + u']';
     return tekst;
 }

@@ -12,9 +12,9 @@
 // 11-bit CAN, where the length byte has to match as well.
 int SzukajEcuPid(const QByteArray& odpowiedz, int protokol, int ecu, int numerPid, int bajty);
 
-// The value text of a PID: v is all its data bytes as one number (last 32 bits), a the first
-// data byte. The unit is appended as "[unit]": 1726[rpm].
-QString TekstPid(const pid& p, std::uint32_t v, std::uint32_t a);
+// The value text of a PID from the text of its data bytes ("1A F8"); the unit is appended as
+// "[unit]": 1726[rpm].
+QString TekstPid(const pid& p, int numerPid, QByteArrayView dane);
 
 // The OBD standard of PID 1C, "Reserved" for unknown values.
 QString StandardObd(std::uint32_t a);

@@ -42,6 +42,27 @@ std::uint32_t TekstNaInt(QByteArrayView tekst, int n) {
     return wynik;
 }
 
+std::vector<std::uint32_t> BajtyDanych(QByteArrayView tekst, int n) {
+    std::vector<std::uint32_t> bajty;
+    std::uint32_t bajt = 0;
+    bool cyfry = false;
+    for (const char znak : tekst) {
+        if (static_cast<int>(bajty.size()) >= n || znak == '\r' || znak == '\n' || znak == '\0')
+            break;
+        const int cyfra = WartoscCyfry(znak);
+        if (cyfra >= 0) {
+            bajt = (bajt << 4) | static_cast<std::uint32_t>(cyfra);
+            cyfry = true;
+        } else if (znak == ' ' && cyfry) {
+            bajty.push_back(bajt);
+            bajt = 0;
+            cyfry = false;
+        }
+    }
+    if (cyfry && static_cast<int>(bajty.size()) < n) bajty.push_back(bajt);
+    return bajty;
+}
+
 QByteArray Hex(std::uint32_t wartosc, int cyfr) {
     return QByteArray::number(wartosc, 16).toUpper().rightJustified(cyfr, '0');
 }

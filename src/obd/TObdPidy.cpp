@@ -26,7 +26,7 @@ int TObd::WyswietlPid() {
     const std::uint32_t a = TekstNaInt(dane, 1);
     PrzekazSterownikowi(AktualnyPid, v, a);
     if (SiatkaPid && e.Wiersz >= 0)
-        SiatkaPid->UstawKomorke(TrybListy == 0 ? 4 : 2, e.Wiersz, TekstPid(e, v, a));
+        SiatkaPid->UstawKomorke(TrybListy == 0 ? 4 : 2, e.Wiersz, TekstPid(e, AktualnyPid, dane));
     return 1;
 }
 

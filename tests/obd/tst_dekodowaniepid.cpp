@@ -36,6 +36,9 @@ private slots:
         QCOMPARE(p[0x7F].Bajty, 13);
         QCOMPARE(p[0x80].Nazwa, QStringLiteral("PIDs supported 81-A0"));
         QCOMPARE(p[0x80].Wzor, -1);
+        // Bank and sensor as J1979 and the short names have them.
+        QCOMPARE(p[0x3D].Nazwa, QStringLiteral("Catalyst Temperature Bank 2, Sensor 1"));
+        QCOMPARE(p[0x3E].Nazwa, QStringLiteral("Catalyst Temperature Bank 1, Sensor 2"));
     }
 
     void poUruchomieniuWybraneSaPaliwoITrymy() {
@@ -139,13 +142,12 @@ private slots:
         QTest::newRow("run time") << 0x1F << QByteArray("01 2C") << QStringLiteral("300[sec]");
         QTest::newRow("reference torque")
             << 0x63 << QByteArray("01 2C") << QStringLiteral("300[Nm]");
-        QTest::newRow("control module voltage in hex")
-            << 0x42 << QByteArray("3A 98") << QStringLiteral("0x3A98[V]");
-        QTest::newRow("hex keeps the byte count as digits")
-            << 0x51 << QByteArray("05") << QStringLiteral("0x5");
-        QTest::newRow("hex of 13 bytes keeps 32 bits")
-            << 0x7F << QByteArray("01 02 03 04 05 06 07 08 09 0A 0B 0C 0D")
-            << QStringLiteral("0x000000A0B0C0D");
+        QTest::newRow("bitmap of this drive cycle")
+            << 0x41 << QByteArray("00 07 E5 00") << QStringLiteral("0x7E500");
+        QTest::newRow("too few bytes stay hex")
+            << 0x42 << QByteArray("3A") << QStringLiteral("0x3A[V]");
+        QTest::newRow("emission requirements, bit encoded")
+            << 0x5F << QByteArray("05") << QStringLiteral("0x5");
         QTest::newRow("bitmap") << 0x00 << QByteArray("BE 1F B8 11")
                                 << QStringLiteral("0xBE1FB811");
     }
@@ -155,14 +157,70 @@ private slots:
         QFETCH(QString, tekst);
         TStanowiskoObd st;
         const pid& p = st.obd->Pidy[std::size_t(numer)];
-        QCOMPARE(TekstPid(p, TekstNaInt(bajty, p.Bajty), TekstNaInt(bajty, 1)), tekst);
+        QCOMPARE(TekstPid(p, numer, bajty), tekst);
     }
+
+    // Worked by hand from the J1979 scalings.
+    void wzoryJ1979_data() {
+        QTest::addColumn<int>("numer");
+        QTest::addColumn<QByteArray>("bajty");
+        QTest::addColumn<QString>("tekst");
+        const auto wiersz = [](const char* nazwa, int numer, const char* bajty, const char* tekst) {
+            QTest::newRow(nazwa) << numer << QByteArray(bajty) << QString::fromUtf8(tekst);
+        };
+        wiersz("rail pressure 300 x 0.079", 0x22, "01 2C", "23.700[kPa]");
+        wiersz("rail gauge pressure 300 x 10", 0x23, "01 2C", "3000[kPa]");
+        wiersz("rail absolute pressure 100 x 10", 0x59, "00 64", "1000[kPa]");
+        wiersz("lambda 1 and 4 V", 0x24, "80 00 80 00", "λ 1.000, 4.000 V");
+        wiersz("lambda sensor 8", 0x2B, "40 00 20 00", "λ 0.500, 1.000 V");
+        wiersz("lambda 0.5 and 0.5 mA", 0x34, "40 00 80 80", "λ 0.500, 0.500 mA");
+        wiersz("lambda and negative current", 0x3B, "80 00 7F 00", "λ 1.000, -1.000 mA");
+        wiersz("evap pressure -16 / 4", 0x32, "FF F0", "-4[Pa]");
+        wiersz("evap pressure 1 / 4", 0x32, "00 01", "0.25[Pa]");
+        wiersz("catalyst 4750 / 10 - 40", 0x3C, "12 8E", "435.0[°C]");
+        wiersz("catalyst B2S1 minimum", 0x3D, "00 00", "-40.0[°C]");
+        wiersz("catalyst B1S2", 0x3E, "01 91", "0.1[°C]");
+        wiersz("catalyst B2S2", 0x3F, "FF FF", "6513.5[°C]");
+        wiersz("module voltage 15000 mV", 0x42, "3A 98", "15.000[V]");
+        wiersz("absolute load 255 x 100 / 255", 0x43, "00 FF", "100.0[%]");
+        wiersz("equivalence ratio 1", 0x44, "80 00", "1.000");
+        wiersz("maxima", 0x4F, "01 02 03 04", "λ 1, 2 V, 3 mA, 40 kPa");
+        wiersz("maximum air flow 10 x 10", 0x50, "0A 00 00 00", "100[g/s]");
+        wiersz("fuel type LPG", 0x51, "05", "LPG");
+        wiersz("fuel type gasoline", 0x51, "01", "Gasoline");
+        wiersz("fuel type bifuel diesel", 0x51, "17", "Bifuel running diesel");
+        wiersz("fuel type reserved", 0x51, "30", "Reserved");
+        wiersz("absolute evap 20000 / 200", 0x53, "4E 20", "100.000[kpa]");
+        wiersz("evap pressure signed", 0x54, "80 00", "-32768[Pa]");
+        wiersz("evap pressure positive", 0x54, "01 00", "256[Pa]");
+        wiersz("secondary trims banks 1 and 3", 0x55, "80 90", "B1:0.0 B3:12.5[%]");
+        wiersz("secondary trims banks 2 and 4", 0x58, "70 80", "B2:-12.5 B4:0.0[%]");
+        wiersz("injection timing 27136 / 128 - 210", 0x5D, "6A 00", "2.00[°]");
+        wiersz("injection timing minimum", 0x5D, "00 00", "-210.00[°]");
+        wiersz("fuel rate 100 / 20", 0x5E, "00 64", "5.00[L/h]");
+        wiersz("demanded torque 150 - 125", 0x61, "96", "25[%]");
+        wiersz("actual torque 0 - 125", 0x62, "00", "-125[%]");
+        wiersz("torque points", 0x64, "7D 87 91 9B A5", "Idle:0 P1:10 P2:20 P3:30 P4:40[%]");
+        wiersz("MAF sensors 400 / 32, 32 / 32", 0x66, "03 01 90 00 20", "1:12.5 2:1[g/s]");
+        wiersz("coolant sensor 1 only", 0x67, "01 7B 00", "1:83[°C]");
+        wiersz("intake air B1S1 and B2S1", 0x68, "09 50 00 00 3C 00 00", "1:40 4:20[°C]");
+        wiersz("compressor inlet B", 0x6F, "02 00 65", "2:101[kPa]");
+        wiersz("exhaust pressure 10000 x 0.01", 0x73, "01 27 10 00 00", "1:100[kPa]");
+        wiersz("turbo B speed", 0x74, "02 00 00 C3 50", "2:50000[rpm]");
+        wiersz("charge air cooler B2S2", 0x77, "08 00 00 00 50", "4:40[°C]");
+        wiersz("exhaust gas 1 and 3", 0x78, "05 12 8E 00 00 11 F8 00 00", "1:435 3:420[°C]");
+        wiersz("exhaust gas bank 2", 0x79, "01 01 90 00 00 00 00 00 00", "1:0[°C]");
+        wiersz("particulate filter outlet", 0x7C, "02 00 00 07 D0 00 00 00 00", "2:160[°C]");
+        wiersz("run time total", 0x7F, "01 00 00 0E 10 00 00 00 00 00 00 00 00", "1:3600[sec]");
+        wiersz("no sensor supported", 0x67, "00 7B 7B", "[°C]");
+    }
+    void wzoryJ1979() { wzory(); }
 
     void separatorDziesietnyZLokalizacji() {
         QLocale::setDefault(QLocale(QLocale::Polish));
         TStanowiskoObd st;
-        const QString trym = TekstPid(st.obd->Pidy[0x06], 0x88, 0x88);
-        const QString obroty = TekstPid(st.obd->Pidy[0x0C], 0x1AF9, 0x1A);
+        const QString trym = TekstPid(st.obd->Pidy[0x06], 0x06, "88");
+        const QString obroty = TekstPid(st.obd->Pidy[0x0C], 0x0C, "1A F9");
         QLocale::setDefault(QLocale::c());
         QCOMPARE(trym, QStringLiteral("6,3[%]"));
         QCOMPARE(obroty, QStringLiteral("1726,25[rpm]")); // no group separator
