@@ -31,7 +31,7 @@ std::uint32_t TekstNaInt(QByteArrayView tekst, int n) {
         const char znak = tekst[i];
         // A value never spans lines: without this, an answer line that ends without a
         // trailing space would take in the digits of the next ECU's header.
-        if (znak == '\0' || znak == '\r') break;
+        if (znak == '\0' || znak == '\r' || znak == '\n') break;
         if (znak == ' ') {
             if (--n <= 0) break;
             continue;

@@ -20,7 +20,7 @@ bool CzyBlad(QByteArrayView tekst);
 
 // n space-separated hexadecimal bytes as one number: "7E8" gives 0x7E8 for n = 1, "C1 55"
 // 0xC155 for n = 2. Characters other than hex digits and spaces are skipped; the walk ends
-// at the n-th space, at the end of the line (CR) or of the text; only the last 32 bits stay.
+// at the n-th space, at the end of the line (CR or LF) or of the text; only the last 32 bits stay.
 std::uint32_t TekstNaInt(QByteArrayView tekst, int n);
 
 // Up to n space-separated hexadecimal bytes of one line, fewer when the line ends sooner.

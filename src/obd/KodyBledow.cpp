@@ -3,59 +3,129 @@
 #include "ElmTekst.h"
 #include "Protokoly.h"
 
+#include <QByteArrayList>
+
+#include <optional>
+
 namespace {
 
-constexpr qsizetype ZnakowNaKod = 6; // "C1 55 "
-constexpr int KodowWMessage = 3;     // ISO: six data bytes, 00 00 in empty places
-constexpr int BajtowWRamceKolejnej = 7;
+constexpr int KodowWWiadomosciIso = 3; // six data bytes, 00 00 in empty places
+constexpr int BajtyNaKod = 2;
 
-QByteArray Naglowek29(int ecu) {
-    return "18 DA F1 " + Hex(static_cast<std::uint32_t>(ecu), 2);
+// The bytes of a line, nullopt when a token is not two hexadecimal digits (a line cut short,
+// or no answer at all).
+std::optional<QList<std::uint32_t>> Bajty(const QByteArrayList& tokeny, qsizetype od) {
+    QList<std::uint32_t> bajty;
+    for (qsizetype i = od; i < tokeny.size(); ++i) {
+        bool ok = false;
+        const uint b = tokeny[i].toUInt(&ok, 16);
+        if (!ok || tokeny[i].size() != 2) return std::nullopt;
+        bajty << b;
+    }
+    return bajty;
 }
 
-// The number of codes from the start of a CAN reply, consuming what precedes the codes.
-// 0 with pierwsza false and ok false: not a reply this reader knows.
-struct TLiczba {
-    bool ok = false;
-    bool pierwsza = false; // a first frame: consecutive frames follow
-    int n = 0;
+// A J1850, ISO 9141 or KWP line: priority or format byte, the tester, the ECU, the data
+// and a checksum.
+std::optional<TWiadomosc> LiniaIso(const QByteArrayList& tokeny, std::uint32_t tester) {
+    const auto b = Bajty(tokeny, 0);
+    if (!b || b->size() < 5 || (*b)[1] != tester) return std::nullopt;
+    return TWiadomosc{static_cast<int>((*b)[2]), false, b->mid(3, b->size() - 4)};
+}
+
+// A CAN frame: the ECU and the frame's bytes from its PCI byte on.
+struct TRamka {
+    int ecu = 0;
+    QList<std::uint32_t> bajty;
 };
 
-TLiczba LiczbaKodowCan(QByteArray& tekst, const QByteArray& r2) {
-    for (int n = 0; n <= 2; ++n) {
-        const QByteArray sf =
-            "0" + QByteArray::number(2 + 2 * n) + " " + r2 + " 0" + QByteArray::number(n);
-        if (tekst.startsWith(sf)) {
-            tekst.remove(0, 9);
-            return {true, false, n};
-        }
+std::optional<TRamka> RamkaCan(const QByteArrayList& tokeny, bool bity29) {
+    const qsizetype naglowek = bity29 ? 4 : 1;
+    if (tokeny.size() <= naglowek) return std::nullopt;
+    bool ok = false;
+    int ecu = 0;
+    if (bity29) {
+        const auto id = Bajty(tokeny.mid(0, 4), 0);
+        if (!id || (*id)[0] != 0x18 || (*id)[1] != 0xDA || (*id)[2] != 0xF1) return std::nullopt;
+        ecu = static_cast<int>((*id)[3]);
+    } else {
+        if (tokeny[0].size() != 3) return std::nullopt;
+        ecu = static_cast<int>(tokeny[0].toUInt(&ok, 16));
+        if (!ok) return std::nullopt;
     }
-    if (tekst.startsWith("10") && tekst.mid(6, 2) == r2) {
-        const int n = static_cast<int>(TekstNaInt(QByteArrayView(tekst).sliced(9), 1));
-        tekst.remove(0, 12);
-        return {true, true, n};
-    }
-    return {};
+    const auto b = Bajty(tokeny, naglowek);
+    if (!b) return std::nullopt;
+    return TRamka{ecu, *b};
 }
 
-// Joins consecutive frame k (0-based) to the data: its CR, header and sequence byte go.
-void DolaczRamke(QByteArray& tekst, int protokol, int ecu, int k, const TLogKodow& log) {
-    const QByteArray p = Hex(static_cast<std::uint32_t>(ecu), 2) + " 2" + QByteArray::number(k + 1);
-    const bool can29 = StylNaglowka(protokol) == TStylNaglowka::Can29;
-    // On 29-bit CAN "10 21" is also a pair of data bytes; only a frame header counts.
-    const QByteArray szukany = can29 ? "18 DA F1 " + p : p;
-    const qsizetype naglowek = tekst.indexOf(szukany);
-    const qsizetype pozycja = naglowek < 0 ? -1 : naglowek + szukany.size() - p.size();
-    if (log) {
-        log(QString::fromLatin1(p), true);
-        log(QString::number(pozycja + 1), true);
+// ISO-TP reassembly, one message under way per ECU.
+class TSkladanie {
+public:
+    void Dodaj(const TRamka& r) {
+        const std::uint32_t pci = r.bajty[0];
+        const auto dane = r.bajty.mid(1);
+        switch (pci >> 4) {
+        case 0: // single frame
+            wynik << TWiadomosc{r.ecu, false, dane.first(std::min<qsizetype>(pci, dane.size()))};
+            break;
+        case 1: // first frame: the length goes on in the next byte
+            if (dane.isEmpty()) break;
+            wynik << TWiadomosc{r.ecu, true, dane.mid(1)};
+            dlugosci << Dlugosc{wynik.size() - 1, ((pci & 0x0F) << 8) | dane[0], 1};
+            break;
+        case 2: // consecutive frame: joined to the ECU's message under way
+            for (auto d = dlugosci.rbegin(); d != dlugosci.rend(); ++d) {
+                TWiadomosc& w = wynik[d->indeks];
+                if (w.ecu != r.ecu) continue;
+                if ((pci & 0x0F) == d->nastepna) {
+                    w.bajty += dane;
+                    d->nastepna = (d->nastepna + 1) & 0x0F;
+                }
+                break;
+            }
+            break;
+        default:
+            break;
+        }
     }
-    if (pozycja < 0) return;
-    const qsizetype od = std::max<qsizetype>(0, naglowek - 1); // the CR ending the last frame
-    const qsizetype ile = pozycja + p.size() + 1 - od;
-    tekst.remove(od, ile);
-    // Lines without a trailing space would otherwise run two bytes together.
-    if (od > 0 && od < tekst.size() && tekst[od - 1] != ' ') tekst.insert(od, ' ');
+
+    QList<TWiadomosc> Wiadomosci() {
+        for (const Dlugosc& d : dlugosci) // the frames' filler bytes go
+            wynik[d.indeks].bajty = wynik[d.indeks].bajty.first(
+                std::min<qsizetype>(d.dlugosc, wynik[d.indeks].bajty.size()));
+        return wynik;
+    }
+
+private:
+    struct Dlugosc {
+        qsizetype indeks;
+        std::uint32_t dlugosc;
+        std::uint32_t nastepna; // sequence number expected next
+    };
+    QList<TWiadomosc> wynik;
+    QList<Dlugosc> dlugosci;
+};
+
+// The codes of one message that starts with the reply byte; nullopt for any other message.
+std::optional<QList<std::uint32_t>> KodyWiadomosci(const TWiadomosc& w, bool can,
+                                                   unsigned char rodzaj) {
+    if (w.bajty.isEmpty() || w.bajty[0] != rodzaj) return std::nullopt;
+    QList<std::uint32_t> kody;
+    qsizetype od = 1;
+    qsizetype ile = KodowWWiadomosciIso;
+    if (can) {
+        if (w.bajty.size() < 2) return kody;
+        ile = w.bajty[1];
+        od = 2;
+        // A single frame must hold exactly its count of codes, else only the heading shows.
+        if (!w.wieloramkowa && w.bajty.size() != od + BajtyNaKod * ile) return kody;
+    }
+    for (qsizetype i = 0; i < ile && od + BajtyNaKod * (i + 1) <= w.bajty.size(); ++i) {
+        const std::uint32_t kod = w.bajty[od + 2 * i] << 8 | w.bajty[od + 2 * i + 1];
+        if (kod == 0) break;
+        kody << kod;
+    }
+    return kody;
 }
 
 } // namespace
@@ -73,33 +143,10 @@ QString NaglowekKodow(unsigned char odpowiedz) {
     }
 }
 
-bool SzukajEcuMode(QByteArray& tekst, int protokol, int ecu, unsigned char odpowiedz) {
-    const auto adres = static_cast<std::uint32_t>(ecu);
-    const QByteArray r2 = Hex(odpowiedz, 2);
-    const TStylNaglowka styl = StylNaglowka(protokol);
-    QByteArray wzor;
-    switch (styl) {
-    case TStylNaglowka::J1850Iso:
-        wzor = "6B " + Hex(adres, 2) + " " + r2;
-        break;
-    case TStylNaglowka::Kwp:
-        wzor = "F1 " + Hex(adres, 2) + " " + r2;
-        break;
-    case TStylNaglowka::Can11:
-        wzor = Hex(adres, 3);
-        break;
-    case TStylNaglowka::Can29:
-        wzor = Naglowek29(ecu);
-        break;
-    case TStylNaglowka::Brak:
-        return false;
-    }
-    const int p = Analizuj(tekst, wzor);
-    if (p == 0) return false;
-    tekst.remove(0, p - 1 + wzor.size() + 1);
-    if (styl == TStylNaglowka::J1850Iso || styl == TStylNaglowka::Kwp) return true;
-    const int r = Analizuj(tekst, r2);
-    return r == 4 || r == 7; // "04 43 ..." single frame, "10 08 43 ..." first frame
+QString NaglowekKodowEcu(unsigned char odpowiedz, int ecu) {
+    return NaglowekKodow(odpowiedz) +
+           QStringLiteral(" ECU %1h")
+               .arg(QString::fromLatin1(Hex(static_cast<std::uint32_t>(ecu), 2)));
 }
 
 QString KodNaTekst(std::uint32_t kod) {
@@ -107,44 +154,42 @@ QString KodNaTekst(std::uint32_t kod) {
     return QChar::fromLatin1(Litery[(kod >> 14) & 3]) + QString::fromLatin1(Hex(kod & 0x3FFF, 4));
 }
 
-TKodyEcu KodyIso(QByteArray tekst, int protokol, int ecu, unsigned char odpowiedz) {
-    TKodyEcu wynik;
-    while (SzukajEcuMode(tekst, protokol, ecu, odpowiedz)) {
-        wynik.jest = true;
-        for (int i = 0; i < KodowWMessage; ++i) {
-            const std::uint32_t kod = TekstNaInt(tekst, 2);
-            if (kod == 0) break;
-            wynik.kody.append(kod);
-            tekst.remove(0, ZnakowNaKod);
-            if (tekst.size() < ZnakowNaKod) break;
+QList<TWiadomosc> WiadomosciEcu(QByteArrayView odpowiedz, int protokol) {
+    const TStylNaglowka styl = StylNaglowka(protokol);
+    QList<TWiadomosc> iso;
+    TSkladanie can;
+    QByteArray tekst = odpowiedz.toByteArray();
+    tekst.replace('\n', '\r');
+    for (const QByteArray& linia : tekst.split('\r')) {
+        const QByteArrayList tokeny = linia.simplified().split(' ');
+        switch (styl) {
+        case TStylNaglowka::J1850Iso:
+        case TStylNaglowka::Kwp:
+            if (const auto w = LiniaIso(tokeny, styl == TStylNaglowka::Kwp ? 0xF1 : 0x6B))
+                iso << *w;
+            break;
+        case TStylNaglowka::Can11:
+        case TStylNaglowka::Can29:
+            if (const auto r = RamkaCan(tokeny, styl == TStylNaglowka::Can29)) can.Dodaj(*r);
+            break;
+        case TStylNaglowka::Brak:
+            return {};
         }
-        if (tekst.size() < 7) break; // no room left for another message
     }
-    return wynik;
+    return styl == TStylNaglowka::Can11 || styl == TStylNaglowka::Can29 ? can.Wiadomosci() : iso;
 }
 
-TKodyEcu KodyCan(QByteArray tekst, int protokol, int ecu, unsigned char odpowiedz,
-                 const TLogKodow& log) {
-    TKodyEcu wynik;
-    if (!SzukajEcuMode(tekst, protokol, ecu, odpowiedz)) return wynik;
-    wynik.jest = true;
-    const TLiczba liczba = LiczbaKodowCan(tekst, Hex(odpowiedz, 2));
-    if (!liczba.ok || (liczba.pierwsza && liczba.n == 0)) return wynik;
-    const int n = liczba.n;
-    if (liczba.pierwsza) {
-        // The first frame holds two codes, each consecutive frame seven bytes.
-        for (int k = 0; (n - 2) * 2 > BajtowWRamceKolejnej * k; ++k)
-            DolaczRamke(tekst, protokol, ecu, k, log);
-    }
-    if (log) {
-        log(QString::number(n), false);
-        log(TekstDoLogu(tekst), false);
-    }
-    for (int i = 0; i < n; ++i) {
-        const std::uint32_t kod = TekstNaInt(tekst, 2);
-        if (kod == 0) break;
-        wynik.kody.append(kod);
-        tekst.remove(0, ZnakowNaKod);
+QList<TKodyEcu> KodyEcu(QByteArrayView odpowiedz, int protokol, unsigned char rodzaj) {
+    const TStylNaglowka styl = StylNaglowka(protokol);
+    const bool can = styl == TStylNaglowka::Can11 || styl == TStylNaglowka::Can29;
+    QList<TKodyEcu> wynik;
+    for (const TWiadomosc& w : WiadomosciEcu(odpowiedz, protokol)) {
+        const auto kody = KodyWiadomosci(w, can, rodzaj);
+        if (!kody) continue;
+        auto ecu = std::find_if(wynik.begin(), wynik.end(),
+                                [&](const TKodyEcu& k) { return k.ecu == w.ecu; });
+        if (ecu == wynik.end()) ecu = wynik.insert(wynik.end(), TKodyEcu{w.ecu, {}});
+        ecu->kody += *kody;
     }
     return wynik;
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 
 // Trouble codes out of the answers to services 03, 07 and 0A (reply bytes 43, 47, 4A).
 
@@ -16,25 +15,29 @@ inline constexpr unsigned char OdpowiedzPermanentne = 0x4A;
 
 // The heading of a kind, without its leading TAB.
 QString NaglowekKodow(unsigned char odpowiedz);
-
-// Finds the main ECU's reply and deletes the text before its data. On CAN the text then
-// starts at the length byte, and the reply must be a single or a first frame.
-bool SzukajEcuMode(QByteArray& tekst, int protokol, int ecu, unsigned char odpowiedz);
+// The heading of a kind for an ECU other than the main one: it names the ECU's address.
+QString NaglowekKodowEcu(unsigned char odpowiedz, int ecu);
 
 // The usual five-character form: 0x0301 gives P0301, 0xC155 U0155.
 QString KodNaTekst(std::uint32_t kod);
 
+// One message of one ECU: on CAN its frames joined (whatever other ECUs' frames lie between
+// them), elsewhere one answer line without its header and checksum.
+struct TWiadomosc {
+    int ecu = 0;
+    bool wieloramkowa = false; // CAN: began with a first frame
+    QList<std::uint32_t> bajty;
+};
+
+// The messages of every ECU in an answer; lines may end in CR, LF or both, and lines that
+// are cut short or are no answer of an ECU (echo, NO DATA, the prompt) are passed over.
+QList<TWiadomosc> WiadomosciEcu(QByteArrayView odpowiedz, int protokol);
+
+// The codes of one kind that one ECU sent.
 struct TKodyEcu {
-    bool jest = false;         // the main ECU answered this kind
+    int ecu = 0;
     QList<std::uint32_t> kody; // in answer order, without the 0 fillers
 };
 
-using TLogKodow = std::function<void(const QString& tekst, bool wynik)>;
-
-// J1850, ISO 9141 and KWP: up to three codes per message of the main ECU.
-TKodyEcu KodyIso(QByteArray tekst, int protokol, int ecu, unsigned char odpowiedz);
-
-// CAN: one ISO-TP message of the main ECU, single or multi-frame. The log gets the steps
-// of joining the consecutive frames (wynik true) and the count with the data (false).
-TKodyEcu KodyCan(QByteArray tekst, int protokol, int ecu, unsigned char odpowiedz,
-                 const TLogKodow& log = {});
+// Every ECU that answered the kind, in the order they first answered.
+QList<TKodyEcu> KodyEcu(QByteArrayView odpowiedz, int protokol, unsigned char rodzaj);

@@ -3,6 +3,8 @@
 #include "ElmTekst.h"
 #include "Protokoly.h"
 
+#include <algorithm>
+
 namespace {
 
 // Answer lines shorter than this hold no whole "0100" answer.
@@ -10,10 +12,19 @@ constexpr qsizetype NajkrotszaLinia = 20;
 // PIDs 06 and 07 in the first byte of the PID 00 bitmap.
 constexpr std::uint32_t BityTrymow = 0x06;
 
-QByteArray DoPierwszegoCr(QByteArray tekst) {
-    const qsizetype cr = tekst.indexOf('\r');
-    if (cr >= 0) tekst.truncate(cr);
-    return tekst;
+bool KoniecLinii(char znak) {
+    return znak == '\r' || znak == '\n';
+}
+
+// The first line, whether lines end in CR, LF or both; line ends before it are skipped.
+QByteArray PierwszaLinia(const QByteArray& tekst) {
+    const auto poczatek = std::find_if_not(tekst.begin(), tekst.end(), KoniecLinii);
+    return QByteArray(poczatek, std::find_if(poczatek, tekst.end(), KoniecLinii) - poczatek);
+}
+
+// The view from position od on; empty when the text is shorter.
+QByteArrayView Od(QByteArrayView tekst, qsizetype od) {
+    return od < tekst.size() ? tekst.sliced(od) : QByteArrayView();
 }
 
 struct TLiniaEcu {
@@ -33,16 +44,15 @@ std::optional<TLiniaEcu> LiniaEcu(QByteArray& kopia, TStylNaglowka styl) {
         if (!naglowek) return std::nullopt;
         kopia.remove(0, 6);
         if (Analizuj(kopia, Odpowiedz0100) != 3) return std::nullopt;
-        return TLiniaEcu{TekstNaInt(kopia, 1), TekstNaInt(QByteArrayView(kopia).sliced(9), 1)};
+        return TLiniaEcu{TekstNaInt(kopia, 1), TekstNaInt(Od(kopia, 9), 1)};
     }
     case TStylNaglowka::Can11:
     case TStylNaglowka::Can29: {
         const int p = Analizuj(kopia, Odpowiedz0100Can);
         if (p == 0) return std::nullopt;
-        const QByteArrayView a = QByteArrayView(kopia).sliced(p - 1 + Odpowiedz0100Can.size());
+        const QByteArrayView a = Od(kopia, p - 1 + Odpowiedz0100Can.size());
         const qsizetype poczatekAdresu = styl == TStylNaglowka::Can11 ? 0 : 9;
-        return TLiniaEcu{TekstNaInt(QByteArrayView(kopia).sliced(poczatekAdresu), 1),
-                         TekstNaInt(a, 1)};
+        return TLiniaEcu{TekstNaInt(Od(kopia, poczatekAdresu), 1), TekstNaInt(a, 1)};
     }
     case TStylNaglowka::Brak:
         break;
@@ -55,20 +65,20 @@ std::optional<TLiniaEcu> LiniaEcu(QByteArray& kopia, TStylNaglowka styl) {
 std::optional<QByteArray> TekstAdaptera(const QByteArray& odpowiedz) {
     const int p = Analizuj(odpowiedz, "ELM");
     if (p == 0) return std::nullopt;
-    return DoPierwszegoCr(odpowiedz.mid(p - 1));
+    return PierwszaLinia(odpowiedz.mid(p - 1));
 }
 
 std::optional<QByteArray> TekstNapiecia(const QByteArray& odpowiedz) {
     QByteArray tekst = odpowiedz;
     if (Analizuj(tekst, "ATRV") != 0) tekst.remove(0, 5);
     if (tekst.contains('?')) return std::nullopt;
-    return DoPierwszegoCr(tekst);
+    return PierwszaLinia(tekst);
 }
 
 int NumerProtokolu(const QByteArray& odpowiedz) {
     QByteArray tekst = odpowiedz;
     if (Analizuj(tekst, "ATDPN") != 0) tekst.remove(0, 6);
-    tekst = DoPierwszegoCr(tekst);
+    tekst = PierwszaLinia(tekst);
     if (tekst.size() > 1 && tekst.startsWith('A')) tekst.remove(0, 1);
     bool liczba = false;
     const int numer = tekst.toInt(&liczba, 10);
@@ -89,6 +99,7 @@ TEcu SzukajEcu(const QByteArray& odpowiedz, int protokol) {
         const qsizetype cr = kopia.indexOf('\r');
         if (cr < 0) break;
         kopia.remove(0, cr + 1);
+        if (kopia.startsWith('\n')) kopia.remove(0, 1); // CR LF line ends
     }
     return wynik;
 }

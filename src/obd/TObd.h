@@ -64,8 +64,6 @@ public:
 
     // Trouble codes.
     void KodyBledow(unsigned char odpowiedz);
-    void KodyBledowISO(unsigned char odpowiedz);
-    void KodyBledowCAN(unsigned char odpowiedz);
     void KodyBledowCyfra(std::uint32_t kod);
     void KodyBledowOpis(const QString& kod, int zasob);
     // Where the description tables come from; tests hand in small ones.
@@ -134,7 +132,6 @@ private:
     void OpiszWszystkie();
     void OpiszWybrane();
     void PrzelaczWybor(int wiersz);
-    void DodajNaglowek(unsigned char odpowiedz);
     const QByteArray& TabelaOpisu(int zasob);
 
     QTimer zegar;

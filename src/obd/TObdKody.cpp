@@ -1,49 +1,31 @@
 // Trouble codes into the text panel, with their descriptions.
 
+#include "ElmTekst.h"
 #include "KodyBledow.h"
 #include "KoloryObd.h"
 #include "OpisyKodow.h"
-#include "Protokoly.h"
 #include "TObd.h"
 
+#include <algorithm>
+
 void TObd::KodyBledow(unsigned char odpowiedz) {
-    switch (StylNaglowka(Protokol)) {
-    case TStylNaglowka::J1850Iso:
-    case TStylNaglowka::Kwp:
-        KodyBledowISO(odpowiedz);
-        break;
-    case TStylNaglowka::Can11:
-    case TStylNaglowka::Can29:
-        KodyBledowCAN(odpowiedz);
-        break;
-    case TStylNaglowka::Brak:
-        break;
+    if (!PanelDtc) return;
+    QList<TKodyEcu> wszystkie = KodyEcu(Odpowiedz, Protokol, odpowiedz);
+    // The main ECU's codes first, under the kind's own heading; then every other ECU's.
+    const auto glowne = std::find_if(wszystkie.begin(), wszystkie.end(),
+                                     [this](const TKodyEcu& k) { return k.ecu == Ecu; });
+    if (glowne != wszystkie.end()) std::rotate(wszystkie.begin(), glowne, glowne + 1);
+    for (const TKodyEcu& ecu : wszystkie) {
+        const QString naglowek =
+            ecu.ecu == Ecu ? NaglowekKodow(odpowiedz) : NaglowekKodowEcu(odpowiedz, ecu.ecu);
+        PanelDtc->DodajLinie(u'\t' + naglowek, KoloryObd::Wynik);
+        DoOnTekst(QStringLiteral("%1h: %2")
+                      .arg(QString::fromLatin1(Hex(static_cast<std::uint32_t>(ecu.ecu), 2)))
+                      .arg(ecu.kody.size()),
+                  KoloryObd::Komenda);
+        for (const std::uint32_t kod : ecu.kody)
+            KodyBledowCyfra(kod);
     }
-}
-
-void TObd::KodyBledowISO(unsigned char odpowiedz) {
-    if (!PanelDtc) return;
-    const TKodyEcu wynik = KodyIso(Odpowiedz, Protokol, Ecu, odpowiedz);
-    if (!wynik.jest) return;
-    DodajNaglowek(odpowiedz);
-    for (const std::uint32_t kod : wynik.kody)
-        KodyBledowCyfra(kod);
-}
-
-void TObd::KodyBledowCAN(unsigned char odpowiedz) {
-    if (!PanelDtc) return;
-    const TKodyEcu wynik =
-        KodyCan(Odpowiedz, Protokol, Ecu, odpowiedz, [this](const QString& tekst, bool laczenie) {
-            DoOnTekst(tekst, laczenie ? KoloryObd::Wynik : KoloryObd::Komenda);
-        });
-    if (!wynik.jest) return;
-    DodajNaglowek(odpowiedz);
-    for (const std::uint32_t kod : wynik.kody)
-        KodyBledowCyfra(kod);
-}
-
-void TObd::DodajNaglowek(unsigned char odpowiedz) {
-    PanelDtc->DodajLinie(u'\t' + NaglowekKodow(odpowiedz), KoloryObd::Wynik);
 }
 
 void TObd::KodyBledowCyfra(std::uint32_t kod) {

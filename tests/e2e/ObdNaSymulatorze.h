@@ -54,7 +54,8 @@ struct TObdNaSymulatorze : TStanowiskoObd {
         return DoStanu(ostatni, 10000) && DoStanu(1001, 10000);
     }
 
-    // The codes of the panel under each heading, in order.
+    // The codes of the panel under each heading, in order: "Stored" for the main ECU,
+    // "Stored 7E8h" for another.
     QMap<QString, QStringList> KodyWPanelu() const {
         static const QRegularExpression Kod(QStringLiteral("^[PCBU][0-9A-F]{4}$"));
         QMap<QString, QStringList> kody;
@@ -62,6 +63,8 @@ struct TObdNaSymulatorze : TStanowiskoObd {
         for (const auto& l : panel.linie) {
             if (l.tekst.startsWith(u'\t')) {
                 naglowek = l.tekst.mid(1, l.tekst.indexOf(u' ') - 1);
+                const qsizetype ecu = l.tekst.indexOf(QStringLiteral(" ECU "));
+                if (ecu >= 0) naglowek += u' ' + l.tekst.mid(ecu + 5);
                 kody[naglowek];
             } else if (l.kolor == KoloryObd::Blad && Kod.match(l.tekst).hasMatch()) {
                 kody[naglowek] << l.tekst;

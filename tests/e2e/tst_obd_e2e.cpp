@@ -26,6 +26,12 @@ int DrugieEcu(int protokol) {
     return StylNaglowka(protokol) == TStylNaglowka::Can11 ? 0x7E9 : 0x11;
 }
 
+// The transmission, which answers first, as the panel's headings name it.
+QString PierwszeEcu(int protokol) {
+    return StylNaglowka(protokol) == TStylNaglowka::Can11 ? QStringLiteral("7E8h")
+                                                          : QStringLiteral("10h");
+}
+
 struct TObdE2e : TObdNaSymulatorze {
     explicit TObdE2e(const QStringList& opcje) : TObdNaSymulatorze(opcje, OdstepMs) {
         obd->CzasNaOdpowiedz = CzasNaOdpowiedzE2e;
@@ -102,6 +108,12 @@ private slots:
         QCOMPARE(kody.value(QStringLiteral("Pending")),
                  (QStringList{"P0301", "P0302", "P0133", "P2097", "P0455", "P0128", "P0442"}));
         QCOMPARE(kody.value(QStringLiteral("Permanent")), (QStringList{"P0420", "P0300", "P0171"}));
+        // The transmission answers too, under headings with its address.
+        const QString skrzynia = PierwszeEcu(protokol);
+        QCOMPARE(kody.value(QStringLiteral("Stored ") + skrzynia), (QStringList{"P0700", "U0100"}));
+        QVERIFY(kody.contains(QStringLiteral("Pending ") + skrzynia));
+        QCOMPARE(kody.value(QStringLiteral("Permanent ") + skrzynia), QStringList{"P0700"});
+        QCOMPARE(kody.size(), 6);
 
         // Clearing, then reading again.
         QVERIFY(st.Przycisk(4, 4001));
@@ -111,6 +123,7 @@ private slots:
         QVERIFY(poKasowaniu.contains(QStringLiteral("Stored")));
         QCOMPARE(poKasowaniu.value(QStringLiteral("Stored")), QStringList());
         QCOMPARE(poKasowaniu.value(QStringLiteral("Pending")), QStringList());
+        QCOMPARE(poKasowaniu.value(QStringLiteral("Stored ") + skrzynia), QStringList());
 
         const int przed = st.udane;
         QVERIFY(st.Czekaj([&] { return st.udane >= przed + 3; }, 10000));

@@ -1,6 +1,7 @@
 // Trouble codes: finding the main ECU's reply, ISO and CAN single and multi-frame answers,
 // the code texts and the panel lines with their descriptions.
 
+#include "ElmTekst.h"
 #include "KodyBledow.h"
 #include "OpisyKodow.h"
 #include "StanowiskoObd.h"
@@ -25,10 +26,14 @@ QByteArray TabelaTestowa(int zasob) {
     return {};
 }
 
-QStringList Kody(const TKodyEcu& wynik) {
+QStringList Kody(const QList<TKodyEcu>& wynik) {
     QStringList kody;
-    for (const std::uint32_t k : wynik.kody)
-        kody << KodNaTekst(k);
+    for (const TKodyEcu& e : wynik) {
+        QString linia = QString::fromLatin1(Hex(std::uint32_t(e.ecu), 2)) + u':';
+        for (const std::uint32_t k : e.kody)
+            linia += u' ' + KodNaTekst(k);
+        kody << linia;
+    }
     return kody;
 }
 
@@ -39,23 +44,17 @@ class TestKodyBledow : public QObject {
 
     static void KolumnyKodow() {
         QTest::addColumn<int>("protokol");
-        QTest::addColumn<int>("ecu");
         QTest::addColumn<int>("odpowiedz");
         QTest::addColumn<QByteArray>("tekst");
-        QTest::addColumn<bool>("jest");
-        QTest::addColumn<QStringList>("kody");
+        QTest::addColumn<QStringList>("kody"); // per ECU: "7E8: U0155 U0101"
     }
 
-    template <typename Parser> static void SprawdzKody(Parser parser) {
+    static void SprawdzKody() {
         QFETCH(int, protokol);
-        QFETCH(int, ecu);
         QFETCH(int, odpowiedz);
         QFETCH(QByteArray, tekst);
-        QFETCH(bool, jest);
         QFETCH(QStringList, kody);
-        const TKodyEcu wynik = parser(tekst, protokol, ecu, static_cast<unsigned char>(odpowiedz));
-        QCOMPARE(wynik.jest, jest);
-        QCOMPARE(Kody(wynik), kody);
+        QCOMPARE(Kody(KodyEcu(tekst, protokol, static_cast<unsigned char>(odpowiedz))), kody);
     }
 
 private slots:
@@ -77,113 +76,96 @@ private slots:
 
     void kodyIso_data() {
         KolumnyKodow();
-        QTest::newRow("KWP stored, other ECU ignored")
-            << 4 << 0x1F << 0x43
-            << Odp("87 F1 1F 43 20 97 00 00 00 00 83\r87 F1 11 43 00 00 00 00 00 00 D3") << true
-            << QStringList{"P2097"};
+        QTest::newRow("KWP stored, the other ECU without codes")
+            << 4 << 0x43
+            << Odp("87 F1 1F 43 20 97 00 00 00 00 83\r87 F1 11 43 00 00 00 00 00 00 D3")
+            << QStringList{"1F: P2097", "11:"};
         QTest::newRow("KWP pending in the second line")
-            << 5 << 0x1F << 0x47
-            << Odp("87 F1 11 47 00 00 00 00 00 00 D7\r87 F1 1F 47 20 97 00 00 00 00 87") << true
-            << QStringList{"P2097"};
+            << 5 << 0x47
+            << Odp("87 F1 11 47 00 00 00 00 00 00 D7\r87 F1 1F 47 20 97 00 00 00 00 87")
+            << QStringList{"11:", "1F: P2097"};
         QTest::newRow("J1850, two messages of the ECU")
-            << 2 << 0x10 << 0x43
-            << Odp("48 6B 10 43 01 33 03 01 C1 55 AA\r48 6B 10 43 01 20 00 00 00 00 BB") << true
-            << QStringList{"P0133", "P0301", "U0155", "P0120"};
+            << 2 << 0x43
+            << Odp("48 6B 10 43 01 33 03 01 C1 55 AA\r48 6B 10 43 01 20 00 00 00 00 BB")
+            << QStringList{"10: P0133 P0301 U0155 P0120"};
         QTest::newRow("ISO 9141, trailing spaces")
-            << 3 << 0x10 << 0x43 << Odp("48 6B 10 43 01 33 00 00 00 00 AA ") << true
-            << QStringList{"P0133"};
+            << 3 << 0x43 << Odp("48 6B 10 43 01 33 00 00 00 00 AA ") << QStringList{"10: P0133"};
         QTest::newRow("ECU answers without codes")
-            << 1 << 0x10 << 0x4A << Odp("48 6B 10 4A 00 00 00 00 00 00 AA") << true
-            << QStringList{};
-        QTest::newRow("NO DATA") << 4 << 0x1F << 0x43 << Odp("NO DATA") << false << QStringList{};
-        QTest::newRow("only another ECU")
-            << 4 << 0x1F << 0x43 << Odp("87 F1 11 43 20 97 00 00 00 00 83") << false
-            << QStringList{};
+            << 1 << 0x4A << Odp("48 6B 10 4A 00 00 00 00 00 00 AA") << QStringList{"10:"};
+        QTest::newRow("KWP, CR LF line ends")
+            << 4 << 0x43
+            << Odp("03\r\n87 F1 1F 43 20 97 00 00 00 00 83\r\n87 F1 11 43 01 33 00 00 00 00 D3\r\n")
+            << QStringList{"1F: P2097", "11: P0133"};
+        QTest::newRow("NO DATA") << 4 << 0x43 << Odp("NO DATA") << QStringList{};
+        QTest::newRow("a line cut short") << 4 << 0x43 << Odp("87 F1 1F 43 2") << QStringList{};
     }
-    void kodyIso() {
-        SprawdzKody(
-            [](const QByteArray& t, int p, int e, unsigned char o) { return KodyIso(t, p, e, o); });
-    }
+    void kodyIso() { SprawdzKody(); }
 
     void kodyCan_data() {
         KolumnyKodow();
         const char* trzy =
             "7E8 10 08 43 03 C1 55 C1 01\r7E8 21 C1 21 00 00 00 00 00\r7E9 04 43 01 C0 73";
-        QTest::newRow("first frame of three codes, 7E9 ignored")
-            << 6 << 0x7E8 << 0x43 << Odp(trzy) << true << QStringList{"U0155", "U0101", "U0121"};
+        QTest::newRow("first frame of three codes, then 7E9")
+            << 6 << 0x43 << Odp(trzy) << QStringList{"7E8: U0155 U0101 U0121", "7E9: U0073"};
         QTest::newRow("the same with trailing spaces")
-            << 6 << 0x7E8 << 0x43
+            << 6 << 0x43
             << Odp("7E8 10 08 43 03 C1 55 C1 01 \r7E8 21 C1 21 00 00 00 00 00 \r7E9 04 43 01 C0 "
                    "73 ")
-            << true << QStringList{"U0155", "U0101", "U0121"};
+            << QStringList{"7E8: U0155 U0101 U0121", "7E9: U0073"};
+        QTest::newRow("another ECU between first and consecutive frame")
+            << 6 << 0x43
+            << Odp("7E8 10 08 43 03 C1 55 C1 01\r7E9 04 43 01 07 00\r7E8 21 C1 21 00 00 00 00 00")
+            << QStringList{"7E8: U0155 U0101 U0121", "7E9: P0700"};
+        QTest::newRow("two multi-frame answers interleaved")
+            << 8 << 0x43
+            << Odp("7E8 10 08 43 03 01 01 01 02\r7E9 10 08 43 03 02 01 02 02\r"
+                   "7E8 21 01 03 00 00 00 00 00\r7E9 21 02 03 00 00 00 00 00")
+            << QStringList{"7E8: P0101 P0102 P0103", "7E9: P0201 P0202 P0203"};
+        QTest::newRow("29-bit, another ECU in between")
+            << 7 << 0x43
+            << Odp("18 DA F1 10 10 08 43 03 01 05 03 40\r18 DA F1 11 04 43 01 07 00\r"
+                   "18 DA F1 10 21 11 20 00 00 00 00 00")
+            << QStringList{"10: P0105 P0340 P1120", "11: P0700"};
+        QTest::newRow("CR LF line ends")
+            << 6 << 0x43
+            << Odp("03\r\n7E8 10 08 43 03 C1 55 C1 01\r\n7E8 21 C1 21 00 00 00 00 00\r\n")
+            << QStringList{"7E8: U0155 U0101 U0121"};
         QTest::newRow("four codes")
-            << 6 << 0x7E8 << 0x47 << Odp("7E8 10 0A 47 04 C1 55 C1 01\r7E8 21 21 98 C1 21 00 00 00")
-            << true << QStringList{"U0155", "U0101", "P2198", "U0121"};
+            << 6 << 0x47 << Odp("7E8 10 0A 47 04 C1 55 C1 01\r7E8 21 21 98 C1 21 00 00 00")
+            << QStringList{"7E8: U0155 U0101 P2198 U0121"};
         QTest::newRow("two consecutive frames, six codes")
-            << 8 << 0x7E8 << 0x47
+            << 8 << 0x47
             << Odp("7E8 10 0E 47 06 01 20 02 20\r7E8 21 01 05 03 00 01 10 04\r7E8 22 43 05 03 00 "
                    "01 10 04")
-            << true << QStringList{"P0120", "P0220", "P0105", "P0300", "P0110", "P0443"};
+            << QStringList{"7E8: P0120 P0220 P0105 P0300 P0110 P0443"};
+        QTest::newRow("a consecutive frame out of sequence is passed over")
+            << 6 << 0x43 << Odp("7E8 10 08 43 03 C1 55 C1 01\r7E8 22 C1 21 00 00 00 00 00")
+            << QStringList{"7E8: U0155 U0101"};
         QTest::newRow("29-bit, five codes")
-            << 7 << 0x10 << 0x43
+            << 7 << 0x43
             << Odp("18 DA F1 10 10 0C 43 05 01 05 03 40\r18 DA F1 10 21 11 20 01 21 02 21 00")
-            << true << QStringList{"P0105", "P0340", "P1120", "P0121", "P0221"};
-        // "10 21" in the first frame's data is a code, not the consecutive frame's header.
+            << QStringList{"10: P0105 P0340 P1120 P0121 P0221"};
         QTest::newRow("29-bit, data bytes 10 21 before the frame")
-            << 9 << 0x10 << 0x43
+            << 9 << 0x43
             << Odp("18 DA F1 10 10 08 43 03 10 21 01 05\r18 DA F1 10 21 03 40 00 00 00 00 00")
-            << true << QStringList{"P1021", "P0105", "P0340"};
+            << QStringList{"10: P1021 P0105 P0340"};
         QTest::newRow("single frame, one code")
-            << 6 << 0x7E8 << 0x47 << Odp("7E8 04 47 01 10 55 00 00 00") << true
-            << QStringList{"P1055"};
+            << 6 << 0x47 << Odp("7E8 04 47 01 10 55 00 00 00") << QStringList{"7E8: P1055"};
         QTest::newRow("single frame, two codes")
-            << 6 << 0x7E8 << 0x4A << Odp("7E8 06 4A 02 01 33 C1 55 00") << true
-            << QStringList{"P0133", "U0155"};
+            << 6 << 0x4A << Odp("7E8 06 4A 02 01 33 C1 55 00") << QStringList{"7E8: P0133 U0155"};
         QTest::newRow("single frame, none: heading only")
-            << 6 << 0x7E8 << 0x47 << Odp("7E8 02 47 00 00 00 00 00 00") << true << QStringList{};
+            << 6 << 0x47 << Odp("7E8 02 47 00 00 00 00 00 00") << QStringList{"7E8:"};
         QTest::newRow("unknown start: heading only")
-            << 6 << 0x7E8 << 0x43 << Odp("7E8 05 43 01 01 33 00") << true << QStringList{};
-        QTest::newRow("reply of the other ECU only")
-            << 6 << 0x7E8 << 0x43 << Odp("7E9 04 43 01 C0 73") << false << QStringList{};
-        QTest::newRow("NO DATA") << 6 << 0x7E8 << 0x43 << Odp("NO DATA") << false << QStringList{};
-        QTest::newRow("J1939") << 10 << 0x7E8 << 0x43 << Odp("7E8 04 43 01 C0 73") << false
-                               << QStringList{};
+            << 6 << 0x43 << Odp("7E8 05 43 01 01 33 00") << QStringList{"7E8:"};
+        QTest::newRow("first frame cut short")
+            << 6 << 0x43 << Odp("7E8 10 08 43") << QStringList{"7E8:"};
+        QTest::newRow("byte cut in half: the line is passed over")
+            << 6 << 0x43 << Odp("7E8 10 08 43 03 C1 5") << QStringList{};
+        QTest::newRow("negative answer") << 6 << 0x43 << Odp("7E8 03 7F 03 12") << QStringList{};
+        QTest::newRow("NO DATA") << 6 << 0x43 << Odp("NO DATA") << QStringList{};
+        QTest::newRow("J1939") << 10 << 0x43 << Odp("7E8 04 43 01 C0 73") << QStringList{};
     }
-    void kodyCan() {
-        SprawdzKody(
-            [](const QByteArray& t, int p, int e, unsigned char o) { return KodyCan(t, p, e, o); });
-    }
-
-    void szukajEcuModeUsuwaTekstPrzedDanymi_data() {
-        QTest::addColumn<int>("protokol");
-        QTest::addColumn<int>("ecu");
-        QTest::addColumn<QByteArray>("tekst");
-        QTest::addColumn<bool>("jest");
-        QTest::addColumn<QByteArray>("reszta");
-        QTest::newRow("J1850") << 1 << 0x10 << QByteArray("48 6B 10 43 01 33 00") << true
-                               << QByteArray("01 33 00");
-        QTest::newRow("KWP") << 4 << 0x1F << QByteArray("87 F1 1F 43 20 97") << true
-                             << QByteArray("20 97");
-        QTest::newRow("CAN single frame") << 6 << 0x7E8 << QByteArray("7E8 04 43 01 C0 73") << true
-                                          << QByteArray("04 43 01 C0 73");
-        QTest::newRow("CAN first frame")
-            << 8 << 0x7E8 << QByteArray("7E8 10 08 43 03") << true << QByteArray("10 08 43 03");
-        QTest::newRow("CAN 29-bit") << 7 << 0x10 << QByteArray("18 DA F1 10 04 43 01 C0 73") << true
-                                    << QByteArray("04 43 01 C0 73");
-        QTest::newRow("CAN, another service")
-            << 6 << 0x7E8 << QByteArray("7E8 03 7F 03 12") << false << QByteArray("03 7F 03 12");
-        QTest::newRow("not found")
-            << 6 << 0x7E8 << QByteArray("NO DATA") << false << QByteArray("NO DATA");
-    }
-    void szukajEcuModeUsuwaTekstPrzedDanymi() {
-        QFETCH(int, protokol);
-        QFETCH(int, ecu);
-        QFETCH(QByteArray, tekst);
-        QFETCH(bool, jest);
-        QFETCH(QByteArray, reszta);
-        QCOMPARE(SzukajEcuMode(tekst, protokol, ecu, 0x43), jest);
-        QCOMPARE(tekst, reszta);
-    }
+    void kodyCan() { SprawdzKody(); }
 
     void panelNaglowekKodyIOpisy() {
         TStanowiskoObd st;
@@ -209,8 +191,21 @@ private slots:
             QCOMPARE(st.panel.linie[i].kolor, oczekiwane[i].kolor);
         }
         QVERIFY(st.Zalogowano(QStringLiteral("U0155"), TKolor{0xFF0000}));
-        QVERIFY(st.Zalogowano(QStringLiteral("7E8 21"), TKolor{0x008000}));
-        QVERIFY(st.Zalogowano(QStringLiteral("3"), TKolor{0xFF00FF}));
+        QVERIFY(st.Zalogowano(QStringLiteral("7E8h: 3"), TKolor{0xFF00FF}));
+    }
+
+    // The main ECU's group first, though it answered second; then the others by address.
+    void inneEcuPodWlasnymNaglowkiem() {
+        TStanowiskoObd st;
+        st.obd->UstawZrodloOpisow([](int) { return QByteArray(); });
+        st.obd->Protokol = 6;
+        st.obd->Ecu = 0x7E8;
+        st.obd->Odpowiedz = Odp("7E9 04 43 01 07 00\r7E8 04 43 01 01 05\r7EA 02 43 00");
+        st.obd->KodyBledow(0x43);
+        QCOMPARE(st.panel.Teksty(),
+                 (QStringList{"\tStored Trouble Codes  /  Błędy zarejestrowane :", "P0105",
+                              "\tStored Trouble Codes  /  Błędy zarejestrowane : ECU 7E9h", "P0700",
+                              "\tStored Trouble Codes  /  Błędy zarejestrowane : ECU 7EAh"}));
     }
 
     void naglowkiTrzechRodzajow_data() {

@@ -1,7 +1,10 @@
 // Reading the adapter's answers: positions, errors, hexadecimal values, the status rows and
 // the ECU discovery, on canned answer texts.
 
+#include "DekodowaniePid.h"
 #include "ElmTekst.h"
+#include "KatalogPidow.h"
+#include "KodyBledow.h"
 #include "OdpowiedziElm.h"
 #include "Protokoly.h"
 
@@ -109,6 +112,8 @@ private slots:
             << QByteArray("ATRV\r12.4V\r\r>") << optional<QByteArray>("12.4V");
         QTest::newRow("echo off") << QByteArray("13.9V\r\r>") << optional<QByteArray>("13.9V");
         QTest::newRow("question mark") << QByteArray("ATRV\r?\r\r>") << optional<QByteArray>();
+        QTest::newRow("CR LF") << QByteArray("ATRV\r\n12.4V\r\n\r\n>")
+                               << optional<QByteArray>("12.4V");
     }
     void napiecie() {
         QFETCH(QByteArray, odpowiedz);
@@ -127,6 +132,7 @@ private slots:
         QTest::newRow("A1") << QByteArray("A1\r\r>") << 1;
         QTest::newRow("question mark") << QByteArray("ATDPN\r?\r\r>") << 0;
         QTest::newRow("time-out") << QByteArray() << 0;
+        QTest::newRow("CR LF") << QByteArray("ATDPN\r\nA6\r\n\r\n>") << 6;
     }
     void numerProtokolu() {
         QFETCH(QByteArray, odpowiedz);
@@ -175,6 +181,10 @@ private slots:
             << 7
             << QByteArray("18 DA F1 10 06 41 00 BF 9F B9 93\r18 DA F1 11 06 41 00 98 18 80 11\r\r>")
             << QByteArray("10h 11h ") << 0x10 << 2;
+        QTest::newRow("J1850, CR LF")
+            << 2
+            << QByteArray("41 6B 10 41 00 80 00 00 00 2F\r\n41 6B 11 41 00 BE 1F B8 11 2F\r\n\r\n>")
+            << QByteArray("10h 11h ") << 0x11 << 2;
         QTest::newRow("KWP, trims on the second")
             << 5 << QByteArray("86 F1 10 41 00 98 18 80 11 55\r86 F1 1F 41 00 BE 1F B8 11 AA\r\r>")
             << QByteArray("10h 1Fh ") << 0x1F << 2;
@@ -216,6 +226,56 @@ private slots:
             << optional<uint>(0x83076504u);
         QTest::newRow("no data") << QByteArray("NO DATA\r\r>") << optional<uint>();
     }
+    // Every prefix of whole answers, cut anywhere, through each reader: none may read past
+    // the end (a debug build aborts on a slice out of range).
+    void uciete_data() {
+        QTest::addColumn<int>("protokol");
+        QTest::addColumn<QByteArray>("odpowiedz");
+        QTest::newRow("ATZ") << 6 << QByteArray("ATZ\r\r\rELM327 v1.5\r\r>");
+        QTest::newRow("ATRV") << 6 << QByteArray("ATRV\r12.4V\r\r>");
+        QTest::newRow("ATDPN") << 6 << QByteArray("ATDPN\rA6\r\r>");
+        QTest::newRow("0100 J1850") << 2 << QByteArray("41 6B 10 41 00 BE 1F B8 11 2F\r\r>");
+        QTest::newRow("0100 KWP") << 4 << QByteArray("86 F1 11 41 00 BE 1F B8 11 6F\r\r>");
+        QTest::newRow("0100 CAN 11") << 6 << QByteArray("7E8 06 41 00 BF 9F B9 93\r\r>");
+        QTest::newRow("0100 CAN 29") << 7 << QByteArray("18 DA F1 10 06 41 00 BF 9F B9 93\r\r>");
+        QTest::newRow("0101") << 6 << QByteArray("0101\r7E8 06 41 01 83 07 65 04\r\r>");
+        QTest::newRow("010C") << 6 << QByteArray("7E8 04 41 0C 1A F8\r\r>");
+        QTest::newRow("0164 KWP") << 4 << QByteArray("87 F1 11 41 64 7D 87 91 9B A5 6F\r\r>");
+        QTest::newRow("03 CAN 11")
+            << 6 << QByteArray("7E8 10 08 43 03 C1 55 C1 01\r7E8 21 C1 21 00 00 00 00 00\r\r>");
+        QTest::newRow("03 CAN 29")
+            << 9 << QByteArray("18 DA F1 10 10 08 43 03 10 21 01 05\r18 DA F1 10 21 03 40 00\r>");
+        QTest::newRow("03 KWP") << 4 << QByteArray("87 F1 11 43 01 33 03 01 00 00 13\r\r>");
+    }
+    void uciete() {
+        QFETCH(int, protokol);
+        QFETCH(QByteArray, odpowiedz);
+        const auto tabela = TabelaPidow();
+        for (qsizetype n = 0; n <= odpowiedz.size(); ++n) {
+            const QByteArray tekst = odpowiedz.first(n);
+            (void)TekstAdaptera(tekst);
+            (void)TekstNapiecia(tekst);
+            (void)NumerProtokolu(tekst);
+            (void)SzukajEcu(tekst, protokol);
+            (void)SlowoStatusu(tekst);
+            (void)KodyEcu(tekst, protokol, 0x43);
+            for (const int numer : {0x0C, 0x64}) {
+                const TOpisPid& o = tabela[std::size_t(numer)];
+                const int ecu = protokol == 6 ? 0x7E8 : protokol == 4 ? 0x11 : 0x10;
+                const int pozycja = SzukajEcuPid(tekst, protokol, ecu, numer, o.bajty);
+                if (pozycja == 0) continue;
+                pid p;
+                p.Bajty = o.bajty;
+                p.Wzor = o.wzor;
+                (void)TekstPid(p, numer,
+                               QByteArrayView(tekst).sliced(std::min<qsizetype>(pozycja - 1, n)));
+            }
+        }
+        // Cut before its last code byte, the CAN list keeps the codes that arrived whole.
+        QCOMPARE(KodyEcu("7E8 10 08 43 03 C1 55 C1 01\r7E8 21 C1", 6, 0x43).value(0).kody,
+                 (QList<std::uint32_t>{0xC155, 0xC101}));
+    }
+
     void slowoStatusu() {
         QFETCH(QByteArray, odpowiedz);
         QFETCH(optional<uint>, slowo);
