@@ -1,7 +1,6 @@
 #include "MapaPortow.h"
 
 #include <QFileInfo>
-#include <QSerialPortInfo>
 #include <QSettings>
 
 namespace {
@@ -73,16 +72,16 @@ int TMapaPortow::NumerSciezki(const QString& sciezka) const {
 #endif
 }
 
-QList<TDostepnyPort> TMapaPortow::DostepnePorty() const {
+QList<TDostepnyPort>
+TMapaPortow::DostepnePorty(const QList<TUrzadzenieSystemowe>& systemowe) const {
     QMap<int, QString> porty;
-    const QList<QSerialPortInfo> systemowe = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& info : systemowe) {
-        const int numer = NumerSciezki(info.systemLocation());
+    for (const TUrzadzenieSystemowe& u : systemowe) {
+        const int numer = NumerSciezki(u.sciezka);
         if (numer < 1) continue;
 #ifdef Q_OS_WIN
-        porty.insert(numer, info.portName());
+        porty.insert(numer, u.nazwa);
 #else
-        porty.insert(numer, QStringLiteral("COM%1 (%2)").arg(numer).arg(info.systemLocation()));
+        porty.insert(numer, QStringLiteral("COM%1 (%2)").arg(numer).arg(u.sciezka));
 #endif
     }
     // Overrides such as pseudo-terminals are not enumerated by the system.

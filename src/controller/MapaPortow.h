@@ -7,6 +7,12 @@
 class QSettings;
 
 // A serial port that exists now, under its stable number.
+// A serial device the system lists: its path ("/dev/ttyUSB0", "COM3") and its name ("COM3").
+struct TUrzadzenieSystemowe {
+    QString sciezka;
+    QString nazwa;
+};
+
 struct TDostepnyPort {
     int numer = 0;
     QString opis; // menu caption, e.g. "COM33 (/dev/ttyUSB0)"
@@ -25,7 +31,9 @@ public:
     // The number under which a device path is listed, 0 when it has none.
     int NumerSciezki(const QString& sciezka) const;
     // Ports that exist now, in number order.
-    QList<TDostepnyPort> DostepnePorty() const;
+    // The system's devices (from TSerial, which alone talks to the port library) with their
+    // numbers, and the overrides whose device exists.
+    QList<TDostepnyPort> DostepnePorty(const QList<TUrzadzenieSystemowe>& systemowe) const;
 
 private:
     QMap<int, QString> przypisania;

@@ -2,6 +2,8 @@
 #include "MenuPortow.h"
 #include "TSerial.h"
 
+#include <QSerialPortInfo>
+
 namespace {
 
 void Dodaj(TMenuPortow& menu, TMenuPortow* popup, const QString& opis, int tag, bool zaznaczony) {
@@ -43,7 +45,10 @@ void TSerial::PortList(TMenuPortow& menu, TMenuPortow* popup) {
         }
     }
 
-    const QList<TDostepnyPort> porty = numeracja.DostepnePorty();
+    QList<TUrzadzenieSystemowe> systemowe;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        systemowe.append({info.systemLocation(), info.portName()});
+    const QList<TDostepnyPort> porty = numeracja.DostepnePorty(systemowe);
     for (const TDostepnyPort& port : porty) {
         QString napis = port.opis;
         if (!serialOtwarty && port.numer == NumerPortu) napis += QStringLiteral(" (*)");

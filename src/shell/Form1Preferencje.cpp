@@ -1,5 +1,6 @@
 // Reading and writing the preferences, and the session's device paths.
 
+#include "PolozenieOkna.h"
 #include "Schematy.h"
 #include "TForm1.h"
 #include "TObd.h"
@@ -42,16 +43,7 @@ void TForm1::CzytajUstawienia() {
     for (std::size_t i = 0; i < preferencje.Kolory.size() && i + 1 < sterownik->Wykresy.size(); ++i)
         if (const auto k = preferencje.Kolory[i]) sterownik->Wykresy[i + 1].Kolor = TKolor{*k};
 
-    if (preferencje.Zrodlo.isEmpty()) {
-        resize(740, 417);
-        if (const QScreen* ekran = QGuiApplication::primaryScreen())
-            move(ekran->availableGeometry().center() - rect().center());
-    } else {
-        move(preferencje.Okno.topLeft());
-        resize(preferencje.Okno.size());
-        if (preferencje.WState == 2) setWindowState(Qt::WindowMaximized);
-        if (preferencje.WState == 1) setWindowState(Qt::WindowMinimized);
-    }
+    UstawPolozenie();
 
     Schemat = Schematy::Ogranicz(preferencje.Comp);
     teksty.UstawJezyk(preferencje.Lang);
@@ -59,6 +51,23 @@ void TForm1::CzytajUstawienia() {
     Akcja(QStringLiteral("MenuColor%1").arg(Schemat))->setChecked(true);
     Akcja(QStringLiteral("MenuLang%1").arg(teksty.Jezyk()))->setChecked(true);
     Akcja(QStringLiteral("MenuView%1").arg(Widok))->setChecked(true);
+}
+
+void TForm1::UstawPolozenie() {
+    QList<QRect> ekrany;
+    for (const QScreen* ekran : QGuiApplication::screens())
+        ekrany.append(ekran->availableGeometry());
+    const QScreen* glowny = QGuiApplication::primaryScreen();
+    const std::optional<QRect> zapisane =
+        preferencje.Zrodlo.isEmpty() ? std::nullopt : std::optional<QRect>(preferencje.Okno);
+    const QRect okno =
+        PolozenieOkna(zapisane, ekrany,
+                      glowny ? glowny->availableGeometry() : QRect(0, 0, 800, 600), minimumSize());
+    move(okno.topLeft());
+    resize(okno.size());
+    if (preferencje.Zrodlo.isEmpty()) return;
+    if (preferencje.WState == 2) setWindowState(Qt::WindowMaximized);
+    if (preferencje.WState == 1) setWindowState(Qt::WindowMinimized);
 }
 
 void TForm1::ZapiszUstawienia() {

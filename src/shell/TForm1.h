@@ -79,6 +79,10 @@ public:
     // The link event handler of both links: code 0..5 from the controller, 100 from the
     // OBD reader.
     void ZdarzenieLacza(int kod, int a1, int a2, int a3);
+    // Tick handlers of the window's timers (Form1.cpp), public so that tests drive them:
+    // Timer1 (100 ms) shows a lost link and reconnects, Timer2 shows the splash at start.
+    void Timer1OnTimer();
+    void Timer2OnTimer();
     QString PodajTekst(int id) const { return teksty.PodajTekst(id); }
 
     int Widok = 1;
@@ -114,6 +118,8 @@ private:
 
     // Preferences and start-up (Form1.cpp, Form1Preferencje.cpp).
     void CzytajUstawienia();
+    // Stored placement when it is on a present screen, else most of the main screen.
+    void UstawPolozenie();
     void ZapiszUstawienia();
     void PierwszePokazanie();
     void Sprzataj();
@@ -196,10 +202,6 @@ private:
     void Naglowek();
     void Loguj(TSerial* nadawca, const QString& tekst, TKolor kolor);
     void UstawLogowanie();
-
-    // Timers (Form1.cpp).
-    void Timer1OnTimer();
-    void Timer2OnTimer();
 
     QSettings& ustawienia;
     TOpcjeOkna opcje;

@@ -4,8 +4,6 @@
 #include "TSterownik.h"
 #include "Wypelnienie.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -43,18 +41,15 @@ constexpr int BlokTrybu(int tryb) {
     }
 }
 
-void Czekaj(int ms) {
-    QElapsedTimer zegar;
-    zegar.start();
-    while (zegar.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, ms);
-}
-
 } // namespace
 
 TGrafika::TGrafika(TSterownik& sterownik, QWidget* rodzic)
     : QWidget(rodzic), s(sterownik), wypelnienie(new TWypelnienie(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The controller rebuilds its RPM corrections for a new load axis before they are read.
+    zegarOsi.setSingleShot(true);
+    zegarOsi.setInterval(200);
+    connect(&zegarOsi, &QTimer::timeout, this, [this] { CzytajKorektyOsi(); });
     hide();
 }
 
@@ -127,8 +122,11 @@ void TGrafika::ZmienOsObciazenia() {
     unsigned char& os = s.Nastawy[NastawaOsiObciazenia];
     os = os == 1 ? 0 : 1;
     s.ZapiszDoSterownika(BlokNastaw);
-    // The controller rebuilds its RPM corrections for the new axis before they are read.
-    Czekaj(200);
+    zegarOsi.start();
+}
+
+void TGrafika::CzytajKorektyOsi() {
+    zegarOsi.stop();
     s.CzytajZeSterownika(BlokKorOdObr1 | BlokKorOdObr2);
     Odswiez();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 class QLineEdit;
@@ -24,8 +25,10 @@ public:
     void UstawMape(int mapa);
     // 0 both banks, 1, 2 one bank; 3 copies bank 1 to bank 2, 4 bank 2 to bank 1.
     void UstawBank(int bank);
-    // Toggles the maps' load axis (setting 76) and reads the RPM corrections anew.
+    // Toggles the maps' load axis (setting 76); 200 ms later the RPM corrections are read
+    // anew (CzytajKorektyOsi, public so that tests need not wait for it).
     void ZmienOsObciazenia();
+    void CzytajKorektyOsi();
     // Text id of the load-axis caption: -50 "ms/rpm", -52 "V/rpm" or -51 "bar/rpm".
     int OpisOsi() const;
     void UstawPoziom(int poziom);
@@ -60,4 +63,5 @@ private:
     const TPaleta* paleta = nullptr;
     TWypelnienie* wypelnienie;
     QLineEdit* uchwytFokusu = nullptr;
+    QTimer zegarOsi;
 };
