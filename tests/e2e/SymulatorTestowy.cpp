@@ -1,5 +1,7 @@
 #include "SymulatorTestowy.h"
 
+#include "Pty.h"
+
 #include <QElapsedTimer>
 
 #include <cerrno>
@@ -74,33 +76,6 @@ QByteArray ZSuma(QByteArray blok) {
 
 } // namespace RamkaTestu
 
-TSymulatorTestowy::TSymulatorTestowy(const QStringList& argumenty) {
-    proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    proces.start(QStringLiteral(SELVAR_SIM), argumenty);
-    if (proces.waitForStarted(5000)) sciezka = NastepnaLinia(5000);
-}
-
-TSymulatorTestowy::~TSymulatorTestowy() {
-    if (proces.state() != QProcess::NotRunning) {
-        proces.kill();
-        proces.waitForFinished(2000);
-    }
-}
-
-QString TSymulatorTestowy::NastepnaLinia(int ms) {
-    QElapsedTimer czas;
-    czas.start();
-    while (!proces.canReadLine() && czas.elapsed() < ms)
-        proces.waitForReadyRead(static_cast<int>(ms - czas.elapsed()));
-    return proces.canReadLine() ? QString::fromLocal8Bit(proces.readLine()).trimmed() : QString();
-}
-
-bool TSymulatorTestowy::Zakoncz() {
-    proces.terminate();
-    return proces.waitForFinished(3000) && proces.exitStatus() == QProcess::NormalExit &&
-           proces.exitCode() == 0;
-}
-
 TPortTestowy::TPortTestowy(const QString& sciezka) {
     fd = ::open(sciezka.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return;
@@ -115,15 +90,7 @@ TPortTestowy::~TPortTestowy() {
 }
 
 void TPortTestowy::Wyslij(const QByteArray& bajty) {
-    qsizetype wyslane = 0;
-    while (fd >= 0 && wyslane < bajty.size()) {
-        const ssize_t n =
-            ::write(fd, bajty.constData() + wyslane, static_cast<size_t>(bajty.size() - wyslane));
-        if (n > 0)
-            wyslane += n;
-        else if (errno != EAGAIN && errno != EINTR)
-            return;
-    }
+    if (fd >= 0) PiszWszystko(fd, bajty);
 }
 
 QByteArray TPortTestowy::Czytaj(int ms, int ile) {

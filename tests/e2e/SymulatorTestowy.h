@@ -4,8 +4,9 @@
 // side's fault is mirrored by the other), the simulator process, and a raw POSIX port on
 // its pseudo-terminal.
 
+#include "ProcesSymulatora.h"
+
 #include <QByteArray>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -26,23 +27,10 @@ QByteArray ZSuma(QByteArray blok);
 } // namespace RamkaTestu
 
 // selvar-sim as a child process; ends it on destruction.
-class TSymulatorTestowy {
+class TSymulatorTestowy : public TProcesSymulatora {
 public:
-    explicit TSymulatorTestowy(const QStringList& argumenty);
-    ~TSymulatorTestowy();
-    TSymulatorTestowy(const TSymulatorTestowy&) = delete;
-    TSymulatorTestowy& operator=(const TSymulatorTestowy&) = delete;
-
-    // The pseudo-terminal path of its first line of output; empty when it did not start.
-    QString Sciezka() const { return sciezka; }
-    // The next line of output (the path of a reopened line), waiting up to ms.
-    QString NastepnaLinia(int ms);
-    // Ends it with SIGTERM and waits; true when it ended normally.
-    bool Zakoncz();
-
-private:
-    QProcess proces;
-    QString sciezka;
+    explicit TSymulatorTestowy(const QStringList& argumenty)
+        : TProcesSymulatora(QStringLiteral(SELVAR_SIM), argumenty) {}
 };
 
 // The application's end of the line, opened raw with plain POSIX calls.
@@ -64,7 +52,7 @@ public:
     // Sends a request and returns the first reply with the given start byte and code,
     // skipping other frames (the OBD module's own state frames).
     std::optional<QByteArray> Zapytaj(char start, quint8 kod, const QByteArray& ladunek = {},
-                                      int ms = 1000);
+                                      int ms = 5000);
     // Request payload with a nonce and the 0 byte in front of the data.
     static QByteArray ZNonce(const QByteArray& dane = {}, quint8 nonce = 0x5A);
 

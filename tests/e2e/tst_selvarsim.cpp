@@ -162,15 +162,27 @@ void TestSelvarSim::identityWorkedExampleGetsLayout() {
 void TestSelvarSim::operatingTimeOnGasAdvancesWhileDriving() {
     TStanowisko s({"--warm", "--speed", "50", "--ignition-at", "0"});
     QVERIFY(s.Gotowe());
-    QVERIFY(CzekajNaBiezaca(s.port, 3000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
+    QVERIFY(CzekajNaBiezaca(s.port, 10000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
+    // 50 model seconds pass per real second, all of them on gas: read until a real second's
+    // worth has passed, timing the readings from this side.
+    QElapsedTimer czas;
+    czas.start();
     const auto przed = s.port.Zapytaj('e', 0x81);
     QVERIFY(przed);
-    QThread::msleep(1000);
-    const auto po = s.port.Zapytaj('e', 0x81);
+    const qint64 poPierwszej = czas.elapsed();
+    std::optional<QByteArray> po;
+    qint64 przedOstatnia = 0;
+    do {
+        QThread::msleep(50);
+        przedOstatnia = czas.elapsed();
+        po = s.port.Zapytaj('e', 0x81);
+    } while (po && SekundyGazu(*po) < SekundyGazu(*przed) + 50 && czas.elapsed() < 10000);
+    const qint64 poOstatniej = czas.elapsed();
     QVERIFY(po);
-    // 50 model seconds pass per real second, all of them on gas.
-    const unsigned przyrost = SekundyGazu(*po) - SekundyGazu(*przed);
-    QVERIFY2(przyrost >= 35 && przyrost <= 70, qPrintable(QString::number(przyrost)));
+    // Each reading was taken within its measured window; a second of rounding on each side.
+    const qint64 przyrost = qint64(SekundyGazu(*po)) - SekundyGazu(*przed);
+    QCOMPARE_GE(przyrost, 50 * (przedOstatnia - poPierwszej) / 1000 - 2);
+    QCOMPARE_LE(przyrost, 50 * poOstatniej / 1000 + 2);
     QCOMPARE(U16(*po, 72), U16(*przed, 72)); // no petrol hour passed
 }
 
@@ -197,10 +209,9 @@ void TestSelvarSim::eraseErrorsClearsCountersAndStandingFaultReturns() {
     TStanowisko s({"--no-ignition", "--error", "11.1"});
     QVERIFY(s.Gotowe());
     QVERIFY(s.port.Zapytaj('e', 0x83));
-    QThread::msleep(100);
-    const auto r = s.port.Zapytaj('e', 0x82);
-    QVERIFY(r);
-    QCOMPARE(Bajt(*r, 11), 0x02);
+    // The standing fault is found again a moment after the erase.
+    std::optional<QByteArray> r;
+    QTRY_VERIFY_WITH_TIMEOUT((r = s.port.Zapytaj('e', 0x82)) && Bajt(*r, 11) == 0x02, 10000);
     QCOMPARE(Bajt(*r, 53 + 1), 1);
     QCOMPARE(Bajt(*r, 21), 0);
     QCOMPARE(Bajt(*r, 47), 0);
@@ -348,7 +359,7 @@ void TestSelvarSim::liveFrameHasLayoutAndPlausibleValues() {
     TStanowisko s(argumenty);
     QVERIFY(s.Gotowe());
     const auto f = CzekajNaBiezaca(
-        s.port, 3000,
+        s.port, 10000,
         [](const QByteArray& r) { return (Bajt(r, 11) & 0x03) == 0x03 && U16(r, 17) > 50; },
         static_cast<quint8>(kod));
     QVERIFY(f);
@@ -377,7 +388,7 @@ void TestSelvarSim::warmEngineSwitchesToGasWithEvent() {
     TStanowisko s({"--warm", "--speed", "40", "--ignition-at", "0"});
     QVERIFY(s.Gotowe());
     bool czekanie = false, zdarzenie = false, przelaczanie = false;
-    const auto gaz = CzekajNaBiezaca(s.port, 4000, [&](const QByteArray& f) {
+    const auto gaz = CzekajNaBiezaca(s.port, 10000, [&](const QByteArray& f) {
         czekanie |= Bajt(f, 10) == 2;
         przelaczanie |= Bajt(f, 10) == 4;
         zdarzenie |= Bajt(f, 6) == 0xF0 && Bajt(f, 7) == 3;
@@ -387,7 +398,7 @@ void TestSelvarSim::warmEngineSwitchesToGasWithEvent() {
     QVERIFY(czekanie);
     QVERIFY(przelaczanie);
     // The switch event may come with the first gas frame or just after it.
-    zdarzenie = zdarzenie || CzekajNaBiezaca(s.port, 500, [](const QByteArray& f) {
+    zdarzenie = zdarzenie || CzekajNaBiezaca(s.port, 5000, [](const QByteArray& f) {
                                  return Bajt(f, 6) == 0xF0 && Bajt(f, 7) == 3;
                              }).has_value();
     QVERIFY(zdarzenie);
@@ -400,27 +411,31 @@ void TestSelvarSim::warmEngineSwitchesToGasWithEvent() {
 void TestSelvarSim::fuelChangeCommandGoesToPetrolAndBack() {
     TStanowisko s({"--warm", "--speed", "40", "--ignition-at", "0"});
     QVERIFY(s.Gotowe());
-    QVERIFY(CzekajNaBiezaca(s.port, 4000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
+    QVERIFY(CzekajNaBiezaca(s.port, 10000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
     QVERIFY(s.port.Zapytaj('e', 0x84));
     QVERIFY(CzekajNaBiezaca(
-        s.port, 1000, [](const QByteArray& f) { return Bajt(f, 6) == 0xF0 && Bajt(f, 7) == 1; }));
+        s.port, 10000, [](const QByteArray& f) { return Bajt(f, 6) == 0xF0 && Bajt(f, 7) == 1; }));
     const auto benzyna = s.port.Zapytaj('e', 0x90, TPortTestowy::ZNonce());
     QVERIFY(benzyna);
     QCOMPARE(Bajt(*benzyna, 10), 0);
     QCOMPARE(U16(*benzyna, 62), 0u);
-    // The fast change back skips the delays: gas again within a few frames.
+    // The fast change back skips the delays: gas again within a few frames (counted, not
+    // timed, so that a slow machine cannot fail it).
     QVERIFY(s.port.Zapytaj('e', 0x85));
-    QVERIFY(CzekajNaBiezaca(
-        s.port, 1500, [](const QByteArray& f) { return Bajt(f, 6) == 0xF0 && Bajt(f, 7) == 2; }));
+    int ramki = 0;
+    QVERIFY(CzekajNaBiezaca(s.port, 10000, [&](const QByteArray& f) {
+        return ++ramki > 30 || (Bajt(f, 6) == 0xF0 && Bajt(f, 7) == 2);
+    }));
+    QCOMPARE_LE(ramki, 30);
 }
 
 void TestSelvarSim::injectorMaskSwitchesGasTimesOff() {
     TStanowisko s({"--warm", "--speed", "40", "--ignition-at", "0"});
     QVERIFY(s.Gotowe());
-    QVERIFY(CzekajNaBiezaca(s.port, 4000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
+    QVERIFY(CzekajNaBiezaca(s.port, 10000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
     QVERIFY(s.port.Zapytaj('e', 0x86, TPortTestowy::ZNonce(QByteArray("\x05", 1))));
     const auto f =
-        CzekajNaBiezaca(s.port, 1500, [](const QByteArray& r) { return U16(r, 60) > 0; });
+        CzekajNaBiezaca(s.port, 10000, [](const QByteArray& r) { return U16(r, 60) > 0; });
     QVERIFY(f);
     QCOMPARE(Bajt(*f, 22), 0x05);
     QVERIFY(U16(*f, 62) > 0 && U16(*f, 70) > 0); // gas injectors 1 and 3
@@ -442,7 +457,7 @@ void TestSelvarSim::gasTimesFollowMultiplierAndCorrections() {
     const auto m = s.port.Zapytaj('e', 0xE9);
     QVERIFY(n && m);
     const QByteArray nastawy = n->mid(6), mnoznik = m->mid(6);
-    QVERIFY(CzekajNaBiezaca(s.port, 4000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
+    QVERIFY(CzekajNaBiezaca(s.port, 10000, [](const QByteArray& f) { return Bajt(f, 10) == 6; }));
     int sprawdzone = 0;
     for (int proba = 0; proba < 40 && sprawdzone < 10; ++proba) {
         const auto f = s.port.Zapytaj('e', 0x90, TPortTestowy::ZNonce());
@@ -477,9 +492,10 @@ void TestSelvarSim::announcedMapCellsAreInTheMapBlocks() {
     QVERIFY(pusta);
     QCOMPARE(pusta->mid(6), QByteArray(256, '\0'));
     QList<QPair<int, int>> ogloszone; // (map selector, cell)
-    CzekajNaBiezaca(s.port, 1500, [&](const QByteArray& f) {
+    CzekajNaBiezaca(s.port, 10000, [&](const QByteArray& f) {
         if (Bajt(f, 6) == 0 && Bajt(f, 9) != 0) ogloszone.append({Bajt(f, 7), Bajt(f, 8)});
-        return false;
+        return ogloszone.size() > 5 && std::any_of(ogloszone.begin(), ogloszone.end(),
+                                                   [](auto& o) { return o.first == 3; });
     });
     QVERIFY(ogloszone.size() > 5);
     const auto benzyna = s.port.Zapytaj('e', 0xE0);
@@ -605,11 +621,11 @@ void TestSelvarSim::splitRepliesStillArriveWhole() {
 }
 
 void TestSelvarSim::silentForTheFirstSeconds() {
-    TStanowisko s({"--no-ignition", "--silent-for", "0.6"});
+    // Seconds of silence, so that a loaded machine still asks within them.
+    TStanowisko s({"--no-ignition", "--silent-for", "2"});
     QVERIFY(s.Gotowe());
     QVERIFY(!s.port.Zapytaj('e', 0x81, {}, 200));
-    QThread::msleep(600);
-    QVERIFY(s.port.Zapytaj('e', 0x81));
+    QTRY_VERIFY_WITH_TIMEOUT(s.port.Zapytaj('e', 0x81, {}, 500), 10000);
 }
 
 void TestSelvarSim::receiverResynchronises_data() {
@@ -640,7 +656,7 @@ void TestSelvarSim::receiverResynchronises() {
     QThread::msleep(static_cast<unsigned long>(przerwaMs));
     s.port.Wyslij(RamkaTestu::Zadanie('e', 0x81));
     // The first and only reply is the identity's.
-    const auto r = s.port.Ramka(1000);
+    const auto r = s.port.Ramka(5000);
     QVERIFY(r);
     QCOMPARE(Bajt(*r, 3), 0x81);
     QVERIFY(SumaZgodna(*r));
@@ -698,7 +714,7 @@ void TestSelvarSim::closeAfterHangsUpAndOpensNewLine() {
         QVERIFY(port.Zapytaj('e', 0x81));
         QVERIFY(port.Rozlaczony(1500));
     }
-    const QString nowa = sym.NastepnaLinia(2000);
+    const QString nowa = sym.NastepnaLinia(10000);
     QVERIFY(!nowa.isEmpty());
     QCOMPARE(QFileInfo(lacze).symLinkTarget(), nowa);
     TPortTestowy port(lacze);

@@ -1,0 +1,42 @@
+#include "ProcesSymulatora.h"
+
+namespace {
+// Generous: a loaded machine may take seconds to start a process.
+constexpr int StartMs = 10000;
+} // namespace
+
+TProcesSymulatora::TProcesSymulatora(const QString& program, const QStringList& argumenty) {
+    proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    proces.start(program, argumenty);
+    if (proces.waitForStarted(StartMs)) sciezka = NastepnaLinia(StartMs);
+    zegar.start();
+}
+
+TProcesSymulatora::~TProcesSymulatora() {
+    if (proces.state() == QProcess::NotRunning) return;
+    proces.terminate();
+    if (!proces.waitForFinished(2000)) proces.kill();
+    proces.waitForFinished(2000);
+}
+
+QString TProcesSymulatora::NastepnaLinia(int ms) {
+    QElapsedTimer czas;
+    czas.start();
+    while (!proces.canReadLine() && czas.elapsed() < ms && proces.state() != QProcess::NotRunning)
+        proces.waitForReadyRead(static_cast<int>(ms - czas.elapsed()));
+    return proces.canReadLine() ? QString::fromLocal8Bit(proces.readLine()).trimmed() : QString();
+}
+
+bool TProcesSymulatora::Zakoncz() {
+    proces.terminate();
+    return ZakonczylSie(StartMs);
+}
+
+bool TProcesSymulatora::ZakonczylSie(int ms) {
+    return (proces.state() == QProcess::NotRunning || proces.waitForFinished(ms)) &&
+           proces.exitStatus() == QProcess::NormalExit && proces.exitCode() == 0;
+}
+
+bool TProcesSymulatora::Zakonczony() {
+    return proces.state() == QProcess::NotRunning || proces.waitForFinished(0);
+}
