@@ -193,3 +193,17 @@ QList<TKodyEcu> KodyEcu(QByteArrayView odpowiedz, int protokol, unsigned char ro
     }
     return wynik;
 }
+
+std::optional<QString> OdmowaKasowania(QByteArrayView odpowiedz, int protokol, int ecu) {
+    static constexpr std::uint32_t Potwierdzenie = 0x44;
+    static constexpr std::uint32_t Negatywna = 0x7F;
+    static constexpr std::uint32_t Kasowanie = 0x04;
+    for (const TWiadomosc& w : WiadomosciEcu(odpowiedz, protokol)) {
+        if (w.ecu != ecu || w.bajty.isEmpty()) continue;
+        if (w.bajty[0] == Potwierdzenie) return std::nullopt;
+        if (w.bajty.size() >= 3 && w.bajty[0] == Negatywna && w.bajty[1] == Kasowanie)
+            return QStringLiteral("7F 04 %1").arg(QString::fromLatin1(Hex(w.bajty[2], 2)));
+    }
+    if (odpowiedz.contains("NO DATA")) return QStringLiteral("NO DATA");
+    return QString();
+}

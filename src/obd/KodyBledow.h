@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // Trouble codes out of the answers to services 03, 07 and 0A (reply bytes 43, 47, 4A).
 
@@ -41,3 +42,7 @@ struct TKodyEcu {
 
 // Every ECU that answered the kind, in the order they first answered.
 QList<TKodyEcu> KodyEcu(QByteArrayView odpowiedz, int protokol, unsigned char rodzaj);
+
+// The answer to service 04: nullopt when the main ECU confirmed the clearing (44), else the
+// refusal as the adapter showed it ("7F 04 22", "NO DATA"), empty when nothing came.
+std::optional<QString> OdmowaKasowania(QByteArrayView odpowiedz, int protokol, int ecu);

@@ -2,6 +2,7 @@
 
 #include "OpisyKodow.h"
 #include "TSterownik.h"
+#include "TekstyObd.h"
 
 #include <QCoreApplication>
 
@@ -119,9 +120,19 @@ void TObd::ZerujStanObd() {
 void TObd::Status(int wiersz, const QString& tekst, bool czyscNizej) {
     if (!SiatkaStatusu) return;
     SiatkaStatusu->UstawKomorke(1, wiersz, tekst);
-    if (czyscNizej)
-        for (int w = wiersz + 1; w < WierszeStatusu; ++w)
-            SiatkaStatusu->UstawKomorke(1, w, {});
+    if (!czyscNizej) return;
+    // While no vehicle answers, the search's restarts keep saying so instead of going quiet.
+    for (int w = wiersz + 1; w < WierszeStatusu; ++w)
+        SiatkaStatusu->UstawKomorke(
+            1, w, BrakPojazdu && w == WierszEcu ? Tekst(TekstyObd::BrakPojazdu) : QString());
+}
+
+QString TObd::Tekst(int id) const {
+    if (Teksty) return Teksty->PodajTekst(id);
+    if (Sterownik && Sterownik->Teksty) return Sterownik->Teksty->PodajTekst(id);
+    if (!wbudowaneWczytane) wbudowaneTeksty.Wczytaj();
+    wbudowaneWczytane = true;
+    return wbudowaneTeksty.PodajTekst(id);
 }
 
 void TObd::PrzygotujSiatkeStatusu() {

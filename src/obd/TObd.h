@@ -3,6 +3,7 @@
 #include "KatalogPidow.h"
 #include "Kolor.h"
 #include "TSerial.h"
+#include "Teksty.h"
 #include "WidokObd.h"
 
 #include <QByteArray>
@@ -24,6 +25,8 @@ public:
     static constexpr int KodZdarzenia = 100;
     static constexpr int RozmiarBufora = 1024;
     static constexpr int WierszeStatusu = 7;
+    static constexpr int WierszProtokolu = 3;
+    static constexpr int WierszEcu = 4;
 
     explicit TObd(const TMapaPortow& mapaPortow,
                   const QString& bibliotekaD2xx = QStringLiteral("ftd2xx"),
@@ -40,6 +43,9 @@ public:
 
     // The status grid.
     void Status(int wiersz, const QString& tekst, bool czyscNizej);
+    // A text of the reader in the user's language: from Teksty, else from the controller
+    // object's table, else from the built-in table in Polish.
+    QString Tekst(int id) const;
     void StatusElm();
     void StatusVoltage();
     void StatusProtokol();
@@ -98,11 +104,17 @@ public:
     unsigned char BuforOdb[RozmiarBufora] = {};
     int DlugoscOdb = 0;
     int ProtokolStaly = 0; // 0: automatic search
+    // No vehicle answered a "0100" of the protocol search within the answer time; shown in
+    // the ECU row until a protocol is found.
+    bool BrakPojazdu = false;
+    // The last clearing: nullopt before any, else whether the main ECU confirmed it.
+    std::optional<bool> Skasowano;
 
     TSterownik* Sterownik = nullptr;
     TSiatkaObd* SiatkaStatusu = nullptr; // StringGridElm
     TSiatkaObd* SiatkaPid = nullptr;     // StringGridPid
     TPanelObd* PanelDtc = nullptr;       // RichEditDtc
+    const TTeksty* Teksty = nullptr;
     TOnTekst OnTekst;
     TOnZdarzenie OnZdarzenie;
 
@@ -117,6 +129,7 @@ private:
     void Inicjalizacja();
     void SzukanieProtokolu();
     void SprobujKandydata(int indeks);
+    void PokazBrakPojazdu();
     void OdczytProtokolu();
     void Skan();
     bool BladSkanu();
@@ -124,6 +137,7 @@ private:
     void PierwszyOdczyt(int numerPid);
     void CyklPid();
     void Kody();
+    void WynikKasowania();
     void Ponow();
     QByteArrayView DaneOd(int pozycja) const;
     void PrzekazSterownikowi(int numerPid, std::uint32_t v, std::uint32_t a);
@@ -134,6 +148,8 @@ private:
     void PrzelaczWybor(int wiersz);
     const QByteArray& TabelaOpisu(int zasob);
 
+    mutable TTeksty wbudowaneTeksty;
+    mutable bool wbudowaneWczytane = false;
     QTimer zegar;
     bool pierwszyTakt = true;
     std::function<QByteArray(int)> zrodloOpisow;

@@ -6,6 +6,7 @@
 #include "KodyBledow.h"
 #include "KoloryObd.h"
 #include "TObd.h"
+#include "TekstyObd.h"
 
 void TObd::PetlaZadan() {
     if (Opoznienie > 0) {
@@ -47,10 +48,24 @@ void TObd::Krok() {
         Kody();
 }
 
+// Only the main ECU's positive answer counts; a refusal goes to the panel, with its reason.
+void TObd::WynikKasowania() {
+    const std::optional<QString> odmowa = OdmowaKasowania(Odpowiedz, Protokol, Ecu);
+    Skasowano = !odmowa.has_value();
+    if (!odmowa) {
+        DoOnTekst(Tekst(TekstyObd::KodySkasowane), KoloryObd::Wynik);
+        return;
+    }
+    const QString tekst = Tekst(TekstyObd::OdmowaKasowania) +
+                          (odmowa->isEmpty() ? QString() : QStringLiteral(": ") + *odmowa);
+    DoOnTekst(tekst, KoloryObd::Blad);
+    if (PanelDtc) PanelDtc->DodajLinie(tekst, KoloryObd::Blad);
+}
+
 void TObd::StanPortu() {
     const QString numer = QString::number(NumerPortu);
     if (!PortConnected()) {
-        Status(0, QStringLiteral("brak połączenia"), false);
+        Status(0, Tekst(TekstyObd::BrakPolaczenia), false);
         Opoznienie = 5000;
         DoOnTekst(QStringLiteral("%1) brak połączenia").arg(Stan), KoloryObd::Postep);
         Stan = 0;
@@ -58,6 +73,7 @@ void TObd::StanPortu() {
         return;
     }
     if (Stan == 2) {
+        BrakPojazdu = false;
         const bool ftdi = NumerPortu >= PierwszyFtdi;
         Status(0,
                (ftdi ? QStringLiteral("FTDI %1") : QStringLiteral("COMM %1"))
@@ -68,7 +84,7 @@ void TObd::StanPortu() {
         Stan = 3;
         return;
     }
-    Status(1, QStringLiteral("szukanie interfejsu"), true);
+    Status(1, Tekst(TekstyObd::SzukanieInterfejsu), true);
     Protokol = -1;
     Opoznienie = 200;
     DoOnTekst(QStringLiteral("3) szukanie interfejsu"), KoloryObd::Postep);
@@ -124,8 +140,12 @@ void TObd::Kody() {
         KodyBledow(OdpowiedzPermanentne);
         break;
     case 4000:
+        Skasowano.reset();
         Nadaj("04\r");
-        break; // the answer is not examined
+        break;
+    case 4001:
+        WynikKasowania();
+        break;
     default:
         break;
     }

@@ -4,6 +4,7 @@
 #include "KoloryObd.h"
 #include "Protokoly.h"
 #include "TObd.h"
+#include "TekstyObd.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void TObd::SzukanieProtokolu() {
     if (Stan == 200) {
         DoOnZdarzenie(102, 0, 1);
         if (ProtokolStaly != 0) {
-            Status(3, QStringLiteral("łączenie"), true);
+            Status(3, Tekst(TekstyObd::Laczenie), true);
             DoOnTekst(QStringLiteral("łączenie protokołu %1").arg(ProtokolStaly),
                       KoloryObd::Postep);
             Nadaj("ATTP" + QByteArray::number(ProtokolStaly) + '\r');
@@ -67,7 +68,7 @@ void TObd::SzukanieProtokolu() {
         return;
     }
     if (Stan == 223) {
-        Status(3, QStringLiteral("brak protokołu"), false);
+        Status(3, Tekst(TekstyObd::BrakProtokolu), false);
         Opoznienie = 1000;
         Nadaj("ATM1\r");
         Stan = 224;
@@ -91,8 +92,11 @@ void TObd::SzukanieProtokolu() {
         ++Stan;
         return;
     }
-    // The answer to its "0100": anything but an error means the car answered.
-    if (!CzyBlad()) {
+    // The answer to its "0100": anything but an error or silence means the car answered.
+    if (Odpowiedz.isEmpty()) PokazBrakPojazdu();
+    if (!CzyBlad() && !Odpowiedz.isEmpty()) {
+        BrakPojazdu = false;
+        Status(WierszEcu, {}, false);
         Stan = 300;
     } else if (Stan == OstatniSprawdzany) {
         Stan = 223;
@@ -100,6 +104,12 @@ void TObd::SzukanieProtokolu() {
         SprobujKandydata(kandydat + 1);
         ++Stan;
     }
+}
+
+void TObd::PokazBrakPojazdu() {
+    BrakPojazdu = true;
+    Status(WierszEcu, Tekst(TekstyObd::BrakPojazdu), false);
+    DoOnTekst(Tekst(TekstyObd::BrakPojazdu), KoloryObd::Blad);
 }
 
 void TObd::OdczytProtokolu() {

@@ -5,11 +5,12 @@
 #include "OdpowiedziElm.h"
 #include "Protokoly.h"
 #include "TObd.h"
+#include "TekstyObd.h"
 
 void TObd::StatusElm() {
     const std::optional<QByteArray> adapter = TekstAdaptera(Odpowiedz);
     if (!adapter) {
-        Status(1, QStringLiteral("brak interfejsu"), true);
+        Status(1, Tekst(TekstyObd::BrakInterfejsu), true);
         return;
     }
     const QString tekst = QString::fromLatin1(*adapter);
@@ -67,7 +68,6 @@ void TObd::StatusDteMil() {
     }
     const std::uint32_t v = *slowo;
     Status(5, QString::number((v >> 24) & 0x7F), false);
-    Status(6, (v & 0x80000000u) != 0 ? QStringLiteral("zapalony") : QStringLiteral("zgaszony"),
-           false);
+    Status(6, Tekst((v & 0x80000000u) != 0 ? TekstyObd::Zapalony : TekstyObd::Zgaszony), false);
     DoOnTekst(QStringLiteral("status 0x") + QString::fromLatin1(Hex(v, 4)), KoloryObd::Wynik);
 }

@@ -4,6 +4,7 @@
 
 #include "StanowiskoObd.h"
 
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -32,6 +33,7 @@ struct TAdapterTestowy : TStanowiskoObd {
     QList<QByteArray> komendy;
     bool echo = true;
     bool cichy = false;
+    QSet<QByteArray> bezOdpowiedzi; // commands the vehicle leaves unanswered
 
     TAdapterTestowy() { Otworz(); }
 
@@ -47,7 +49,7 @@ struct TAdapterTestowy : TStanowiskoObd {
         if (!k) return;
         const QByteArray komenda = k->chopped(1);
         komendy << komenda;
-        if (cichy) return;
+        if (cichy || bezOdpowiedzi.contains(komenda)) return;
         QByteArray tekst = echo ? *k : QByteArray();
         if (komenda == "ATE0") echo = false;
         if (komenda == "ATE1" || komenda == "ATZ") echo = true;
@@ -367,6 +369,57 @@ private slots:
                  (QStringList{"\tStored Trouble Codes  /  Błędy zarejestrowane :", "U0155", "U0101",
                               "U0121", "\tPending Trouble Codes  /  Błędy oczekujące :", "P1055"}));
         QCOMPARE(st.obd->Stan, 1001);
+    }
+
+    void kasowanieTylkoPoPotwierdzeniuGlownegoEcu_data() {
+        QTest::addColumn<QByteArray>("odpowiedz");
+        QTest::addColumn<bool>("skasowano");
+        QTest::addColumn<QStringList>("panel");
+        const QString odmowa = QStringLiteral("The vehicle refused to clear the trouble codes");
+        QTest::newRow("44 from the main ECU")
+            << QByteArray("7E9 01 44\r7E8 01 44") << true << QStringList{};
+        QTest::newRow("NO DATA") << QByteArray("NO DATA") << false
+                                 << QStringList{odmowa + QStringLiteral(": NO DATA")};
+        QTest::newRow("negative answer") << QByteArray("7E8 03 7F 04 22") << false
+                                         << QStringList{odmowa + QStringLiteral(": 7F 04 22")};
+        QTest::newRow("44 from another ECU only")
+            << QByteArray("7E9 01 44") << false << QStringList{odmowa};
+    }
+    void kasowanieTylkoPoPotwierdzeniuGlownegoEcu() {
+        QFETCH(QByteArray, odpowiedz);
+        QFETCH(bool, skasowano);
+        QFETCH(QStringList, panel);
+        TTeksty teksty;
+        QVERIFY(teksty.Wczytaj());
+        teksty.UstawJezyk(Jezyki::Angielski);
+        TAdapterTestowy st;
+        st.obd->Teksty = &teksty;
+        st.odpowiedzi["04"] = {odpowiedz};
+        QVERIFY(st.DoStanu(1000));
+        st.obd->WcisnietoPrzycisk(4);
+        QVERIFY(st.DoStanu(1000));
+        QCOMPARE(st.obd->Skasowano, std::optional<bool>(skasowano));
+        QCOMPARE(st.panel.Teksty(), panel);
+    }
+
+    // An ignition that is off: the answer time runs out on every "0100" of the search.
+    void pojazdBezOdpowiedziWidacWPoluEcu() {
+        TAdapterTestowy st;
+        st.bezOdpowiedzi = {"0100"};
+        st.obd->CzasNaOdpowiedz = 300;
+        const QString brak = QStringLiteral("brak odpowiedzi pojazdu (zapłon wyłączony?)");
+        QVERIFY(st.DoStanu(200));
+        QCOMPARE(st.Komendy(3), (QList<QByteArray>{"ATTP6", "0100", "ATTP7"}));
+        QVERIFY(st.obd->BrakPojazdu);
+        QCOMPARE(st.status.Komorka(1, 4), brak);
+        QVERIFY(st.DoStanu(223, 2000));
+        QVERIFY(st.DoStanu(100)); // the search starts over, and still says so
+        QCOMPARE(st.status.Komorka(1, 1), QStringLiteral("szukanie interfejsu"));
+        QCOMPARE(st.status.Komorka(1, 4), brak);
+        st.bezOdpowiedzi.clear(); // the ignition is switched on
+        QVERIFY(st.DoStanu(300, 2000));
+        QVERIFY(!st.obd->BrakPojazdu);
+        QCOMPARE(st.status.Komorka(1, 4), QString());
     }
 
     void kasowanieKodowWracaDoCyklu() {
