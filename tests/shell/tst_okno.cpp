@@ -154,14 +154,22 @@ void TestOkno::brakPolaczeniaIJednaProbaOtwarcia() {
     QAction* polacz = t.okno->menuBar()->findChild<QAction*>(QStringLiteral("MenuConn0"));
     QCOMPARE(polacz->data().toInt(), 0);
     t.s().CzasOtwarcia = 0;
-    t.Zegar(QStringLiteral("Timer1"))->start();
+    t.okno->Timer1OnTimer();
     auto* status = t.W<QLabel>("PanelStatus");
-    QTRY_COMPARE(status->text(), QStringLiteral("BRAK POŁĄCZENIA"));
+    QCOMPARE(status->text(), QStringLiteral("BRAK POŁĄCZENIA"));
     QCOMPARE(status->palette().color(QPalette::Window), QColor(0xFF, 0xFB, 0xF0));
     QCOMPARE(status->palette().color(QPalette::WindowText), QColor(0xFF, 0x00, 0x00));
-    // The attempt once a second fails and stops the automatic reconnection.
-    QTRY_VERIFY_WITH_TIMEOUT(polacz->data().toInt() != 0, 2500);
+    // The attempt comes once a second, on the tenth 100 ms tick; failing, it stops the
+    // automatic reconnection.
+    for (int takt = 2; takt <= 9; ++takt)
+        t.okno->Timer1OnTimer();
+    QCOMPARE(polacz->data().toInt(), 0);
+    t.okno->Timer1OnTimer();
+    QCOMPARE(polacz->data().toInt(), -2);
     QVERIFY(!t.s().PortConnected());
+    for (int takt = 1; takt <= 10; ++takt)
+        t.okno->Timer1OnTimer();
+    QCOMPARE(polacz->data().toInt(), -2);
 }
 
 void TestOkno::polaczPonawiaAutomatycznePolaczenie() {
@@ -180,12 +188,18 @@ void TestOkno::ekranPowitalnyZnikaPoPiatymTakcie() {
     QDialog* logo = t.W<QDialog>("FormLogo");
     QVERIFY(logo);
     QVERIFY(!logo->isVisible());
-    QCOMPARE(t.Zegar(QStringLiteral("Timer2"))->interval(), 100);
-    t.Zegar(QStringLiteral("Timer2"))->start();
-    QTRY_VERIFY(logo->isVisible());
+    QTimer* timer2 = t.Zegar(QStringLiteral("Timer2"));
+    QCOMPARE(timer2->interval(), 100);
+    timer2->start();
+    t.okno->Timer2OnTimer();
+    QVERIFY(logo->isVisible());
     QCOMPARE(logo->size(), QSize(708, 490));
-    QTRY_VERIFY(!logo->isVisible());
-    QVERIFY(!t.Zegar(QStringLiteral("Timer2"))->isActive());
+    for (int takt = 2; takt <= 4; ++takt)
+        t.okno->Timer2OnTimer();
+    QVERIFY(logo->isVisible());
+    t.okno->Timer2OnTimer();
+    QVERIFY(!logo->isVisible());
+    QVERIFY(!timer2->isActive());
 }
 
 void TestOkno::menuPortowListujeIPolaczy() {
