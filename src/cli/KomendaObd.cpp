@@ -5,6 +5,7 @@
 #include "Komendy.h"
 #include "Kontekst.h"
 #include "SesjaObd.h"
+#include "TekstyObd.h"
 #include "Wydruk.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ QString Pidy(const TSesjaObd& sesja) {
     qsizetype szerokosc = 0;
     for (const pid& p : sesja.obd.Pidy)
         if (p.Obslugiwany) szerokosc = std::max(szerokosc, p.Nazwa.size());
-    QString tekst = QStringLiteral("Supported PIDs:\n");
+    QString tekst = sesja.obd.Tekst(TekstyObd::ObslugiwanePidy) + QStringLiteral(":\n");
     for (std::size_t i = 0; i < sesja.obd.Pidy.size(); ++i) {
         const pid& p = sesja.obd.Pidy[i];
         if (!p.Obslugiwany) continue;
@@ -46,8 +47,9 @@ QString Pidy(const TSesjaObd& sesja) {
 
 // The panel's lines: headings (TAB first) as they stand, codes and descriptions indented.
 QString Kody(const TSesjaObd& sesja) {
-    QString tekst = QStringLiteral("Trouble codes:\n");
-    if (sesja.panel.linie.isEmpty()) return tekst + QStringLiteral("  none\n");
+    QString tekst = sesja.obd.Tekst(TekstyObd::KodyBledow) + QStringLiteral(":\n");
+    if (sesja.panel.linie.isEmpty())
+        return tekst + QStringLiteral("  ") + sesja.obd.Tekst(TekstyObd::Brak) + u'\n';
     for (const QString& linia : sesja.panel.linie)
         tekst += linia.startsWith(u'\t')  ? linia.mid(1) + u'\n'
                  : linia.startsWith(u' ') ? QStringLiteral("     ") + linia.trimmed() + u'\n'
@@ -61,13 +63,20 @@ int KomendaObd(TKontekst& k) {
     TSesjaObd sesja(k);
     if (!sesja.Polacz()) return sesja.Kod();
     if (k.opcje.kasuj) {
-        k.konsola.Postep(QStringLiteral("clearing the trouble codes"));
-        if (!sesja.Przycisk(KasujKody) || !sesja.Przycisk(CzytajKody)) return sesja.Kod();
-        Wypisz(Status(sesja) + u'\n' + QStringLiteral("Trouble codes cleared.\n\n") + Kody(sesja));
+        k.konsola.Postep(sesja.obd.Tekst(TekstyObd::KasowanieKodow));
+        if (!sesja.Przycisk(KasujKody)) return sesja.Kod();
+        // The refusal is the panel's one line: the panel is emptied only by a reading.
+        if (sesja.obd.Skasowano != true) {
+            k.konsola.Zglos(sesja.panel.linie.value(0));
+            return KodyWyjscia::Lacze;
+        }
+        if (!sesja.Przycisk(CzytajKody)) return sesja.Kod();
+        Wypisz(Status(sesja) + u'\n' + sesja.obd.Tekst(TekstyObd::KodySkasowane) +
+               QStringLiteral(".\n\n") + Kody(sesja));
         return KodyWyjscia::Sukces;
     }
     if (!sesja.CzekajNaKoloPidow()) return sesja.Kod();
-    k.konsola.Postep(QStringLiteral("reading the trouble codes"));
+    k.konsola.Postep(sesja.obd.Tekst(TekstyObd::OdczytKodow));
     if (!sesja.Przycisk(CzytajKody)) return sesja.Kod();
     Wypisz(Status(sesja) + u'\n' + Pidy(sesja) + u'\n' + Kody(sesja));
     return KodyWyjscia::Sukces;

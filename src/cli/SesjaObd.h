@@ -4,6 +4,7 @@
 #include "TObd.h"
 #include "WidokObd.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QPair>
 #include <QSet>
@@ -46,7 +47,7 @@ public:
 
     // Opens the port and waits until the loop reads PIDs in its cycle.
     bool Polacz();
-    // Every supported PID read once in the cycle.
+    // Every supported PID read once in the cycle, the last answer decoded.
     bool CzekajNaKoloPidow();
     // A user request (3 read codes, 4 clear them), then back to the cycle.
     bool Przycisk(int przycisk);
@@ -63,5 +64,5 @@ private:
 
     bool poInicjalizacji = false; // the loop has got past the adapter search once
     QSet<int> czytanePidy;        // PIDs requested in the cycle
-    int poPelnymKole = -1;        // requests since the last missing PID was asked for
+    QElapsedTimer bezPojazdu;     // since the reader found that no vehicle answers
 };

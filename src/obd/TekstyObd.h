@@ -16,4 +16,10 @@ inline constexpr int KodySkasowane = 4319;
 inline constexpr int ObslugiwanePidy = 4320;
 inline constexpr int KodyBledow = 4321;
 inline constexpr int Brak = 4322;
+inline constexpr int KasowanieKodow = 4323;
+inline constexpr int OdczytKodow = 4324;
+inline constexpr int OdczytPidow = 4325;
+inline constexpr int SzukanieAdapteraIPojazdu = 4326; // %1: the port
+inline constexpr int ZadenProtokol = 4327;            // %1: the port
+inline constexpr int UtraconyAdapter = 4328;          // %1: the port
 } // namespace TekstyObd
