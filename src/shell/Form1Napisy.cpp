@@ -67,9 +67,10 @@ void TForm1::ZastosujNapisy() {
         findChild<QToolButton*>(QString::fromLatin1(n.nazwa))->setText(PodajTekst(n.id));
 
     const QString bank = PodajTekst(1720);
-    Przycisk(85)->setText(bank + QStringLiteral(" 1&&2"));
-    Przycisk(86)->setText(bank + QStringLiteral(" 1"));
-    Przycisk(87)->setText(bank + QStringLiteral(" 2"));
+    // The captions are the bare bank numbers; the word is in the hint.
+    Przycisk(85)->setToolTip(bank + QStringLiteral(" 1&2"));
+    Przycisk(86)->setToolTip(bank + QStringLiteral(" 1"));
+    Przycisk(87)->setToolTip(bank + QStringLiteral(" 2"));
     Przycisk(90)->setText(PodajTekst(grafika->OpisOsi()));
     for (int i = 0; i < 6; ++i)
         Przycisk(i + 1)->setText(PodajTekst(1200 + i) + QStringLiteral(" [F%1]").arg(i + 1));

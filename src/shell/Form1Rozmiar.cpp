@@ -21,20 +21,53 @@ int SzerokoscNapisu(const QFont& baza, const QString& napis, int rozmiar) {
     return QFontMetrics(f).horizontalAdvance(tekst);
 }
 
-int RozmiarRzedu(const QList<QToolButton*>& przyciski, int czesc, int od) {
-    QStringList napisy;
-    for (const QToolButton* b : przyciski)
-        napisy << b->text();
-    const QFont baza = przyciski.isEmpty() ? QFont() : przyciski.front()->font();
-    return RozmiarCzcionkiRzedu(napisy, czesc, od, [&baza](const QString& n, int r) {
-        return SzerokoscNapisu(baza, n, r);
-    });
-}
-
 void UstawRozmiar(QWidget* w, int rozmiar) {
     QFont f = w->font();
     f.setPointSize(rozmiar);
     w->setFont(f);
+}
+
+// What a tool button adds around its caption (frame and margins of the style).
+int RamkaPrzycisku(const QToolButton& b) {
+    return b.sizeHint().width() - QFontMetrics(b.font()).horizontalAdvance(b.text());
+}
+
+// A caption too wide even at 6 points goes on two lines, broken at the space nearest its
+// middle; the rows are tall enough for two lines of that size.
+QString Zawin(const QString& napis) {
+    const qsizetype srodek = napis.size() / 2;
+    qsizetype najblizsza = -1;
+    for (qsizetype i = 0; i < napis.size(); ++i)
+        if (napis[i] == QLatin1Char(' ') &&
+            (najblizsza < 0 || qAbs(i - srodek) < qAbs(najblizsza - srodek)))
+            najblizsza = i;
+    if (najblizsza < 0) return napis;
+    QString zawiniety = napis;
+    zawiniety[najblizsza] = QLatin1Char('\n');
+    return zawiniety;
+}
+
+// Lays a row's captions out: one font size for the row, chosen by the captions of
+// wzorcowe (all of them when empty), each caption whole within its part.
+void UlozRzad(const QList<QToolButton*>& przyciski, int czesc, int od,
+              const QList<QToolButton*>& wzorcowe = {}) {
+    if (przyciski.isEmpty()) return;
+    for (QToolButton* b : przyciski)
+        b->setText(b->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    const QList<QToolButton*>& miara = wzorcowe.isEmpty() ? przyciski : wzorcowe;
+    QStringList napisy;
+    for (const QToolButton* b : miara)
+        napisy << b->text();
+    const QFont baza = przyciski.front()->font();
+    const int wolne = czesc - RamkaPrzycisku(*przyciski.front());
+    const int rozmiar = RozmiarCzcionkiRzedu(napisy, wolne, od, [&baza](const QString& n, int r) {
+        return SzerokoscNapisu(baza, n, r);
+    });
+    for (QToolButton* b : przyciski) {
+        UstawRozmiar(b, rozmiar);
+        if (SzerokoscNapisu(b->font(), b->text(), rozmiar) > wolne - 2)
+            b->setText(Zawin(b->text()));
+    }
 }
 
 } // namespace
@@ -93,9 +126,7 @@ void TForm1::UlozZakladki() {
         Przycisk(i + 1)->setGeometry(i * szosta, 0, szosta, wysokosc);
         glowne << Przycisk(i + 1);
     }
-    const int rozmiar = RozmiarRzedu(glowne, szosta, 14);
-    for (QToolButton* b : glowne)
-        UstawRozmiar(b, rozmiar);
+    UlozRzad(glowne, szosta, 14);
 
     const int piata = panelTopTab[1]->width() / 5;
     QList<QToolButton*> mapy;
@@ -103,12 +134,14 @@ void TForm1::UlozZakladki() {
         Przycisk(11 + i)->setGeometry(i * piata, 0, piata, 25);
         mapy << Przycisk(11 + i);
     }
-    for (int i = 0; i < 5; ++i)
+    QList<QToolButton*> wszystkieMapy = mapy;
+    for (int i = 0; i < 5; ++i) {
         Przycisk(21 + i)->setGeometry(i * piata, 25, piata, 25);
+        wszystkieMapy << Przycisk(21 + i);
+    }
+    wszystkieMapy << Przycisk(16) << Przycisk(26);
     // The font is chosen by the first row alone.
-    const int rozmiarMap = RozmiarRzedu(mapy, piata, 12);
-    for (int n : {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26})
-        UstawRozmiar(Przycisk(n), rozmiarMap);
+    UlozRzad(wszystkieMapy, piata, 12, mapy);
 
     const int czwarta = panelTopTab[2]->width() / 4;
     QList<QToolButton*> rzadObd{Przycisk(31)};
@@ -121,9 +154,9 @@ void TForm1::UlozZakladki() {
         x += czwarta;
         rzadObd << b;
     }
-    const int rozmiarObd = RozmiarRzedu(rzadObd, czwarta, 14);
-    for (int n : {31, 32, 33, 34})
-        UstawRozmiar(Przycisk(n), rozmiarObd);
+    UlozRzad(rzadObd, czwarta, 14);
+    for (int n : {32, 33, 34})
+        UstawRozmiar(Przycisk(n), Przycisk(31)->font().pointSize());
 }
 
 void TForm1::PokazLewa(bool widoczna) {

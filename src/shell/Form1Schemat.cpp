@@ -46,6 +46,10 @@ void TForm1::ZastosujSchemat() {
     nastawy->UstawPalete(&paleta);
     UstawTlo(centralWidget(), paleta.Tlo, paleta.KolorTekstu);
     UstawTlo(menuBar(), paleta.Tlo, paleta.KolorTekstu);
+    // The menu bar writes its captions in the button text colour.
+    QPalette menu = menuBar()->palette();
+    menu.setColor(QPalette::ButtonText, paleta.KolorTekstu);
+    menuBar()->setPalette(menu);
     // Palettes, not a style sheet: a sheet would take over the palettes of every grid below.
     for (int i = 1; i < splitter->count(); ++i)
         UstawTlo(splitter->handle(i), paleta.TloPodzialu, paleta.KolorTekstu);

@@ -134,7 +134,8 @@ void DodajLinieKolorem(QTextEdit& tekst, const QString& linia, std::optional<QCo
     QTextCursor kursor(tekst.document());
     kursor.movePosition(QTextCursor::End);
     QTextCharFormat format;
-    format.setForeground(kolor ? *kolor : tekst.palette().color(QPalette::Text));
+    // Without a colour of its own a line takes the panel's text colour, also after a scheme change.
+    if (kolor) format.setForeground(*kolor);
     // Each line ends its paragraph, so an empty first line is kept like any other.
     kursor.insertText(linia, format);
     kursor.insertBlock();

@@ -89,6 +89,7 @@ inline QByteArray Tozsamosc(int model = 2, int plytka = 3, int kanaly = 4) {
 // Clicks the given button of the next message box and remembers its text.
 struct TOdpowiedz {
     QString tekst;
+    QStringList przyciski; // captions, in the box's order
     bool pokazano = false;
     explicit TOdpowiedz(QMessageBox::StandardButton przycisk) {
         QTimer::singleShot(0, [this, przycisk] {
@@ -96,6 +97,8 @@ struct TOdpowiedz {
             if (!m) return;
             pokazano = true;
             tekst = m->text();
+            for (QAbstractButton* b : m->buttons())
+                przyciski << b->text();
             if (QAbstractButton* b = m->button(przycisk)) b->click();
         });
     }

@@ -1,0 +1,99 @@
+// What an installer sees: readable menus and history on the black schemes, map sub-tab
+// captions that fit their buttons, and question boxes answered in the chosen language.
+
+#include "OknoTestowe.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+// The black schemes write text in silver, 0xC0C0C0.
+const QColor Srebrny(0xC0, 0xC0, 0xC0);
+
+void Jezyk(TOknoTestowe& t, int jezyk) {
+    t.okno->menuBar()->findChild<QAction*>(QStringLiteral("MenuLang%1").arg(jezyk))->trigger();
+}
+
+// The colour the first character of a text panel is painted in.
+QColor KolorPierwszejLinii(const QTextEdit& tekst) {
+    const QTextCharFormat f = tekst.document()->firstBlock().begin().fragment().charFormat();
+    return f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color()
+                                                       : tekst.palette().color(QPalette::Text);
+}
+
+} // namespace
+
+class TestWyglad : public QObject {
+    Q_OBJECT
+
+private slots:
+    void blackSchemesKeepMenuAndHistoryReadable_data() {
+        QTest::addColumn<int>("schemat");
+        QTest::newRow("Black") << 4;
+        QTest::newRow("Black-Black") << 5;
+    }
+    void blackSchemesKeepMenuAndHistoryReadable() {
+        QFETCH(int, schemat);
+        TOknoTestowe t;
+        // A fuel-switch line in the history while the scheme is still light.
+        TRamka ramka(92);
+        QVERIFY(t.Odbierz(0x90, ramka(6, 240)(7, 1).dane));
+        auto* info = t.W<QTextEdit>("RichEditInfo");
+        QVERIFY(!info->document()->isEmpty());
+
+        t.okno->menuBar()
+            ->findChild<QAction*>(QStringLiteral("MenuColor%1").arg(schemat))
+            ->trigger();
+        const QPalette menu = t.okno->menuBar()->palette();
+        QCOMPARE(menu.color(QPalette::ButtonText), Srebrny);
+        QCOMPARE(menu.color(QPalette::WindowText), Srebrny);
+        QCOMPARE(KolorPierwszejLinii(*info), Srebrny);
+    }
+
+    void mapSubTabCaptionsFitTheirButtons_data() {
+        QTest::addColumn<int>("jezyk");
+        QTest::addColumn<int>("szerokosc");
+        for (int jezyk = 0; jezyk < 4; ++jezyk)
+            for (int szerokosc : {740, 1024, 1366})
+                QTest::addRow("language %d at %d px", jezyk, szerokosc) << jezyk << szerokosc;
+    }
+    void mapSubTabCaptionsFitTheirButtons() {
+        QFETCH(int, jezyk);
+        QFETCH(int, szerokosc);
+        TOknoTestowe t;
+        t.okno->resize(szerokosc, 600);
+        Jezyk(t, jezyk);
+        t.Klik(QStringLiteral("SpeedButton3"));
+        QCoreApplication::processEvents();
+        for (int n = 11; n <= 15; ++n) {
+            auto* b = t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(n));
+            QVERIFY(b->isVisible());
+            // What the button needs to show its caption whole, margins included.
+            QVERIFY2(b->sizeHint().width() <= b->width(),
+                     qPrintable(QStringLiteral("%1: needs %2, has %3")
+                                    .arg(b->text())
+                                    .arg(b->sizeHint().width())
+                                    .arg(b->width())));
+        }
+    }
+
+    void questionButtonsSpeakTheChosenLanguage() {
+        TOknoTestowe t; // Polish on first start
+        TOdpowiedz odpowiedz(QMessageBox::No);
+        // "Factory settings" on the settings tab asks before it resets.
+        t.s().Nastawy[90] = 141;
+        t.Klik(QStringLiteral("SpeedButton1"));
+        t.Klik(QStringLiteral("Btn54"));
+        QVERIFY(odpowiedz.pokazano);
+        QVERIFY(odpowiedz.przyciski.contains(QStringLiteral("Tak")));
+        QVERIFY(odpowiedz.przyciski.contains(QStringLiteral("Nie")));
+        QCOMPARE(int(t.s().Nastawy[90]), 141);
+    }
+};
+
+QTEST_MAIN(TestWyglad)
+#include "tst_wyglad.moc"
