@@ -5,6 +5,7 @@
 TAdapter::TAdapter(TPty& p, TSamochod& samochod, int wolno, TDziennik& d, QObject* rodzic)
     : QObject(rodzic), pty(p), magistrala(samochod, u), komendy(u, magistrala, samochod),
       dziennik(d), wolnoMs(wolno) {
+    u.konceLinii = samochod.Usterki().zawszeCrLf;
     zegar.start();
     krok.setSingleShot(true);
     connect(&krok, &QTimer::timeout, this, [this] {

@@ -18,7 +18,7 @@ void TKomendyAt::Wykonaj(const QByteArray& k, double czas, TPlan& plan) {
     if (k == "Z") return Reset(CzasResetuMs, plan);
     if (k == "WS") return Reset(5, plan);
     if (k == "D") {
-        u = TUstawienia{};
+        u = PoWlaczeniu();
         magistrala.Reset();
         plan.UstawEol(u.Eol());
         return plan.Linia(QByteArrayLiteral("OK"));
@@ -31,12 +31,18 @@ void TKomendyAt::Wykonaj(const QByteArray& k, double czas, TPlan& plan) {
 
 // Settings and the protocol go back to their power-on state; the banner follows the pause.
 void TKomendyAt::Reset(int poMs, TPlan& plan) {
-    u = TUstawienia{};
+    u = PoWlaczeniu();
     magistrala.Reset();
     plan.UstawEol(u.Eol());
     plan.Czekaj(poMs);
     plan.Dodaj(u.Eol() + u.Eol());
     plan.Linia(Wersja);
+}
+
+TUstawienia TKomendyAt::PoWlaczeniu() const {
+    TUstawienia wlaczone;
+    wlaczone.konceLinii = samochod.Usterki().zawszeCrLf;
+    return wlaczone;
 }
 
 // The commands that answer with a text of their own.
@@ -85,7 +91,7 @@ bool TKomendyAt::Przelacznik(const QByteArray& k) {
     else if (nazwa == "CAF")
         cel = &u.formatCan;
     if (!cel) return false;
-    *cel = wl;
+    *cel = wl || (cel == &u.konceLinii && samochod.Usterki().zawszeCrLf);
     return true;
 }
 

@@ -25,6 +25,7 @@ private:
     bool CzasOczekiwania(const QByteArray& k);
     bool Opis(const QByteArray& k, double czas, TPlan& plan);
     void Reset(int poMs, TPlan& plan);
+    TUstawienia PoWlaczeniu() const;
 
     TUstawienia& u;
     TMagistrala& magistrala;

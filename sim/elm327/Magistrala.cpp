@@ -60,6 +60,11 @@ void TMagistrala::Zapytaj(const QByteArray& cyfry, double czas, TPlan& plan) {
         plan.Linia(QByteArrayLiteral("?"));
         return;
     }
+    if (samochod.Usterki().zaplonWylaczony) {
+        plan.Czekaj(TUsterki::OdpowiedzBezZaplonuMs);
+        plan.Linia(QByteArrayLiteral("NO DATA"));
+        return;
+    }
     if (!polaczony && !Polacz(plan)) return;
     const int limit = limitowane ? QByteArray(1, cyfry.back()).toInt(nullptr, 16) : -1;
     const std::vector<TOdpowiedzEcu> odpowiedzi = samochod.Odpowiedz(DoSamochodu(bajty), czas);
@@ -83,6 +88,7 @@ QByteArray TMagistrala::DoSamochodu(const QByteArray& bajty) const {
 void TMagistrala::Odpowiedzi(const std::vector<TOdpowiedzEcu>& odpowiedzi, int limit,
                              TPlan& plan) const {
     const TProtokol& p = *Protokol(wybrany);
+    if (samochod.Usterki().przeplot && NaCan() && limit < 0) return Przeplot(odpowiedzi, plan);
     int zostalo = limit;
     for (std::size_t k = 0; k < odpowiedzi.size() && zostalo != 0; ++k) {
         plan.Czekaj(k == 0 ? p.pierwszaOdpowiedz : p.kolejnaOdpowiedz);
@@ -102,6 +108,25 @@ void TMagistrala::Odpowiedzi(const std::vector<TOdpowiedzEcu>& odpowiedzi, int l
     if (zostalo == 0) return;
     const int krotko = u.adaptacja == 2 ? p.pierwszaOdpowiedz + 5 : 2 * p.pierwszaOdpowiedz + 10;
     plan.Czekaj(u.adaptacja == 0 ? u.czasOczekiwaniaMs : std::min(u.czasOczekiwaniaMs, krotko));
+}
+
+// Frame k of every ECU before frame k + 1 of any: first frames, then consecutive ones.
+void TMagistrala::Przeplot(const std::vector<TOdpowiedzEcu>& odpowiedzi, TPlan& plan) const {
+    const TProtokol& p = *Protokol(wybrany);
+    std::vector<std::vector<QByteArray>> linie;
+    for (const TOdpowiedzEcu& o : odpowiedzi)
+        linie.push_back(Ramki::Linie(p, o.indeks, o.wiadomosci.front(), o.dopelnienie, u));
+    plan.Czekaj(p.pierwszaOdpowiedz);
+    for (std::size_t k = 0, jeszcze = 1; jeszcze; ++k) {
+        jeszcze = 0;
+        for (const std::vector<QByteArray>& l : linie) {
+            if (k >= l.size()) continue;
+            plan.Linia(l[k]);
+            plan.Czekaj(p.ramka);
+            jeszcze = 1;
+        }
+    }
+    plan.Czekaj(u.czasOczekiwaniaMs);
 }
 
 bool TMagistrala::Polacz(TPlan& plan) {

@@ -35,6 +35,7 @@ private:
     QByteArray BladPolaczenia() const;
     QByteArray DoSamochodu(const QByteArray& bajty) const;
     void Odpowiedzi(const std::vector<TOdpowiedzEcu>& odpowiedzi, int limit, TPlan& plan) const;
+    void Przeplot(const std::vector<TOdpowiedzEcu>& odpowiedzi, TPlan& plan) const;
 
     TSamochod& samochod;
     const TUstawienia& u;

@@ -46,6 +46,14 @@ std::optional<TOpcje> CzytajOpcje(const QStringList& argumenty, QString& komunik
          QStringLiteral("S")},
         {QStringLiteral("log"), QStringLiteral("Write one JSON line per command to FILE."),
          QStringLiteral("FILE")},
+        {QStringLiteral("interleave"),
+         QStringLiteral("Interleave the frames of the ECUs' answers on CAN.")},
+        {QStringLiteral("crlf"), QStringLiteral("End lines with CR LF whatever ATL says.")},
+        {QStringLiteral("refuse-clear"),
+         QStringLiteral("Refuse service 04: nodata (no answer) or negative (7F 04 22)."),
+         QStringLiteral("HOW")},
+        {QStringLiteral("ignition-off"),
+         QStringLiteral("Answer OBD requests only after 4.5 s, as with the ignition off.")},
     });
     const QCommandLineOption opcjaPomocy = p.addHelpOption();
     pomoc = false;
@@ -78,5 +86,18 @@ std::optional<TOpcje> CzytajOpcje(const QStringList& argumenty, QString& komunik
     o.wolnoMs = static_cast<int>(wolno);
     o.ziarno = static_cast<quint32>(ziarno);
     o.dziennik = p.value(QStringLiteral("log"));
+    o.usterki.przeplot = p.isSet(QStringLiteral("interleave"));
+    o.usterki.zawszeCrLf = p.isSet(QStringLiteral("crlf"));
+    o.usterki.zaplonWylaczony = p.isSet(QStringLiteral("ignition-off"));
+    const QString kasowanie = p.value(QStringLiteral("refuse-clear"));
+    if (kasowanie == QStringLiteral("nodata"))
+        o.usterki.kasowanie = TUsterki::TKasowanie::BrakDanych;
+    else if (kasowanie == QStringLiteral("negative"))
+        o.usterki.kasowanie = TUsterki::TKasowanie::Odmowa;
+    else if (!kasowanie.isEmpty()) {
+        komunikat = QStringLiteral("--refuse-clear: expected nodata or negative, got \"%1\"")
+                        .arg(kasowanie);
+        return std::nullopt;
+    }
     return o;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Usterki.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,7 @@ struct TOpcje {
     double zamknijPo = -1; // seconds until the line is closed and the program ends
     quint32 ziarno = 1;    // seed of the value noise
     QString dziennik;      // JSON log file, empty for none
+    TUsterki usterki;
 };
 
 // Parses the arguments (program name first). On an error or --help returns nothing and

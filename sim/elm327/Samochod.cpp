@@ -20,8 +20,8 @@ constexpr int KodyWWiadomosciK = 3;
 
 } // namespace
 
-TSamochod::TSamochod(int p, int ileEcu, quint32 ziarno)
-    : protokol(p), can(JestCan(::Protokol(p)->rodzina)), silnik(ziarno) {
+TSamochod::TSamochod(int p, int ileEcu, quint32 ziarno, const TUsterki& u)
+    : protokol(p), usterki(u), can(JestCan(::Protokol(p)->rodzina)), silnik(ziarno) {
     for (TDefinicjaEcu& d : SkladSamochodu(ileEcu)) {
         TEcu e{d, d.zapisane, d.oczekujace};
         ecu.push_back(std::move(e));
@@ -59,7 +59,9 @@ std::vector<QByteArray> TSamochod::Usluga(TEcu& e, const QByteArray& z, double c
     case 0x0A:
         return samaUsluga ? Kody(0x4A, e.definicja.stale) : std::vector<QByteArray>{};
     case 0x04:
-        if (!samaUsluga) return {};
+        if (!samaUsluga || usterki.kasowanie == TUsterki::TKasowanie::BrakDanych) return {};
+        if (usterki.kasowanie == TUsterki::TKasowanie::Odmowa)
+            return {Bajt(0x7F) + Bajt(0x04) + Bajt(0x22)}; // conditions not correct
         e.zapisane.clear();
         e.oczekujace.clear();
         e.skasowano = czas;

@@ -3,6 +3,7 @@
 #include "Protokoly.h"
 #include "Silnik.h"
 #include "Sterowniki.h"
+#include "Usterki.h"
 #include "WartosciPid.h"
 
 #include <QByteArray>
@@ -21,9 +22,10 @@ struct TOdpowiedzEcu {
 // 09, 0A) from the engine's state of the moment; 04 clears stored and pending codes.
 class TSamochod {
 public:
-    TSamochod(int protokol, int ileEcu, quint32 ziarno);
+    TSamochod(int protokol, int ileEcu, quint32 ziarno, const TUsterki& usterki = {});
 
     int Protokol() const { return protokol; }
+    const TUsterki& Usterki() const { return usterki; }
     // Only the ECUs that have something to say answer; an empty list means NO DATA.
     std::vector<TOdpowiedzEcu> Odpowiedz(const QByteArray& zadanie, double czas);
     double Napiecie(double czas);
@@ -43,6 +45,7 @@ private:
     TDiagnostyka Diagnostyka(const TEcu& ecu, const TStanSilnika& s) const;
 
     int protokol;
+    TUsterki usterki;
     bool can;
     std::vector<TEcu> ecu;
     TSilnik silnik;

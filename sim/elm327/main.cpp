@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "elm327-sim: cannot write %s\n", qPrintable(opcje->dziennik));
         return 1;
     }
-    TSamochod samochod(opcje->protokol, opcje->ileEcu, opcje->ziarno);
+    TSamochod samochod(opcje->protokol, opcje->ileEcu, opcje->ziarno, opcje->usterki);
     TAdapter adapter(pty, samochod, opcje->wolnoMs, dziennik);
 
     // The first line is what the programs that start this one wait for.

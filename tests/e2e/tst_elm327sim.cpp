@@ -179,6 +179,11 @@ private slots:
     void silentAfterStopsAnswering();
     void closeAfterHangsUpAndExits();
     void logHasOneJsonLinePerCommand();
+    void interleaveSplitsFirstAndConsecutiveFrames();
+    void crlfStaysAfterAtl0();
+    void refusedClearing_data();
+    void refusedClearing();
+    void ignitionOffAnswersAfterTheReaderGaveUp();
 };
 
 void TestElm327Sim::atzAnswersAfterTheResetDelayWithBanner() {
@@ -528,3 +533,48 @@ void TestElm327Sim::logHasOneJsonLinePerCommand() {
 
 QTEST_GUILESS_MAIN(TestElm327Sim)
 #include "tst_elm327sim.moc"
+
+void TestElm327Sim::interleaveSplitsFirstAndConsecutiveFrames() {
+    auto elm = Uruchom({"--ecus", "3", "--interleave"});
+    elm->Przygotuj("6");
+    const QList<QByteArray> linie = elm->Linie("03");
+    QCOMPARE(linie.size(), 4);
+    QVERIFY(linie[1].startsWith("7E9 10 "));
+    QVERIFY(!linie[2].startsWith("7E9 ")); // another ECU's frame in between
+    QVERIFY(linie[3].startsWith("7E9 21 "));
+    QCOMPARE(Kody(Wiadomosc(linie, "7E9")), (QStringList{"P0300", "P0171", "P0420", "U0101"}));
+}
+
+void TestElm327Sim::crlfStaysAfterAtl0() {
+    auto elm = Uruchom({"--crlf"});
+    QCOMPARE(elm->Komenda("ATE0"), QByteArray("ATE0\rOK\r\n\r\n>")); // the echo as sent
+    QCOMPARE(elm->Komenda("ATL0"), QByteArray("OK\r\n\r\n>"));
+    QCOMPARE(elm->Komenda("ATZ"), QByteArray("\r\n\r\nELM327 v1.5\r\n\r\n>"));
+}
+
+void TestElm327Sim::refusedClearing_data() {
+    QTest::addColumn<QString>("jak");
+    QTest::addColumn<QList<QByteArray>>("linie");
+    QTest::newRow("negative") << QStringLiteral("negative")
+                              << QList<QByteArray>{"7E8 03 7F 04 22 00 00 00 00 "};
+    QTest::newRow("nodata") << QStringLiteral("nodata") << QList<QByteArray>{"NO DATA"};
+}
+void TestElm327Sim::refusedClearing() {
+    QFETCH(QString, jak);
+    QFETCH(QList<QByteArray>, linie);
+    auto elm = Uruchom({"--ecus", "1", "--refuse-clear", jak});
+    elm->Przygotuj("6");
+    QCOMPARE(elm->Linie("04"), linie);
+    QCOMPARE(Kody(Wiadomosc(elm->Linie("03"), "7E8")),
+             (QStringList{"P0300", "P0171", "P0420", "U0101"}));
+}
+
+void TestElm327Sim::ignitionOffAnswersAfterTheReaderGaveUp() {
+    auto elm = Uruchom({"--ignition-off"});
+    elm->Przygotuj("6");
+    QCOMPARE(elm->Linie("ATRV").size(), 1); // the adapter itself answers at once
+    QElapsedTimer czas;
+    czas.start();
+    QCOMPARE(elm->Komenda("0100", 8000), QByteArray("NO DATA\r\r>"));
+    QCOMPARE_GE(czas.elapsed(), 4000);
+}
