@@ -152,8 +152,7 @@ private slots:
         auto& [pty, mapa, port] = t;
         QVERIFY(port.PortOpen(5));
         pty.Rozlacz();
-        QTest::qWait(20);
-        QCOMPARE(port.PortInQueCount(), -1);
+        QTRY_COMPARE(port.PortInQueCount(), -1);
         QVERIFY(!port.PortConnected());
     }
 
