@@ -30,7 +30,7 @@ void TestOknoE2e::wartosciNaZywoPoPolaczeniu() {
             if (siatka->item(w, 1)->text().isEmpty()) return false;
         return siatka->rowCount() > 0;
     };
-    // About 1.7 s on an idle machine (bench_okno measures it); the margin is for a loaded one.
+    // About 1.6 s on an idle machine (bench_okno measures it); the margin is for a loaded one.
     QTRY_VERIFY_WITH_TIMEOUT(wartosci(), 10000);
     QCOMPARE(t.W<QLabel>("PanelStatus")->palette().color(QPalette::WindowText), QColor(Qt::black));
     QVERIFY(t.okno->windowTitle().startsWith(QStringLiteral("SELVAR v2.04  -  SELVAR MAX+ v23")));
