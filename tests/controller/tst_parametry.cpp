@@ -1,6 +1,7 @@
 // Live values through the trace catalogue: reading, scaling, formatting and its cache,
 // view selection, the board's adaptation, and the work-state texts and colours.
 
+#include "LokalizacjaTestu.h"
 #include "MapaPortow.h"
 #include "TSterownik.h"
 #include "Teksty.h"
@@ -126,19 +127,17 @@ private slots:
     }
 
     void largeValuesHaveNoThousandsSeparator() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const TLokalizacjaTestu lokalizacja{QLocale(QLocale::English, QLocale::UnitedStates)};
         Slowo(17, 257);
         QCOMPARE(s->StrParamBiez(Widoki::SiatkaParametrow, Miejsce(Widoki::SiatkaParametrow, 1)),
                  QStringLiteral("2570"));
-        QLocale::setDefault(QLocale::c());
     }
 
     void decimalsFollowTheUserLocale() {
-        QLocale::setDefault(QLocale(QLocale::Polish));
+        const TLokalizacjaTestu lokalizacja{QLocale(QLocale::Polish)};
         Slowo(44, 75);
         QCOMPARE(s->StrParamBiez(Widoki::TabelaParametrow, Miejsce(Widoki::TabelaParametrow, 3)),
                  QStringLiteral("0,75"));
-        QLocale::setDefault(QLocale::c());
     }
 
     void rpmWireSettingRenamesRowEight_data() {

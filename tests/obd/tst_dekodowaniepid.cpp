@@ -4,6 +4,7 @@
 #include "DekodowaniePid.h"
 #include "ElmTekst.h"
 #include "KatalogPidow.h"
+#include "LokalizacjaTestu.h"
 #include "StanowiskoObd.h"
 
 #include <QLocale>
@@ -217,11 +218,10 @@ private slots:
     void wzoryJ1979() { wzory(); }
 
     void separatorDziesietnyZLokalizacji() {
-        QLocale::setDefault(QLocale(QLocale::Polish));
+        const TLokalizacjaTestu lokalizacja{QLocale(QLocale::Polish)};
         TStanowiskoObd st;
         const QString trym = TekstPid(st.obd->Pidy[0x06], 0x06, "88");
         const QString obroty = TekstPid(st.obd->Pidy[0x0C], 0x0C, "1A F9");
-        QLocale::setDefault(QLocale::c());
         QCOMPARE(trym, QStringLiteral("6,3[%]"));
         QCOMPARE(obroty, QStringLiteral("1726,25[rpm]")); // no group separator
     }
