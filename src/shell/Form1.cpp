@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
@@ -211,9 +212,26 @@ void TForm1::Timer1OnTimer() {
     if (sterownik->PortConnected() && sterownik->BezOdpowiedzi <= 10) return;
     BrakPolaczenia();
     QAction* polacz = Akcja(QStringLiteral("MenuConn0"));
-    if (licznikTykniec != 0 || polacz->data().toInt() != 0) return;
+    if (licznikTykniec != 0) return;
+    // A replugged cable brings its device back: that, like Connect, restarts the attempts.
+    if (polacz->data().toInt() == -2 && UrzadzenieWrocilo()) polacz->setData(0);
+    if (polacz->data().toInt() != 0) return;
     // A failed automatic opening stops further attempts until the user chooses Connect.
-    if (!sterownik->PortOpen(-1)) polacz->setData(-2);
+    if (!sterownik->PortOpen(-1)) {
+        polacz->setData(-2);
+        urzadzenieObecne = UrzadzenieObecne();
+    }
+}
+
+bool TForm1::UrzadzenieObecne() const {
+    const QString sciezka = mapaPortow.Sciezka(sterownik->NumerPortu);
+    return !sciezka.isEmpty() && QFileInfo::exists(sciezka);
+}
+
+bool TForm1::UrzadzenieWrocilo() {
+    const bool bylo = urzadzenieObecne;
+    urzadzenieObecne = UrzadzenieObecne();
+    return urzadzenieObecne && !bylo;
 }
 
 void TForm1::Timer2OnTimer() {

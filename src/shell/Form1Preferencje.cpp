@@ -59,7 +59,7 @@ void TForm1::UstawPolozenie() {
         ekrany.append(ekran->availableGeometry());
     const QScreen* glowny = QGuiApplication::primaryScreen();
     const std::optional<QRect> zapisane =
-        preferencje.Zrodlo.isEmpty() ? std::nullopt : std::optional<QRect>(preferencje.Okno);
+        preferencje.OknoZapisane ? std::optional<QRect>(preferencje.Okno) : std::nullopt;
     const QRect okno =
         PolozenieOkna(zapisane, ekrany,
                       glowny ? glowny->availableGeometry() : QRect(0, 0, 800, 600), minimumSize());

@@ -52,6 +52,7 @@ TPreferencje CzytajPreferencje(QSettings& korzen) {
     Czytaj(korzen, QStringLiteral("WWidth"), szer);
     Czytaj(korzen, QStringLiteral("WHeight"), wys);
     p.Okno = QRect(lewo, gora, szer, wys);
+    p.OknoZapisane = korzen.contains(QStringLiteral("WWidth"));
     p.WState = CzytajOpcjonalna(korzen, QStringLiteral("WState"));
     for (std::size_t i = 0; i < p.Kolory.size(); ++i)
         if (const auto k = CzytajOpcjonalna(korzen, NazwyKolorow()[i]))

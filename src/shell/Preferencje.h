@@ -22,6 +22,7 @@ struct TPreferencje {
     int View = 1;    // view level
     // Left, top, width, height; applied only when a group was found.
     QRect Okno{0, 0, 800, 600};
+    bool OknoZapisane = false; // the bounds were stored, not defaults
     std::optional<int> WState; // 0 normal, 1 minimised, 2 maximised
     // Colours of the first 36 traces as 0xRRGGBB, where stored.
     std::array<std::optional<std::uint32_t>, LiczbaKolorow> Kolory{};

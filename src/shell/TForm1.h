@@ -118,6 +118,10 @@ private:
 
     // Preferences and start-up (Form1.cpp, Form1Preferencje.cpp).
     void CzytajUstawienia();
+    // The controller port's device exists (a COM path; FTDI devices are not watched), and
+    // whether it has come back since the last failed opening.
+    bool UrzadzenieObecne() const;
+    bool UrzadzenieWrocilo();
     // Stored placement when it is on a present screen, else most of the main screen.
     void UstawPolozenie();
     void ZapiszUstawienia();
@@ -210,6 +214,7 @@ private:
     TMapaPortow mapaPortow;
     TPaleta paleta;
     TPreferencje preferencje;
+    bool urzadzenieObecne = false;
 
     std::unique_ptr<TSterownik> sterownik;
     std::unique_ptr<TObd> obd;
