@@ -39,6 +39,8 @@ bool TSesjaObd::Polacz() {
 }
 
 QString TSesjaObd::Przeszkoda() {
+    // The adapter answers; it is the vehicle that is silent, which has its own message.
+    if (obd.BrakPojazdu) ostatniaOdpowiedz.restart();
     if (const QString lacze = PrzeszkodaLacza(obd); !lacze.isEmpty()) return lacze;
     if (obd.Stan >= PierwszyStanInicjalizacji) poInicjalizacji = true;
     // A silent vehicle makes the search start over and over: given up after --timeout.

@@ -4,6 +4,11 @@
 
 namespace {
 
+// Shown in hexadecimal still: the bitmaps (0x00, 0x20, 0x40, 0x60, 0x80 supported PIDs; 0x41
+// monitor status; 0x1E, 0x5F, 0x65, 0x7D, 0x7E bit-encoded states) and the control records
+// 0x69-0x6E, 0x70-0x72, 0x75, 0x76, 0x7A, 0x7B, whose support bits switch between scalings
+// that the references at hand do not settle. On CAN, answers of more than 7 data bytes (0x70,
+// 0x78, 0x79, 0x7C, 0x7F) come in several frames and are not read at all.
 // Strings as the reader has always shown them, typos included, but for the bank and sensor
 // of 0x3D and 0x3E, which follow SAE J1979 as their short names do.
 constexpr std::array<TOpisPid, 129> Tabela{{

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 // Ticks come every 10 ms instead of 100 ms, so the loop runs ten times faster than on the
@@ -128,6 +130,64 @@ private slots:
         const int przed = st.udane;
         QVERIFY(st.Czekaj([&] { return st.udane >= przed + 3; }, 10000));
         QCOMPARE(st.nieudane, 0);
+    }
+
+    // Three ECUs whose frames interleave, on an adapter that keeps CR LF line ends.
+    void kodyKazdegoEcuMimoPrzeplotuICrLf_data() {
+        QTest::addColumn<int>("protokol");
+        QTest::addColumn<QStringList>("adresy"); // transmission, brakes
+        QTest::newRow("11-bit") << 6 << QStringList{"7E8h", "7EAh"};
+        QTest::newRow("29-bit") << 7 << QStringList{"10h", "12h"};
+    }
+    void kodyKazdegoEcuMimoPrzeplotuICrLf() {
+        QFETCH(int, protokol);
+        QFETCH(QStringList, adresy);
+        TObdE2e st(
+            {"--protocol", QString::number(protokol), "--ecus", "3", "--interleave", "--crlf"});
+        QVERIFY(st.Otworz());
+        QVERIFY2(st.Czekaj([&] { return st.udane >= 3; }, 60000), "no PID cycle");
+        QCOMPARE(st.obd->IleEcu, 3);
+        QVERIFY(st.Przycisk(3, 3005));
+        const QMap<QString, QStringList> kody = st.KodyWPanelu();
+        QCOMPARE(kody.value(QStringLiteral("Stored")),
+                 (QStringList{"P0300", "P0171", "P0420", "U0101"}));
+        QCOMPARE(kody.value(QStringLiteral("Pending")),
+                 (QStringList{"P0301", "P0302", "P0133", "P2097", "P0455", "P0128", "P0442"}));
+        QCOMPARE(kody.value(QStringLiteral("Stored ") + adresy[0]),
+                 (QStringList{"P0700", "U0100"}));
+        QCOMPARE(kody.value(QStringLiteral("Stored ") + adresy[1]), QStringList{"C0035"});
+        QCOMPARE(kody.value(QStringLiteral("Pending ") + adresy[1]), QStringList{"C0040"});
+    }
+
+    void odmowaKasowaniaWPanelu_data() {
+        QTest::addColumn<QString>("jak");
+        QTest::addColumn<QString>("powod");
+        QTest::newRow("negative") << QStringLiteral("negative") << QStringLiteral(": 7F 04 22");
+        QTest::newRow("nodata") << QStringLiteral("nodata") << QStringLiteral(": NO DATA");
+    }
+    void odmowaKasowaniaWPanelu() {
+        QFETCH(QString, jak);
+        QFETCH(QString, powod);
+        TObdE2e st(Opcje(6, {"--refuse-clear", jak}));
+        QVERIFY(st.Otworz());
+        QVERIFY2(st.Czekaj([&] { return st.udane >= 2; }, 60000), "no PID cycle");
+        QVERIFY(st.Przycisk(4, 4001));
+        QCOMPARE(st.obd->Skasowano, std::optional<bool>(false));
+        QCOMPARE(st.panel.Teksty().value(0),
+                 QStringLiteral("Pojazd odmówił skasowania błędów") + powod);
+        QVERIFY(st.Przycisk(3, 3005));
+        QCOMPARE(st.KodyWPanelu().value(QStringLiteral("Stored")).size(), 4); // still there
+    }
+
+    // The answer time runs out on every "0100": the ECU row says so while the search goes on.
+    void zaplonWylaczonyBrakPojazdu() {
+        TObdE2e st(Opcje(6, {"--ignition-off"}));
+        QVERIFY(st.Otworz());
+        QVERIFY(st.Czekaj([&] { return st.obd->BrakPojazdu; }, 20000));
+        QCOMPARE(st.status.Komorka(1, 4),
+                 QStringLiteral("brak odpowiedzi pojazdu (zapłon wyłączony?)"));
+        QVERIFY(st.obd->Stan >= 200 && st.obd->Stan <= 224);
+        QVERIFY(!st.Wyslano(QStringLiteral("ATDPN"))); // no protocol taken for found
     }
 
     // Odd protocols get an adapter that stops answering, even ones a line that closes.

@@ -634,13 +634,78 @@ private slots:
         QVERIFY(w.bledy.isEmpty());
         const QString tekst = w.Wyjscie();
         QVERIFY(tekst.contains(QStringLiteral("Trouble codes cleared.\n")));
-        // Read again after the clearing: stored and pending lists are empty.
-        QVERIFY2(tekst.contains(QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane :\n"
-                                               "Pending Trouble Codes  /  Błędy oczekujące :\n")),
+        // Read again after the clearing: stored and pending lists of both ECUs are empty.
+        QVERIFY2(tekst.contains(
+                     QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane :\n"
+                                    "Stored Trouble Codes  /  Błędy zarejestrowane : ECU 7E8h\n"
+                                    "Pending Trouble Codes  /  Błędy oczekujące :\n")),
                  w.wyjscie.constData());
         const QStringList komendy = KomendyElm(dziennik);
         QVERIFY(komendy.contains(QStringLiteral("04")));
         QVERIFY(komendy.lastIndexOf(QStringLiteral("03")) > komendy.indexOf(QStringLiteral("04")));
+    }
+
+    // Every PID the simulator serves decoded, bitmaps alone in hexadecimal, English words only
+    // (the trouble-code headings and the Polish descriptions are bilingual by design).
+    void obdInEnglishDecodesEveryPid() {
+        TSymulatorElm elm({"--protocol", "6", "--ecus", "2"});
+        TCli cli;
+        const TWynik w = cli.Uruchom({"obd", "--elm-port", elm.Sciezka(), "--lang", "en", "-q"});
+        QCOMPARE(w.kod, 0);
+        const QString tekst = w.Wyjscie();
+        QVERIFY2(tekst.contains(QStringLiteral("\nMIL:   on\n")), w.wyjscie.constData());
+        QVERIFY(tekst.contains(QStringLiteral("Supported PIDs:\n")));
+        // Values start in one column; every PID line reaches it (none left unread).
+        const QStringList pidy = tekst.section(QStringLiteral("Supported PIDs:\n"), 1)
+                                     .section(QStringLiteral("\n\n"), 0, 0)
+                                     .split(u'\n');
+        const QString obroty = pidy.filter(QStringLiteral("Engine RPM")).value(0);
+        const qsizetype kolumna = obroty.indexOf(QRegularExpression(QStringLiteral("\\d+\\S*$")));
+        QVERIFY(kolumna > 0);
+        for (const QString& linia : pidy)
+            QVERIFY2(linia.size() > kolumna, qPrintable(linia));
+        static const QRegularExpression Hex(QStringLiteral("\n  ([0-9A-F]{2})  .*0x"));
+        for (auto m = Hex.globalMatch(tekst); m.hasNext();)
+            QVERIFY2(m.next().captured(1).toInt(nullptr, 16) % 0x20 == 0, w.wyjscie.constData());
+        QVERIFY(QRegularExpression(
+                    QStringLiteral("\n  42  Control module voltage +\\d+\\.\\d{3}\\[V\\]\n"))
+                    .match(tekst)
+                    .hasMatch());
+        QVERIFY(tekst.contains(QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane : "
+                                              "ECU 7E8h\n  P0700\n")));
+    }
+
+    void obdRefusedClearExits2_data() {
+        QTest::addColumn<QString>("jak");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("negative") << QStringLiteral("negative")
+                                  << QStringLiteral("The vehicle refused to clear the trouble "
+                                                    "codes: 7F 04 22");
+        QTest::newRow("nodata") << QStringLiteral("nodata")
+                                << QStringLiteral("The vehicle refused to clear the trouble "
+                                                  "codes: NO DATA");
+    }
+    void obdRefusedClearExits2() {
+        QFETCH(QString, jak);
+        QFETCH(QString, komunikat);
+        TSymulatorElm elm({"--refuse-clear", jak});
+        TCli cli;
+        const TWynik w = cli.Uruchom({"obd", "--clear", "--elm-port", elm.Sciezka(), "-q"});
+        QCOMPARE(w.kod, 2);
+        QVERIFY2(w.Bledy().contains(komunikat), w.bledy.constData());
+        QVERIFY(!w.Wyjscie().contains(QStringLiteral("cleared")));
+    }
+
+    // The time-out is counted from the first "0100" left unanswered for the adapter's 3 s.
+    void obdWithoutVehicleGivesUpAfterTheTimeOut() {
+        TSymulatorElm elm({"--ignition-off"});
+        TCli cli;
+        const TWynik w = cli.Uruchom({"obd", "--elm-port", elm.Sciezka(), "--timeout", "4", "-q"},
+                                     QStringLiteral("C"), 30000);
+        QCOMPARE(w.kod, 2);
+        QVERIFY2(w.Bledy().contains(QStringLiteral("no vehicle answers (ignition off?)")),
+                 w.bledy.constData());
+        QVERIFY2(w.ms >= 6500 && w.ms < 20000, qPrintable(QString::number(w.ms)));
     }
 
     void deadAdapterFailsWithinTheTimeOut_data() {
