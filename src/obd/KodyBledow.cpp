@@ -5,6 +5,7 @@
 
 #include <QByteArrayList>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
