@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -162,18 +163,25 @@ void TestDialogi::naglowekNastaw() {
                                   .split(QLatin1Char('\n'));
     QCOMPARE(linie[0], QStringLiteral("  #define nil 0"));
     QCOMPARE(linie.size(), 1 + 304 + 1);
+    // Every record in order: its index in three digits, then its default or "nil".
+    static const QRegularExpression wzor(QStringLiteral("^  #define def(\\d{3})  (\\d{1,3}|nil)$"));
     unsigned suma = 0;
-    for (int i = 0; i < 256; ++i)
-        suma += t.s().ListaNastaw[i].Domyslna;
-    QCOMPARE(suma % 256, 0u);
-    QCOMPARE(linie[1], QStringLiteral("  #define def000  %1").arg(t.s().ListaNastaw[0].Domyslna));
-    for (int i = 1; i < 304; ++i) {
-        const TNastawa& n = t.s().ListaNastaw[i];
-        QCOMPARE(linie[i + 1],
-                 QStringLiteral("  #define def%1  %2")
-                     .arg(i, 3, 10, QLatin1Char('0'))
-                     .arg(n.Rodzaj == 0 ? QStringLiteral("nil") : QString::number(n.Domyslna)));
+    for (int i = 0; i < 304; ++i) {
+        const QRegularExpressionMatch m = wzor.match(linie[i + 1]);
+        QVERIFY2(m.hasMatch(), qPrintable(linie[i + 1]));
+        QCOMPARE(m.captured(1).toInt(), i);
+        if (i < 256) suma += m.captured(2).toUInt(); // "nil" adds 0
     }
+    // The checksum byte's default makes the controller block's defaults sum to 0.
+    QVERIFY(!linie[1].endsWith(QStringLiteral("nil")));
+    QCOMPARE(suma % 256, 0u);
+    // Lines of the catalogue's defaults; 6, 7, 256 and 259 are empty records.
+    for (const char* linia :
+         {"  #define def003  50", "  #define def006  nil", "  #define def007  nil",
+          "  #define def035  8", "  #define def050  70", "  #define def061  200",
+          "  #define def106  10", "  #define def189  200", "  #define def256  nil",
+          "  #define def257  1", "  #define def259  nil"})
+        QVERIFY2(linie.contains(QLatin1String(linia)), linia);
 }
 
 QTEST_MAIN(TestDialogi)
