@@ -1,7 +1,10 @@
 // What an installer sees: readable menus and history on the black schemes, map sub-tab
 // captions that fit their buttons, and question boxes answered in the chosen language.
 
+#include "Obrazki.h"
 #include "OknoTestowe.h"
+
+#include <QPainter>
 
 #include <QAction>
 #include <QMenuBar>
@@ -79,6 +82,27 @@ private slots:
                                     .arg(b->sizeHint().width())
                                     .arg(b->width())));
         }
+    }
+
+    // On black, no pixel of a protocol picture may be light: its darkest colours are 0x40 in
+    // every channel, so a pixel above 0x60 in all three is an edge blended with white.
+    void obdPicturesHaveNoLightFringeOnBlack_data() {
+        QTest::addColumn<QString>("obraz");
+        for (const char* n : {"RC_OBD_ON", "RC_OBD_CAN", "RC_OBD_ISO", "RC_OBD_PWM", "RC_OBD_VPW"})
+            QTest::newRow(n) << QString::fromLatin1(n);
+    }
+    void obdPicturesHaveNoLightFringeOnBlack() {
+        QFETCH(QString, obraz);
+        const QPixmap rysunek = Obrazki::Wczytaj(obraz);
+        QImage tlo(rysunek.size(), QImage::Format_RGB32);
+        tlo.fill(Qt::black);
+        QPainter(&tlo).drawPixmap(0, 0, rysunek);
+        for (int y = 0; y < tlo.height(); ++y)
+            for (int x = 0; x < tlo.width(); ++x) {
+                const QColor k = tlo.pixelColor(x, y);
+                QVERIFY2(std::min({k.red(), k.green(), k.blue()}) <= 0x60,
+                         qPrintable(QStringLiteral("light pixel at %1,%2").arg(x).arg(y)));
+            }
     }
 
     void questionButtonsSpeakTheChosenLanguage() {

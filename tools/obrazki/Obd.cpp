@@ -45,7 +45,10 @@ TWyglad Wyglad(const QString& rodzaj) {
 } // namespace
 
 QImage RysujObd(const QString& rodzaj) {
-    QImage obraz = NowyObraz(135, 48);
+    // On a transparent ground: the edges of the letters blend into any background, where on
+    // white they left a light fringe on the dark schemes.
+    QImage obraz(135, 48, QImage::Format_ARGB32);
+    obraz.fill(Qt::transparent);
     QPainter p(&obraz);
     const TWyglad w = Wyglad(rodzaj);
     Gniazdo(p, w.obudowa, w.styki);
