@@ -45,34 +45,47 @@ void TestSchematy::stylKolorami() {
     QTEST(p.KolorDialogu, "dialog");
 }
 
+namespace {
+// A desktop palette of known colours, so that the Windows styles have fixed values too.
+QPalette Pulpit() {
+    QPalette pulpit;
+    pulpit.setColor(QPalette::Button, QColor(QRgb(0xF0F0F0)));
+    pulpit.setColor(QPalette::ButtonText, QColor(QRgb(0x102030)));
+    pulpit.setColor(QPalette::Base, QColor(QRgb(0xFFFFF0)));
+    return pulpit;
+}
+} // namespace
+
 void TestSchematy::tloWykresuZaleznieOdParzystosci_data() {
     QTest::addColumn<int>("schemat");
     QTest::addColumn<QColor>("wykres");
     QTest::addColumn<QColor>("kursor");
     QTest::addColumn<QColor>("znacznik");
+    QTest::addColumn<QColor>("wartosci");
+    QTest::addColumn<QColor>("wypelnienie");
+    // Value cells: the edit background on white charts, the label background on black ones.
+    // Fill: the background lightened by 30 on white charts, the background on black ones.
+    const QRgb wartosci[6] = {0xFFFFF0, 0xFAFAFA, 0xFFFFFF, 0xE6E6E6, 0x323232, 0x000000};
+    const QRgb wypelnienie[6] = {0xFFFFFF, 0xF0F0F0, 0xF0F0F0, 0xD2D2D2, 0x1E1E1E, 0x000000};
     for (int i = 0; i < 6; ++i)
         QTest::addRow("%d", i) << i << QColor(QRgb(i % 2 ? 0x323232 : 0xF0F0F0))
                                << QColor(QRgb(i % 2 ? 0xFFFFFF : 0xFFFF00))
-                               << QColor(QRgb(i % 2 ? 0xD101FE : 0x800080));
+                               << QColor(QRgb(i % 2 ? 0xD101FE : 0x800080)) << QColor(wartosci[i])
+                               << QColor(wypelnienie[i]);
 }
 
 void TestSchematy::tloWykresuZaleznieOdParzystosci() {
     QFETCH(int, schemat);
-    const TPaleta p = PaletaSchematu(schemat, QPalette());
+    const TPaleta p = PaletaSchematu(schemat, Pulpit());
     QTEST(p.TloWykresu, "wykres");
     QTEST(p.KolorKursora, "kursor");
     QTEST(p.KolorZnacznika, "znacznik");
-    // Value cells: edit background on white charts, label background on black ones.
-    QCOMPARE(p.TloWartosci, schemat % 2 ? p.TloEtykiet : p.TloEdycji);
-    QCOMPARE(p.KolorWypelnienia, schemat % 2 ? p.Tlo : Rozjasnij(p.Tlo, 30));
+    QTEST(p.TloWartosci, "wartosci");
+    QTEST(p.KolorWypelnienia, "wypelnienie");
 }
 
 void TestSchematy::windowsBierzeKoloryPulpitu() {
-    QPalette pulpit;
-    pulpit.setColor(QPalette::Button, QColor(QRgb(0xF0F0F0)));
-    pulpit.setColor(QPalette::ButtonText, QColor(QRgb(0x102030)));
-    pulpit.setColor(QPalette::Base, QColor(QRgb(0xFFFFF0)));
-    const TPaleta p = PaletaSchematu(0, pulpit);
+    const TPaleta p = PaletaSchematu(0, Pulpit());
     QCOMPARE(p.Tlo, QColor(QRgb(0xF0F0F0)));
     QCOMPARE(p.TloPodzialu, QColor(QRgb(0xDCDCDC)));
     QCOMPARE(p.TloEtykiet, QColor(QRgb(0xFAFAFA)));
