@@ -98,6 +98,11 @@ TSiatkaCzasow::TSiatkaCzasow(TSterownik& ster, const TPaleta& pal, QWidget* rodz
     Wyczysc();
 }
 
+// Every row when the column has room: the scroll area's own hint is a fixed 192 pixels.
+QSize TSiatkaCzasow::sizeHint() const {
+    return {QTableWidget::sizeHint().width(), maximumHeight()};
+}
+
 unsigned char TSiatkaCzasow::Zestaw(int kanal) const {
     return kanal >= 0 && kanal < 8 ? s.Nastawy[NastawaZestawow + kanal] : 0;
 }
@@ -122,6 +127,7 @@ void TSiatkaCzasow::Rozmiesc(int szerokosc, int wysokoscWiersza) {
     const int pelna = (wysokoscWiersza + 1) * wiersze + 3;
     setMinimumHeight(wysokoscWiersza + 4);
     setMaximumHeight(pelna);
+    updateGeometry();
     // Narrower columns when the grid is too short for its rows and shows its scroll bar.
     const int zapas = verticalScrollBar()->isVisible() ? 5 : 0;
     const int k0 = szerokosc * 10 / 100 - zapas, k1 = szerokosc * 35 / 100 - zapas;

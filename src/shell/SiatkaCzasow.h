@@ -19,6 +19,7 @@ public:
     // Rows: the channels, or one when collapsed.
     int WierszeWymagane() const;
     void Rozmiesc(int szerokosc, int wysokoscWiersza);
+    QSize sizeHint() const override;
     // Writes the times of the live frame that changed; false when the row count is no longer
     // right and the column must be laid out again first.
     bool Aktualizuj();

@@ -5,6 +5,8 @@
 #include "OknoTestowe.h"
 
 #include <QPainter>
+#include <QScrollBar>
+#include <QTableWidget>
 
 #include <QAction>
 #include <QMenuBar>
@@ -103,6 +105,35 @@ private slots:
                 QVERIFY2(std::min({k.red(), k.green(), k.blue()}) <= 0x60,
                          qPrintable(QStringLiteral("light pixel at %1,%2").arg(x).arg(y)));
             }
+    }
+
+    void injectionTimeGridShowsEveryChannel_data() {
+        QTest::addColumn<QSize>("okno");
+        QTest::addColumn<int>("kanaly");
+        for (const QSize& r : {QSize(1024, 600), QSize(1366, 768), QSize(1920, 1080)})
+            for (int kanaly : {4, 8})
+                QTest::addRow("%dx%d, %d channels", r.width(), r.height(), kanaly) << r << kanaly;
+    }
+    void injectionTimeGridShowsEveryChannel() {
+        QFETCH(QSize, okno);
+        QFETCH(int, kanaly);
+        TOknoTestowe t;
+        t.okno->resize(okno);
+        QVERIFY(t.Odbierz(0x81, Tozsamosc(2, 3, kanaly)));
+        QVERIFY(t.Odbierz(0x90, TRamka(92).dane));
+        QCoreApplication::processEvents();
+        auto* siatka = t.W<QTableWidget>("StringGridCzasyWtr");
+        auto* kolumna = t.W("PanelRight");
+        QCOMPARE(siatka->rowCount(), kanaly);
+        const QRect ostatni = siatka->visualItemRect(siatka->item(kanaly - 1, 0));
+        QVERIFY2(ostatni.bottom() < siatka->viewport()->height(),
+                 qPrintable(QStringLiteral("row %1 ends at %2, view %3")
+                                .arg(kanaly)
+                                .arg(ostatni.bottom())
+                                .arg(siatka->viewport()->height())));
+        QVERIFY(!siatka->verticalScrollBar()->isVisible());
+        QVERIFY(siatka->geometry().right() < kolumna->width());
+        QVERIFY(siatka->width() >= kolumna->width() - 4);
     }
 
     void questionButtonsSpeakTheChosenLanguage() {
