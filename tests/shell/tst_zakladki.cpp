@@ -12,17 +12,18 @@
 
 namespace {
 
-// One command button as a tab sets it; id 0: hidden.
+// One command button as a tab sets it, with its English caption; no caption: hidden.
 struct TKomenda {
     TKomenda() = default;
-    TKomenda(int i, int t, const QColor& k = {}, const QString& d = {})
-        : id(i), tag(t), kolor(k), dopisek(d) {}
-    int id = 0;
+    TKomenda(const char* n, int t, const QColor& k = {}) : napis(n), tag(t), kolor(k) {}
+    QString napis;
     int tag = 0;
     QColor kolor; // invalid: the selected colour
-    QString dopisek;
 };
 using TPasek = std::array<TKomenda, 4>;
+
+// The caption colour of the selected tab and command in the default Grey schemes.
+const QColor Wybrany(QRgb(0x0000A0));
 
 QColor Systemowy() {
     return QApplication::palette().color(QPalette::WindowText);
@@ -70,12 +71,11 @@ void TestZakladki::SprawdzPasek(TOknoTestowe& t, const TPasek& pasek) {
     for (int i = 0; i < 4; ++i) {
         auto* b = t.W<QPushButton>(QStringLiteral("Btn5%1").arg(i + 1));
         const TKomenda& k = pasek[std::size_t(i)];
-        QVERIFY2(b->isVisible() == (k.id != 0), qPrintable(b->objectName()));
-        if (!k.id) continue;
-        QCOMPARE(b->text(), t.okno->PodajTekst(k.id) + k.dopisek);
+        QVERIFY2(b->isVisible() == !k.napis.isEmpty(), qPrintable(b->objectName()));
+        if (k.napis.isEmpty()) continue;
+        QCOMPARE(b->text(), k.napis);
         QCOMPARE(b->property("Tag").toInt(), k.tag);
-        QCOMPARE(b->palette().color(QPalette::ButtonText),
-                 k.kolor.isValid() ? k.kolor : t.okno->Paleta().KolorWybrany);
+        QCOMPARE(b->palette().color(QPalette::ButtonText), k.kolor.isValid() ? k.kolor : Wybrany);
         QVERIFY(b->width() > 0);
     }
 }
@@ -101,21 +101,24 @@ void TestZakladki::zakladkaGlowna_data() {
     QTest::newRow("0 settings") << 0 << "Nastawy1"
                                 << "Grafika1,Scope1,PanelLeft,PanelTopTab2,PanelTopTab3,"
                                    "PanelNasInfoObd,PanelBledy,Panel80,Panel50"
-                                << TPasek{{{}, {}, {}, {1260, 101, w}}};
+                                << TPasek{{{}, {}, {}, {"Factory settings", 101, w}}};
     QTest::newRow("1 calibration")
         << 1 << "Nastawy1,Scope1,PanelNasInfoObd"
         << "Grafika1,PanelLeft,PanelTopTab2,PanelTopTab3,PanelBledy,PanelInfo,Panel80,Panel50"
-        << TPasek{{{}, {}, {}, {1261, 201, w, QStringLiteral("  [Enter]")}}};
+        << TPasek{{{}, {}, {}, {"Start  [Enter]", 201, w}}};
     QTest::newRow("2 map") << 2 << "Grafika1,PanelTopTab2,Panel80,Nastawy1"
                            << "Scope1,PanelLeft,PanelTopTab3,PanelBledy,Panel50,SpeedButton21"
-                           << TPasek{{{1268, 311, QColor(0xFF0000u)},
-                                      {1269, 312, QColor(0x00A000u)},
-                                      {1271, 313, QColor(0x800080u)},
+                           << TPasek{{{"Erase petrol map", 311, QColor(0xFF0000u)},
+                                      {"Erase gas map", 312, QColor(0x00A000u)},
+                                      {"Erase adjustments", 313, QColor(0x800080u)},
                                       {}}};
     QTest::newRow("3 diagnostics")
         << 3 << "PanelBledy,PanelInfo,PanelNasInfoObd,RichEditBledy,RichEditInfo"
         << "Nastawy1,Grafika1,Scope1,PanelLeft,PanelTopTab2,PanelTopTab3,PanelObd,Panel80"
-        << TPasek{{{1265, 402, Systemowy()}, {1266, 403, Systemowy()}, {}, {1264, 401, w}}};
+        << TPasek{{{"Speaker test", 402, Systemowy()},
+                   {"Leak test", 403, Systemowy()},
+                   {},
+                   {"Clear errors", 401, w}}};
     QTest::newRow("4 oscilloscope")
         << 4 << "Scope1,Panel50"
         << "Nastawy1,Grafika1,PanelLeft,PanelNasInfoObd,PanelBledy,Panel80,PanelTopTab2"
@@ -123,8 +126,10 @@ void TestZakladki::zakladkaGlowna_data() {
     QTest::newRow("5 OBD")
         << 5 << "PanelTopTab3,PanelObd,StringGridElm,PanelObdTab,RichEditDtc"
         << "Nastawy1,Grafika1,Scope1,PanelLeft,PanelTopTab2,StringGridPid,PanelBledy,Panel80"
-        << TPasek{
-               {{1273, 391, Systemowy()}, {1274, 392, Systemowy()}, {}, {1118, 390, Systemowy()}}};
+        << TPasek{{{"Read errors", 391, Systemowy()},
+                   {"Clear OBD errors", 392, Systemowy()},
+                   {},
+                   {"Connect", 390, Systemowy()}}};
 }
 
 void TestZakladki::zakladkaGlowna() {
@@ -146,18 +151,23 @@ void TestZakladki::podzakladkaMapy_data() {
     QTest::addColumn<QString>("ukryte");
     QTest::addColumn<TPasek>("pasek");
     const QColor czerwony(0xFF0000u), zielony(0x00A000u), fiolet(0x800080u), w;
-    QTest::newRow("corrections 2D")
-        << 11 << 0 << "Nastawy1,PanelNasInfoObd,Panel80,Panel82"
-        << "Panel81,Panel83"
-        << TPasek{{{1268, 311, czerwony}, {1269, 312, zielony}, {1271, 313, fiolet}, {}}};
-    QTest::newRow("RPM corrections")
-        << 12 << 1 << "Panel80,Panel81,Panel82,Panel83,SpeedButton90"
-        << "Nastawy1,PanelNasInfoObd"
-        << TPasek{{{1268, 321, czerwony}, {1269, 322, zielony}, {1272, 323, w}, {}}};
+    QTest::newRow("corrections 2D") << 11 << 0 << "Nastawy1,PanelNasInfoObd,Panel80,Panel82"
+                                    << "Panel81,Panel83"
+                                    << TPasek{{{"Erase petrol map", 311, czerwony},
+                                               {"Erase gas map", 312, zielony},
+                                               {"Erase adjustments", 313, fiolet},
+                                               {}}};
+    QTest::newRow("RPM corrections") << 12 << 1 << "Panel80,Panel81,Panel82,Panel83,SpeedButton90"
+                                     << "Nastawy1,PanelNasInfoObd"
+                                     << TPasek{{{"Erase petrol map", 321, czerwony},
+                                                {"Erase gas map", 322, zielony},
+                                                {"Clear corrections", 323, w},
+                                                {}}};
     for (int i = 13; i <= 15; ++i)
         QTest::addRow("curve %d", i - 11)
             << i << i - 11 << "Grafika1"
-            << "Nastawy1,PanelNasInfoObd,Panel80" << TPasek{{{1272, 331, fiolet}, {}, {}, {}}};
+            << "Nastawy1,PanelNasInfoObd,Panel80"
+            << TPasek{{{"Clear corrections", 331, fiolet}, {}, {}, {}}};
 }
 
 void TestZakladki::podzakladkaMapy() {
@@ -184,7 +194,7 @@ void TestZakladki::podzakladkaMapy() {
     QCOMPARE(t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(przycisk))
                  ->palette()
                  .color(QPalette::ButtonText),
-             t.okno->Paleta().KolorWybrany);
+             Wybrany);
     QCOMPARE(t.W<QToolButton>(przycisk == 11 ? "SpeedButton12" : "SpeedButton11")
                  ->palette()
                  .color(QPalette::ButtonText),
@@ -198,7 +208,7 @@ void TestZakladki::korektyObrotowWWidokuPodstawowym() {
     });
     t.Klik(QStringLiteral("SpeedButton3"));
     t.Klik(QStringLiteral("SpeedButton12"));
-    SprawdzPasek(t, TPasek{{{1272, 323, {}}, {}, {}, {}}});
+    SprawdzPasek(t, TPasek{{{"Clear corrections", 323, {}}, {}, {}, {}}});
     // Basic view: the petrol/gas row is not in use.
     QVERIFY(!t.W("Panel81")->isVisible());
 }
@@ -215,10 +225,10 @@ void TestZakladki::drugiRzadMapPoOdblokowaniu() {
     QVERIFY(t.W("SpeedButton21")->isVisible());
     t.Klik(QStringLiteral("SpeedButton21"));
     QCOMPARE(t.okno->Grafika().TrybMapy, 6);
-    SprawdzPasek(t, TPasek{{{1272, 361, QColor(0x800080u)}, {}, {}, {}}});
+    SprawdzPasek(t, TPasek{{{"Clear corrections", 361, QColor(0x800080u)}, {}, {}, {}}});
     t.Klik(QStringLiteral("SpeedButton22"));
     QCOMPARE(t.okno->Grafika().TrybMapy, 7);
-    SprawdzPasek(t, TPasek{{{1272, 371, QColor(0x800080u)}, {}, {}, {}}});
+    SprawdzPasek(t, TPasek{{{"Clear corrections", 371, QColor(0x800080u)}, {}, {}, {}}});
     QVERIFY(!t.W("SpeedButton16")->isVisible());
     QVERIFY(!t.W("SpeedButton23")->isVisible());
 }
@@ -229,20 +239,23 @@ void TestZakladki::podzakladkaObd_data() {
     QTest::addColumn<QString>("ukryte");
     QTest::addColumn<TPasek>("pasek");
     const QColor s = Systemowy();
-    QTest::newRow("ELM") << 31 << "StringGridElm,PanelObdTab,RichEditDtc"
-                         << "Nastawy1,Grafika1,Panel80"
-                         << TPasek{{{1273, 391, s}, {1274, 392, s}, {}, {1118, 390, s}}};
-    QTest::newRow("OBD module") << 32 << "RichEditDtc,Nastawy1"
-                                << "StringGridElm,StringGridPid,PanelObdTab,Grafika1,Panel80"
-                                << TPasek{{{1273, 393, s}, {1274, 394, s}, {}, {}}};
+    QTest::newRow("ELM")
+        << 31 << "StringGridElm,PanelObdTab,RichEditDtc"
+        << "Nastawy1,Grafika1,Panel80"
+        << TPasek{{{"Read errors", 391, s}, {"Clear OBD errors", 392, s}, {}, {"Connect", 390, s}}};
+    QTest::newRow("OBD module")
+        << 32 << "RichEditDtc,Nastawy1"
+        << "StringGridElm,StringGridPid,PanelObdTab,Grafika1,Panel80"
+        << TPasek{{{"Read errors", 393, s}, {"Clear OBD errors", 394, s}, {}, {}}};
     QTest::newRow("device") << 33 << "RichEditDtc,Nastawy1"
                             << "StringGridElm,StringGridPid,PanelObdTab,Grafika1"
-                            << TPasek{{{1273, 395, s}, {1274, 396, s}, {}, {}}};
+                            << TPasek{
+                                   {{"Read errors", 395, s}, {"Clear OBD errors", 396, s}, {}, {}}};
     QTest::newRow("OBD maps") << 34 << "Grafika1,Panel80"
                               << "Nastawy1,PanelNasInfoObd"
-                              << TPasek{{{1268, 324, QColor(0xFF0000u)},
-                                         {1269, 325, QColor(0x00A000u)},
-                                         {1272, 323, {}},
+                              << TPasek{{{"Erase petrol map", 324, QColor(0xFF0000u)},
+                                         {"Erase gas map", 325, QColor(0x00A000u)},
+                                         {"Clear corrections", 323, {}},
                                          {}}};
 }
 
@@ -269,8 +282,7 @@ void TestZakladki::bledyCzyPidy() {
     t.Klik(QStringLiteral("SpeedButton42"));
     QVERIFY(t.W("StringGridPid")->isVisible());
     QVERIFY(!t.W("RichEditDtc")->isVisible());
-    QCOMPARE(t.W<QToolButton>("SpeedButton42")->palette().color(QPalette::ButtonText),
-             t.okno->Paleta().KolorWybrany);
+    QCOMPARE(t.W<QToolButton>("SpeedButton42")->palette().color(QPalette::ButtonText), Wybrany);
     t.Klik(QStringLiteral("SpeedButton41"));
     QVERIFY(!t.W("StringGridPid")->isVisible());
     QVERIFY(t.W("RichEditDtc")->isVisible());
@@ -286,8 +298,10 @@ void TestZakladki::kolorWybranejZakladki() {
         QCOMPARE(t.W<QToolButton>(QStringLiteral("SpeedButton%1").arg(i))
                      ->palette()
                      .color(QPalette::ButtonText),
-                 i == 5 ? t.okno->Paleta().KolorWybrany : Systemowy());
-    QCOMPARE(t.W<QToolButton>("SpeedButton5")->text(), QStringLiteral("Oscilloscope [F5]"));
+                 i == 5 ? Wybrany : Systemowy());
+    // A caption too wide for its button wraps before the key.
+    QCOMPARE(t.W<QToolButton>("SpeedButton5")->text().replace(QLatin1Char('\n'), QLatin1Char(' ')),
+             QStringLiteral("Oscilloscope [F5]"));
 }
 
 void TestZakladki::kasowanieMapyBenzynyNaNieNicNieKasuje() {
@@ -297,7 +311,7 @@ void TestZakladki::kasowanieMapyBenzynyNaNieNicNieKasuje() {
     TOdpowiedz nie(QMessageBox::No);
     t.Klik(QStringLiteral("Btn51"));
     QVERIFY(nie.pokazano);
-    QCOMPARE(nie.tekst, t.okno->PodajTekst(2101));
+    QCOMPARE(nie.tekst, QStringLiteral("Erase the petrol map?"));
     QCOMPARE(t.s().MapaEcuBen[17], 99);
 }
 
@@ -317,7 +331,7 @@ void TestZakladki::fabryczneTylkoPoPotwierdzeniu() {
     {
         TOdpowiedz nie(QMessageBox::No);
         t.Klik(QStringLiteral("Btn54"));
-        QCOMPARE(nie.tekst, t.okno->PodajTekst(2100));
+        QCOMPARE(nie.tekst, QStringLiteral("Restore factory settings?"));
     }
     QCOMPARE(t.s().Nastawy[50], 1);
     TOdpowiedz tak(QMessageBox::Yes);
