@@ -304,6 +304,9 @@ private slots:
 
     void wyswietlPidBezSterownikaIBezSiatki() {
         TStanowiskoObd st;
+        st.obd->OpiszPid();
+        st.pidy.UstawKomorke(4, 6, QStringLiteral("stare"));
+        st.sterownik.StanObd[7] = 0x42;
         st.obd->Sterownik = nullptr;
         st.obd->SiatkaPid = nullptr;
         st.obd->Protokol = 6;
@@ -311,6 +314,10 @@ private slots:
         st.obd->AktualnyPid = 0x06;
         st.obd->Odpowiedz = Odp("7E8 03 41 06 80");
         QCOMPARE(st.obd->WyswietlPid(), 1);
+        // Found, yet neither the detached grid nor the detached controller hears of it.
+        QCOMPARE(st.pidy.Komorka(4, 6), QStringLiteral("stare"));
+        QCOMPARE(st.sterownik.StanObd[7], 0x42);
+        QCOMPARE(st.sterownik.WyslijObd, 0);
     }
 
     void mapaObslugiwanych0x00() {
