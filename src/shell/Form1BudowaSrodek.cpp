@@ -87,8 +87,10 @@ QWidget* TForm1::ZbudujSrodek() {
     splitter->addWidget(gorna);
     splitter->addWidget(ZbudujDol());
     splitter->setStretchFactor(0, 1);
-    connect(splitter, &QSplitter::splitterMoved, this,
-            [this] { wysokoscDolu = panelNasInfoObd->height(); });
+    connect(splitter, &QSplitter::splitterMoved, this, [this] {
+        const int wysokosc = panelNasInfoObd->height();
+        wysokoscDolu = [wysokosc] { return wysokosc; };
+    });
     pion->addWidget(splitter, 1);
     return panelCenter;
 }

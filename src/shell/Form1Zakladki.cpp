@@ -124,7 +124,7 @@ void TForm1::ZakladkaDiagnostyki() {
     PokazLewa(false);
     panelBledy->show();
     panelInfo->show();
-    UstawDol(panelCenter->height() / 3);
+    UstawDol([this] { return panelCenter->height() / 3; });
     Komenda(1265, 402, KolorOkna(), 0);
     Komenda(1266, 403, KolorOkna(), 1);
     Komenda(1264, 401, paleta.KolorWybrany, 3);
@@ -148,7 +148,7 @@ void TForm1::ZakladkaObdGlowna() {
     scope->hide();
     PokazLewa(false);
     panelTopTab[2]->show();
-    UstawDol(panelCenter->height() / 2);
+    UstawDol([this] { return panelCenter->height() / 2; });
     ZakladkaObdKlik(nullptr);
 }
 
@@ -221,7 +221,7 @@ void TForm1::ZakladkaObdKlik(QToolButton*) {
         panelInfo->hide();
         panelObd->show();
         if (ZakladkaObd == 0) {
-            UstawDol(panelCenter->height() - 65);
+            UstawDol([this] { return panelCenter->height() - 65; });
             nastawy->Ukryj();
             stringGridElm->show();
             panelObdTab->show();
@@ -230,7 +230,7 @@ void TForm1::ZakladkaObdKlik(QToolButton*) {
             Komenda(1274, 392, KolorOkna(), 1);
             Komenda(1118, 390, KolorOkna(), 3);
         } else {
-            UstawDol(panelCenter->height() / 2);
+            UstawDol([this] { return panelCenter->height() / 2; });
             richEditDtc->show();
             stringGridPid->hide();
             stringGridElm->hide();
@@ -297,15 +297,20 @@ void TForm1::UkryjKomendy() {
 }
 
 void TForm1::UstawDol(int wysokosc) {
-    wysokoscDolu = wysokosc;
-    panelNasInfoObd->setVisible(wysokosc > 0);
+    UstawDol([wysokosc] { return wysokosc; });
+}
+
+void TForm1::UstawDol(std::function<int()> wysokosc) {
+    wysokoscDolu = std::move(wysokosc);
+    panelNasInfoObd->setVisible(wysokoscDolu() > 0);
     DopasujDol();
 }
 
 void TForm1::DopasujDol() {
-    if (wysokoscDolu <= 0) return;
+    const int dol = wysokoscDolu ? wysokoscDolu() : 0;
+    if (dol <= 0) return;
     const int razem = splitter->height() - splitter->handleWidth();
-    if (razem > wysokoscDolu) splitter->setSizes({razem - wysokoscDolu, wysokoscDolu});
+    if (razem > dol) splitter->setSizes({razem - dol, dol});
 }
 
 void TForm1::PrzeniesNastawy(QWidget* panel, int wysokosc) {

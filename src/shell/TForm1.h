@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -166,7 +167,10 @@ private:
     void KomendaKlik(QPushButton* przycisk);
     bool Potwierdz(int idPytania);
     void PrzeniesNastawy(QWidget* panel, int wysokosc);
+    // The bottom area's height: fixed, or a rule of the centre's height that holds after
+    // every resize (half of it on the OBD tab).
     void UstawDol(int wysokosc);
+    void UstawDol(std::function<int()> wysokosc);
     // Keeps the bottom area at the height its tab wants until the user drags the splitter.
     void DopasujDol();
 
@@ -290,7 +294,7 @@ private:
     QColor kolorDiagnostyki;
     QImage stacyjka;
     int lampki13 = -1, lampki14 = -1;
-    int wysokoscDolu = 0;
+    std::function<int()> wysokoscDolu;
     bool lewaWidoczna = false; // the tab shows the left column
     bool lewaZwinieta = false, prawaZwinieta = false;
     QFile slad;

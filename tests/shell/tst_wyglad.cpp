@@ -136,6 +136,16 @@ private slots:
         QVERIFY(siatka->width() >= kolumna->width() - 4);
     }
 
+    // The ELM sub-tab leaves 65 pixels of the centre above the bottom area, at any size.
+    void obdBottomAreaFollowsAResize() {
+        TOknoTestowe t;
+        t.okno->resize(800, 600);
+        t.Klik(QStringLiteral("SpeedButton6"));
+        t.okno->resize(1366, 768);
+        QCoreApplication::processEvents();
+        QCOMPARE(t.W("PanelNasInfoObd")->height(), t.W("PanelCenter")->height() - 65);
+    }
+
     void questionButtonsSpeakTheChosenLanguage() {
         TOknoTestowe t; // Polish on first start
         TOdpowiedz odpowiedz(QMessageBox::No);
