@@ -55,6 +55,7 @@ struct TPolaczenie {
                s->BezPotwierdzenia == 0 && s->Rozkazy == 0;
     }
 
+    // Deadlines are for a loaded machine: the wait ends as soon as the condition holds.
     bool Czekaj(const std::function<bool()>& warunek, int ms) {
         if (QTest::qWaitFor(warunek, ms)) return true;
         qWarning("link state: identities %d, reads %X, writes %X, unacknowledged %X, commands %X, "
@@ -139,8 +140,8 @@ private slots:
 
         p.s->Nastawy[50] = 90;
         p.s->ZapiszDoSterownika(Bloki::Nastawy);
-        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 5000));
-        QVERIFY(p.Czekaj([&] { return p.PlikBloku("Nastawy") == p.Blok(0); }, 2000));
+        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 10000));
+        QVERIFY(p.Czekaj([&] { return p.PlikBloku("Nastawy") == p.Blok(0); }, 10000));
         const QByteArray nastawy = p.PlikBloku("Nastawy");
         quint8 suma = 0;
         for (char c : nastawy)
@@ -151,8 +152,8 @@ private slots:
         for (int i = 0; i < 256; ++i)
             p.s->MapaEcuGaz[i] = static_cast<unsigned char>(i);
         p.s->ZapiszDoSterownika(Bloki::MapaEcuGaz);
-        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 5000));
-        QVERIFY(p.Czekaj([&] { return p.PlikBloku("MapaEcuGaz") == p.Blok(17); }, 2000));
+        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 10000));
+        QVERIFY(p.Czekaj([&] { return p.PlikBloku("MapaEcuGaz") == p.Blok(17); }, 10000));
         QCOMPARE(p.Zadania(0xF1).size(), 1);
     }
 
@@ -169,14 +170,14 @@ private slots:
             p.s->KorOdObr1[i] = static_cast<unsigned char>(90 + i % 20);
         p.s->ZapiszDoSterownika(Bloki::Nastawy | Bloki::KorOdObr1);
         QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 15000));
-        QVERIFY(p.Czekaj([&] { return p.PlikBloku("KorOdObr1") == p.Blok(3); }, 2000));
+        QVERIFY(p.Czekaj([&] { return p.PlikBloku("KorOdObr1") == p.Blok(3); }, 10000));
         SprawdzBlokiJakWSymulatorze(p);
         // Every copy of a resent write carries the same bytes.
         for (const QByteArray& zapis : p.Zadania(0xF8))
             QCOMPARE(zapis, p.Blok(0));
         for (const QByteArray& zapis : p.Zadania(0xFB))
             QCOMPARE(zapis, p.Blok(3));
-        QVERIFY(p.Czekaj([&] { return p.s->BezOdpowiedzi == 0; }, 3000));
+        QVERIFY(p.Czekaj([&] { return p.s->BezOdpowiedzi == 0; }, 10000));
     }
 
     void realWritesLeaveOneHistoryEntryPerComputerAndDay() {
@@ -191,14 +192,14 @@ private slots:
             std::memcpy(p.s->Historia + 8 * i, wpis, 8);
         }
         p.s->ZapiszDoSterownika(Bloki::Historia);
-        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 5000));
+        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 10000));
 
         p.s->Nastawy[98] = 6;
         p.s->ZapiszDoSterownika(Bloki::Nastawy);
-        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 5000));
+        QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 10000));
         p.s->KasujBledy = 1;
-        QVERIFY(p.Czekaj([&] { return p.Spokojny() && !p.s->KasujBledy; }, 5000));
-        QVERIFY(p.Czekaj([&] { return Wpis(p.PlikBloku("Historia"), 31)[0] == 0x0C; }, 3000));
+        QVERIFY(p.Czekaj([&] { return p.Spokojny() && !p.s->KasujBledy; }, 10000));
+        QVERIFY(p.Czekaj([&] { return Wpis(p.PlikBloku("Historia"), 31)[0] == 0x0C; }, 10000));
         const QByteArray h = p.PlikBloku("Historia");
         QCOMPARE(Wpis(h, 0), QByteArray::fromHex("0814010100000001")); // the oldest stays
         QCOMPARE(Wpis(h, 1), QByteArray::fromHex("0814010300000001")); // the second oldest went
@@ -250,7 +251,7 @@ private slots:
                       lacze);
         QVERIFY(p.s->PortOpen(Port));
         QVERIFY(p.Czekaj([&] { return p.Spokojny(); }, 15000));
-        QVERIFY(p.Czekaj([&] { return !p.s->PortConnected(); }, 8000));
+        QVERIFY(p.Czekaj([&] { return !p.s->PortConnected(); }, 10000));
         // What the main window does once a second while the link is down.
         p.s->DoZapisu |= Bloki::KorOdObr2; // a change made while the cable was out
         QVERIFY(p.Czekaj(
@@ -259,7 +260,7 @@ private slots:
                 return p.identyfikacje >= 2 && p.Spokojny() && p.s->ModulObd;
             },
             15000));
-        QVERIFY(p.Czekaj([&] { return p.PlikBloku("KorOdObr2") == p.Blok(4); }, 2000));
+        QVERIFY(p.Czekaj([&] { return p.PlikBloku("KorOdObr2") == p.Blok(4); }, 10000));
         SprawdzBlokiJakWSymulatorze(p);
     }
 };
