@@ -76,6 +76,6 @@ void TPty::Wyslij(const QByteArray& bajty) {
     if (master < 0 || !PiszWszystko(master, bajty)) return;
     QElapsedTimer zegar;
     zegar.start();
-    while (CzekajaceUAplikacji() < przed + bajty.size() && zegar.elapsed() < 1000)
+    while (CzekajaceUAplikacji() < przed + bajty.size() && zegar.elapsed() < 5000)
         QThread::usleep(200);
 }

@@ -8,7 +8,7 @@
 
 // Writes all bytes to a non-blocking descriptor, waiting for room up to msMaks; false when
 // a write fails (a hung-up line) or the time runs out.
-bool PiszWszystko(int fd, const QByteArray& bajty, int msMaks = 1000);
+bool PiszWszystko(int fd, const QByteArray& bajty, int msMaks = 5000);
 
 class TPty {
 public:
