@@ -1,5 +1,6 @@
 #include "Sesja.h"
 
+#include "BrakUprawnien.h"
 #include "KodyWyjscia.h"
 #include "Kontekst.h"
 #include "Porty.h"
@@ -18,7 +19,9 @@ bool TSesja::Otworz(TSerial& port, const QString& podany, const char* opcja, con
     if (!port.PortOpen(*numer))
         return Niepowodzenie(
             KodyWyjscia::Lacze,
-            QStringLiteral("cannot open the %1 port %2").arg(QLatin1String(co), opisPortu));
+            port.BrakUprawnien.isEmpty()
+                ? QStringLiteral("cannot open the %1 port %2").arg(QLatin1String(co), opisPortu)
+                : TekstBrakuUprawnien(k.teksty, port.BrakUprawnien));
     ostatniaOdpowiedz.start();
     return true;
 }

@@ -2,10 +2,27 @@
 
 #include "D2xx.h"
 
+#ifndef Q_OS_WIN
+#include <cerrno>
+#include <unistd.h>
+#endif
+
+#include <QFile>
 #include <QSerialPort>
 #include <QThread>
 
 namespace {
+
+// A permission error of the port library also means "open in another program"; only the
+// file's access rights tell the two apart.
+bool OdmowaDostepu(const QString& sciezka) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(sciezka);
+    return false;
+#else
+    return ::access(QFile::encodeName(sciezka).constData(), R_OK | W_OK) != 0 && errno == EACCES;
+#endif
+}
 
 QSerialPort::Parity ParzystoscQt(int kod) {
     switch (kod) {
@@ -81,7 +98,12 @@ void TSerial::PortOpenComm() {
         if (NazwaPortu.isEmpty()) return;
         if (!com) com = new QSerialPort(this);
         com->setPortName(NazwaPortu);
-        if (!com->open(QIODevice::ReadWrite)) return;
+        BrakUprawnien.clear();
+        if (!com->open(QIODevice::ReadWrite)) {
+            if (com->error() == QSerialPort::PermissionError && OdmowaDostepu(NazwaPortu))
+                BrakUprawnien = NazwaPortu;
+            return;
+        }
         com->clearError();
         com->setReadBufferSize(0);
         serialOtwarty = true;

@@ -54,6 +54,9 @@ public:
     bool SwiezoOtwarty = false;
     // The settle time after opening, in ms; tests shorten it.
     int CzasOtwarcia = 100;
+    // The device path of the last opening that failed for lack of permission (the user is
+    // not in the group that owns the device); empty after any other outcome.
+    QString BrakUprawnien;
 
 private:
     bool OtworzFtdi(int indeks);

@@ -2,6 +2,7 @@
 
 #include "TForm1.h"
 
+#include "BrakUprawnien.h"
 #include "FormAdmin.h"
 #include "FormDevice.h"
 #include "FormLogo.h"
@@ -200,6 +201,8 @@ void TForm1::Sprzataj() {
 }
 
 void TForm1::Timer1OnTimer() {
+    ZglosBrakUprawnien(*sterownik);
+    ZglosBrakUprawnien(*obd);
     if (++licznikTykniec >= 10) {
         licznikTykniec = 0;
         ++licznikSekund;
@@ -221,6 +224,13 @@ void TForm1::Timer1OnTimer() {
         polacz->setData(-2);
         urzadzenieObecne = UrzadzenieObecne();
     }
+}
+
+// Once per device: the reconnect keeps failing the same way every second.
+void TForm1::ZglosBrakUprawnien(const TSerial& port) {
+    if (port.BrakUprawnien.isEmpty() || zgloszoneBezUprawnien.contains(port.BrakUprawnien)) return;
+    zgloszoneBezUprawnien.insert(port.BrakUprawnien);
+    komunikaty.KomunikatTekst(TekstBrakuUprawnien(teksty, port.BrakUprawnien), TKomunikaty::Blad);
 }
 
 bool TForm1::UrzadzenieObecne() const {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMainWindow>
+#include <QSet>
 #include <QTimer>
 
 #include <array>
@@ -37,6 +38,7 @@ class TListaWykresow;
 class TNastawy;
 class TMenuPortowOkna;
 class TObd;
+class TSerial;
 class TOknaPlikowOkna;
 class TPanel;
 class TPanelObdOkna;
@@ -122,6 +124,8 @@ private:
     // The controller port's device exists (a COM path; FTDI devices are not watched), and
     // whether it has come back since the last failed opening.
     bool UrzadzenieObecne() const;
+    // A port the user may not open, reported once per device with the remedy.
+    void ZglosBrakUprawnien(const TSerial& port);
     bool UrzadzenieWrocilo();
     // Stored placement when it is on a present screen, else most of the main screen.
     void UstawPolozenie();
@@ -219,6 +223,7 @@ private:
     TPaleta paleta;
     TPreferencje preferencje;
     bool urzadzenieObecne = false;
+    QSet<QString> zgloszoneBezUprawnien;
 
     std::unique_ptr<TSterownik> sterownik;
     std::unique_ptr<TObd> obd;

@@ -146,6 +146,21 @@ private slots:
         QCOMPARE(t.W("PanelNasInfoObd")->height(), t.W("PanelCenter")->height() - 65);
     }
 
+    // The port reports a device the user may not open; the window says so once, in Polish.
+    void missingPermissionIsReportedOnce() {
+        TOknoTestowe t;
+        t.s().BrakUprawnien = QStringLiteral("/dev/ttyUSB0");
+        TOdpowiedz pierwsza(QMessageBox::Ok);
+        t.okno->Timer1OnTimer();
+        QVERIFY(pierwsza.pokazano);
+        QVERIFY(pierwsza.tekst.startsWith(
+            QStringLiteral("Brak uprawnień do otwarcia portu /dev/ttyUSB0. Dodaj użytkownika")));
+        TOdpowiedz druga(QMessageBox::Ok);
+        t.okno->Timer1OnTimer();
+        QCoreApplication::processEvents();
+        QVERIFY(!druga.pokazano);
+    }
+
     void questionButtonsSpeakTheChosenLanguage() {
         TOknoTestowe t; // Polish on first start
         TOdpowiedz odpowiedz(QMessageBox::No);
