@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, only when one is missing.
 set -e
 # With --fuzz also clang and its libFuzzer runtime, which only the fuzz targets need.
-PAKIETY="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev"
+PAKIETY="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev clang-format"
 [ "$1" = "--fuzz" ] && PAKIETY="$PAKIETY clang libclang-rt-14-dev"
 BRAK=""
 for p in $PAKIETY; do
