@@ -19,6 +19,10 @@ def oprogramowanie(start, moduly):
     return kolejne(start, [f"Software Incompatibility With {m}" for m in moduly])
 
 
+def bledne_dane(start, moduly):
+    return kolejne(start, [f"Invalid Data Received From {m}" for m in moduly])
+
+
 def litery(nazwa, ktore):
     return [f"{nazwa} {w}" for w in ktore]
 
@@ -95,6 +99,28 @@ OPROGRAMOWANIE = [
     "Tire Pressure Monitor Module", "Body Control Module A",
 ]
 
+# U0401..U0420: the modules whose data the reporting module rejects; U0421 is left out, the
+# published names of its module disagree.
+BLEDNE_DANE = [
+    "ECM/PCM A", "TCM", "Transfer Case Control Module", "Gear Shift Control Module",
+    "Cruise Control Module", "Fuel Injector Control Module", "Glow Plug Control Module",
+    "Throttle Actuator Control Module", "Alternative Fuel Control Module",
+    "Fuel Pump Control Module", "Drive Motor Control Module A",
+    "Battery Energy Control Module A", "Battery Energy Control Module B",
+    "Four-Wheel Drive Clutch Control Module", "Anti-Lock Brake System Control Module",
+    "Vehicle Dynamics Control Module", "Park Brake Control Module",
+    "Brake System Control Module", "Steering Effort Control Module",
+    "Power Steering Control Module",
+]
+
+# U0422..U0431.
+BLEDNE_DANE_NADWOZIE = [
+    "Body Control Module", "Instrument Panel Cluster Control Module", "HVAC Control Module",
+    "Auxiliary Heater Control Module", "Vehicle Immobilizer Control Module",
+    "Vehicle Security Control Module", "Steering Angle Sensor Module",
+    "Steering Column Control Module", "Tire Pressure Monitor Module", "Body Control Module A",
+]
+
 KODY = (
     magistrala("U0001", "High Speed CAN Communication Bus", "Bus")
     + magistrala("U0010", "Medium Speed CAN Communication Bus", "Bus")
@@ -113,4 +139,7 @@ KODY = (
     + utrata("U0253", ["Accessory Protocol Interface Module"])
     + [("U0300", "Internal Control Module Software Incompatibility")]
     + oprogramowanie("U0301", OPROGRAMOWANIE)
+    + [("U0400", "Invalid Data Received")]
+    + bledne_dane("U0401", BLEDNE_DANE)
+    + bledne_dane("U0422", BLEDNE_DANE_NADWOZIE)
 )
