@@ -37,5 +37,6 @@ C0051 | Steering Wheel Position Sensor
 C0061 | Lateral Acceleration Sensor
 C0062 | Longitudinal Acceleration Sensor
 C0063 | Yaw Rate Sensor
+C0064 | Roll Rate Sensor
 """)
 )
