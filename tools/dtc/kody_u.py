@@ -1,5 +1,6 @@
-"""U0001..U0399: network buses, lost communication and software incompatibility."""
-from slownik import kolejne
+"""U0001..U3003: network buses, lost communication, software incompatibility, invalid data and
+the control module itself."""
+from slownik import kolejne, lista
 
 
 def magistrala(start, nazwa, druga):
@@ -142,4 +143,10 @@ KODY = (
     + [("U0400", "Invalid Data Received")]
     + bledne_dane("U0401", BLEDNE_DANE)
     + bledne_dane("U0422", BLEDNE_DANE_NADWOZIE)
+    + lista("""
+U3000 | Control Module
+U3001 | Control Module Improper Shutdown
+U3002 | Vehicle Identification Number
+U3003 | Battery Voltage
+""")
 )
