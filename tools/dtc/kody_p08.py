@@ -26,6 +26,7 @@ def trzy(start, en, pl, usterki="C L H"):
 
 KODY = (
     lista("""
+P0800 | Transfer Case Control System (MIL Request) | Układ sterowania skrzynką rozdzielczą - żądanie włączenia kontrolki MIL
 P0801 | Reverse Inhibit Control Circuit | Blokada biegu wstecznego - usterka obwodu sterowania
 P0802 | Transmission Control System MIL Request Circuit/Open | Układ sterowania skrzynią biegów - usterka obwodu żądania kontrolki MIL/przerwa
 P0803 | 1-4 Upshift (Skip Shift) Solenoid Control Circuit | Elektrozawór pominięcia biegów 1-4 - usterka obwodu sterowania

@@ -19,15 +19,20 @@ def temperatura_silnika(start, silnik, usterki):
 
 
 PRAD = {"N": ("", "usterka"), "NL": (" Low", "zbyt niski"), "NH": (" High", "zbyt wysoki")}
+SILNIK_A = ("Drive Motor A", "silnika napędowego A")
+SILNIK_B = ("Drive Motor B", "silnika napędowego B")
+PRADNICA = ("Generator", "prądnicy")
 
 
-def faza(start, f, usterki):
-    """The current of one phase of drive motor A, as much of the run as the sources give."""
-    wynik, kod = [], start
+def faza(start, maszyna, f, usterki):
+    """The current of one phase of a drive motor or the generator, as much of the run as the
+    sources give; a "-" skips a code."""
+    (en_maszyna, pl_maszyna), wynik, kod = maszyna, [], start
     for klucz in usterki.split():
-        en, pl = PRAD[klucz]
-        wynik.append((kod, f"Drive Motor A Phase {f} Current{en}",
-                      f"Prąd fazy {f} silnika napędowego A - {pl}"))
+        if klucz != "-":
+            en, pl = PRAD[klucz]
+            wynik.append((kod, f"{en_maszyna} Phase {f} Current{en}",
+                          f"Prąd fazy {f} {pl_maszyna} - {pl}"))
         kod = nastepny(kod, True)
     return wynik
 
@@ -59,25 +64,32 @@ P0A2F | Drive Motor A Over Temperature | Przegrzanie silnika napędowego A
     + rodzina("P0A3F", "Drive Motor A Position Sensor {}",
               "Czujnik położenia silnika napędowego A - {}", CZUJNIK, True)
     + lista("""
+P0A44 | Drive Motor A Position Sensor Circuit Overspeed | Czujnik położenia silnika napędowego A - zbyt duża prędkość obrotowa
+P0A4A | Drive Motor B Position Sensor Circuit Overspeed | Czujnik położenia silnika napędowego B - zbyt duża prędkość obrotowa
 P0A3C | Drive Motor A Inverter Over Temperature | Przegrzanie falownika silnika napędowego A
 P0A3E | Generator Inverter Over Temperature | Przegrzanie falownika prądnicy
 """)
     # P0A4E is left out: no source gives its wording.
     + rodzina("P0A4B", PRADNICA_EN, PRADNICA_PL, "C RP L", True)
     + rodzina("P0A4F", PRADNICA_EN, PRADNICA_PL, "I", True)
-    + faza("P0A5D", "U", "N NL NH")
-    + faza("P0A60", "V", "N NL NH")
-    + faza("P0A63", "W", "N")
+    + rodzina("P0A51", "Drive Motor A Current Sensor {}",
+              "Czujnik prądu silnika napędowego A - {}", "C RP L", True)
+    + faza("P0A5D", SILNIK_A, "U", "N NL NH")
+    + faza("P0A60", SILNIK_A, "V", "N NL NH")
+    + faza("P0A63", SILNIK_A, "W", "N")
+    # P0A67 is left out: no source gives its wording.
+    + faza("P0A66", SILNIK_B, "U", "N - NH")
+    + faza("P0A6F", PRADNICA, "U", "N NL NH")
+    + faza("P0A72", PRADNICA, "V", "N")
+    + faza("P0A75", PRADNICA, "W", "N")
     + lista("""
-P0A51 | Drive Motor A Current Sensor Circuit | Czujnik prądu silnika napędowego A - usterka obwodu
-P0A72 | Generator Phase V Current | Prąd fazy V prądnicy - usterka
-P0A75 | Generator Phase W Current | Prąd fazy W prądnicy - usterka
 P0A78 | Drive Motor A Inverter Performance | Falownik silnika napędowego A - nieprawidłowe działanie
 P0A7A | Generator Inverter Performance | Falownik prądnicy - nieprawidłowe działanie
 P0A7D | Hybrid Battery Pack State of Charge Low | Niski stan naładowania akumulatora układu hybrydowego
 P0A7F | Hybrid Battery Pack Deterioration | Zużycie akumulatora układu hybrydowego
 P0A80 | Replace Hybrid Battery Pack | Akumulator układu hybrydowego do wymiany
 P0A81 | Hybrid Battery Pack Cooling Fan 1 Control Circuit/Open | Wentylator 1 chłodzenia akumulatora układu hybrydowego - usterka obwodu sterowania/przerwa
+P0A84 | Hybrid Battery Pack Cooling Fan 1 Control Circuit Low | Wentylator 1 chłodzenia akumulatora układu hybrydowego - niski poziom sygnału w obwodzie sterowania
 P0A83 | Hybrid Battery Pack Cooling Fan 1 Stuck On | Wentylator 1 chłodzenia akumulatora układu hybrydowego - zablokowanie w stanie włączonym
 P0A90 | Drive Motor A Performance | Silnik napędowy A - nieprawidłowe działanie
 P0A92 | Hybrid Generator Performance | Prądnica układu hybrydowego - nieprawidłowe działanie
