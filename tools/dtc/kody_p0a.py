@@ -1,4 +1,4 @@
-"""P0A00..P0AC2: hybrid drive electronics cooling, DC/DC converter, high voltage interlock, hybrid
+"""P0A00..P0AFB: hybrid drive electronics cooling, DC/DC converter, high voltage interlock, hybrid
 control modules, drive motor and generator sensors, inverters, hybrid battery pack.
 
 The hybrid block is numbered in hex, so every run here counts in hex.
@@ -9,8 +9,22 @@ CIECZ_EN = "Motor Electronics Coolant Temperature Sensor {}"
 CIECZ_PL = "Czujnik temperatury cieczy chłodzącej elektroniki silnika elektrycznego - {}"
 PRADNICA_EN = "Generator Position Sensor {}"
 PRADNICA_PL = "Czujnik położenia prądnicy - {}"
-AKU_TEMP_EN = "Hybrid Battery Temperature Sensor A {}"
-AKU_TEMP_PL = "Czujnik temperatury akumulatora układu hybrydowego A - {}"
+AKUMULATOR = "akumulatora układu hybrydowego"
+
+
+def temperatura_akumulatora(start, czujnik, usterki):
+    return rodzina(start, f"Hybrid Battery Temperature Sensor {czujnik} {{}}",
+                   f"Czujnik {czujnik} temperatury {AKUMULATOR} - {{}}", usterki, True)
+
+
+def wentylator(start, n, usterki):
+    return rodzina(start, f"Hybrid Battery Pack Cooling Fan {n} {{}}",
+                   f"Wentylator {n} chłodzenia {AKUMULATOR} - {{}}", usterki, True)
+
+
+def stycznik(start, en, pl, usterki):
+    return rodzina(start, f"Hybrid Battery {en} Contactor Circuit {{}}",
+                   f"Stycznik {pl} {AKUMULATOR} - {{}}", usterki, True)
 
 
 def temperatura_silnika(start, silnik, usterki):
@@ -88,23 +102,36 @@ P0A7A | Generator Inverter Performance | Falownik prądnicy - nieprawidłowe dzi
 P0A7D | Hybrid Battery Pack State of Charge Low | Niski stan naładowania akumulatora układu hybrydowego
 P0A7F | Hybrid Battery Pack Deterioration | Zużycie akumulatora układu hybrydowego
 P0A80 | Replace Hybrid Battery Pack | Akumulator układu hybrydowego do wymiany
-P0A81 | Hybrid Battery Pack Cooling Fan 1 Control Circuit/Open | Wentylator 1 chłodzenia akumulatora układu hybrydowego - usterka obwodu sterowania/przerwa
-P0A84 | Hybrid Battery Pack Cooling Fan 1 Control Circuit Low | Wentylator 1 chłodzenia akumulatora układu hybrydowego - niski poziom sygnału w obwodzie sterowania
-P0A83 | Hybrid Battery Pack Cooling Fan 1 Stuck On | Wentylator 1 chłodzenia akumulatora układu hybrydowego - zablokowanie w stanie włączonym
+P0A8B | 14 Volt Power Module System Voltage | Napięcie modułu zasilania 14 V - usterka
+P0A8D | 14 Volt Power Module System Voltage Low | Napięcie modułu zasilania 14 V - zbyt niskie
+P0A8E | 14 Volt Power Module System Voltage High | Napięcie modułu zasilania 14 V - zbyt wysokie
+P0A8F | 14 Volt Power Module System Performance | Moduł zasilania 14 V - nieprawidłowe działanie
 P0A90 | Drive Motor A Performance | Silnik napędowy A - nieprawidłowe działanie
 P0A92 | Hybrid Generator Performance | Prądnica układu hybrydowego - nieprawidłowe działanie
 P0A93 | Inverter A Cooling System Performance | Układ chłodzenia falownika A - nieprawidłowe działanie
 P0A94 | DC/DC Converter Performance | Przetwornica DC/DC - nieprawidłowe działanie
 P0A95 | High Voltage Fuse | Bezpiecznik obwodu wysokiego napięcia - usterka
-P0A96 | Hybrid Battery Pack Cooling Fan 2 Control Circuit/Open | Wentylator 2 chłodzenia akumulatora układu hybrydowego - usterka obwodu sterowania/przerwa
 """)
-    # P0A9C, P0A9E and P0A9F are left out: no source gives their wording.
-    + rodzina("P0A9B", AKU_TEMP_EN, AKU_TEMP_PL, "C", True)
-    + rodzina("P0A9D", AKU_TEMP_EN, AKU_TEMP_PL, "L", True)
+    # P0A82 is left out: no source gives its wording.
+    + wentylator("P0A81", 1, "CCO")
+    + wentylator("P0A83", 1, "SON CCL")
+    + wentylator("P0A96", 2, "CCO PSO SON CCL")
+    # P0A9C, P0A9E, P0A9F and P0AC6 are left out: no source gives their wording.
+    + temperatura_akumulatora("P0A9B", "A", "C")
+    + temperatura_akumulatora("P0A9D", "A", "L")
     + rodzina("P0AC0", "Hybrid Battery Pack Current Sensor A {}",
-              "Czujnik prądu akumulatora układu hybrydowego A - {}", "RP L H", True)
+              "Czujnik A prądu akumulatora układu hybrydowego - {}", "RP L H", True)
+    + temperatura_akumulatora("P0AC5", "B", "C")
+    + temperatura_akumulatora("P0AC7", "B", "L H IE")
+    + stycznik("P0AA1", "Positive", "bieguna dodatniego", "SCL")
+    + stycznik("P0AA4", "Negative", "bieguna ujemnego", "SCL SOP")
     + lista("""
-P0AA1 | Hybrid Battery Positive Contactor Circuit Stuck Closed | Stycznik bieguna dodatniego akumulatora układu hybrydowego - zablokowanie w pozycji zamkniętej
 P0AA6 | Hybrid Battery Voltage System Isolation Fault | Uszkodzenie izolacji obwodu wysokiego napięcia akumulatora układu hybrydowego
+""")
+    + stycznik("P0AE2", "Precharge", "ładowania wstępnego", "SCL SOP")
+    + lista("""
+P0AE4 | Hybrid Battery Precharge Contactor Control Circuit | Stycznik ładowania wstępnego akumulatora układu hybrydowego - usterka obwodu sterowania
+P0AFA | Hybrid Battery System Voltage Low | Napięcie akumulatora układu hybrydowego - zbyt niskie
+P0AFB | Hybrid Battery System Voltage High | Napięcie akumulatora układu hybrydowego - zbyt wysokie
 """)
 )
