@@ -10,6 +10,8 @@ CIECZ_PL = "Czujnik temperatury cieczy chłodzącej elektroniki silnika elektryc
 PRADNICA_EN = "Generator Position Sensor {}"
 PRADNICA_PL = "Czujnik położenia prądnicy - {}"
 AKUMULATOR = "akumulatora układu hybrydowego"
+POWIETRZE_EN = "Hybrid Battery Pack Air Temperature Sensor B {}"
+POWIETRZE_PL = f"Czujnik B temperatury powietrza {AKUMULATOR} - {{}}"
 
 
 def temperatura_akumulatora(start, czujnik, usterki):
@@ -27,6 +29,11 @@ def stycznik(start, en, pl, usterki):
                    f"Stycznik {pl} {AKUMULATOR} - {{}}", usterki, True)
 
 
+def polozenie(start, silnik, usterki):
+    return rodzina(start, f"Drive Motor {silnik} Position Sensor {{}}",
+                   f"Czujnik położenia silnika napędowego {silnik} - {{}}", usterki, True)
+
+
 def temperatura_silnika(start, silnik, usterki):
     return rodzina(start, f"Drive Motor {silnik} Temperature Sensor {{}}",
                    f"Czujnik temperatury silnika napędowego {silnik} - {{}}", usterki, True)
@@ -40,7 +47,7 @@ PRADNICA = ("Generator", "prądnicy")
 
 def faza(start, maszyna, f, usterki):
     """The current of one phase of a drive motor or the generator, as much of the run as the
-    sources give; a "-" skips a code."""
+    sources give; "-" skips a code."""
     (en_maszyna, pl_maszyna), wynik, kod = maszyna, [], start
     for klucz in usterki.split():
         if klucz != "-":
@@ -75,27 +82,36 @@ P0A1E | Starter/Generator Control Module | Sterownik rozrusznika/prądnicy - ust
 P0A2F | Drive Motor A Over Temperature | Przegrzanie silnika napędowego A
 """)
     + temperatura_silnika("P0A30", "B", "C RP L H")
-    + rodzina("P0A3F", "Drive Motor A Position Sensor {}",
-              "Czujnik położenia silnika napędowego A - {}", CZUJNIK, True)
     + lista("""
-P0A44 | Drive Motor A Position Sensor Circuit Overspeed | Czujnik położenia silnika napędowego A - zbyt duża prędkość obrotowa
-P0A4A | Drive Motor B Position Sensor Circuit Overspeed | Czujnik położenia silnika napędowego B - zbyt duża prędkość obrotowa
 P0A3C | Drive Motor A Inverter Over Temperature | Przegrzanie falownika silnika napędowego A
 P0A3E | Generator Inverter Over Temperature | Przegrzanie falownika prądnicy
+""")
+    + polozenie("P0A3F", "A", CZUJNIK)
+    + lista("""
+P0A44 | Drive Motor A Position Sensor Circuit Overspeed | Czujnik położenia silnika napędowego A - zbyt duża prędkość obrotowa
+""")
+    # P0A45 and P0A48 are left out: no source gives their wording.
+    + polozenie("P0A46", "B", "RP L")
+    + polozenie("P0A49", "B", "I")
+    + lista("""
+P0A4A | Drive Motor B Position Sensor Circuit Overspeed | Czujnik położenia silnika napędowego B - zbyt duża prędkość obrotowa
 """)
     # P0A4E is left out: no source gives its wording.
     + rodzina("P0A4B", PRADNICA_EN, PRADNICA_PL, "C RP L", True)
     + rodzina("P0A4F", PRADNICA_EN, PRADNICA_PL, "I", True)
     + rodzina("P0A51", "Drive Motor A Current Sensor {}",
               "Czujnik prądu silnika napędowego A - {}", "C RP L", True)
+    + rodzina("P0A55", "Drive Motor B Current Sensor {}",
+              "Czujnik prądu silnika napędowego B - {}", "C RP L", True)
     + faza("P0A5D", SILNIK_A, "U", "N NL NH")
     + faza("P0A60", SILNIK_A, "V", "N NL NH")
     + faza("P0A63", SILNIK_A, "W", "N")
-    # P0A67 is left out: no source gives its wording.
+    # A "-" marks a code no source gives the wording of.
     + faza("P0A66", SILNIK_B, "U", "N - NH")
+    + faza("P0A6C", SILNIK_B, "W", "- NL")
     + faza("P0A6F", PRADNICA, "U", "N NL NH")
-    + faza("P0A72", PRADNICA, "V", "N")
-    + faza("P0A75", PRADNICA, "W", "N")
+    + faza("P0A72", PRADNICA, "V", "N NL")
+    + faza("P0A75", PRADNICA, "W", "N NL")
     + lista("""
 P0A78 | Drive Motor A Inverter Performance | Falownik silnika napędowego A - nieprawidłowe działanie
 P0A7A | Generator Inverter Performance | Falownik prądnicy - nieprawidłowe działanie
@@ -121,8 +137,12 @@ P0A95 | High Voltage Fuse | Bezpiecznik obwodu wysokiego napięcia - usterka
     + temperatura_akumulatora("P0A9D", "A", "L")
     + rodzina("P0AC0", "Hybrid Battery Pack Current Sensor A {}",
               "Czujnik A prądu akumulatora układu hybrydowego - {}", "RP L H", True)
+    + rodzina("P0AB1", POWIETRZE_EN, POWIETRZE_PL, "C", True)
+    # P0AB2 is left out: no source gives its wording.
+    + rodzina("P0AB3", POWIETRZE_EN, POWIETRZE_PL, "L H", True)
     + temperatura_akumulatora("P0AC5", "B", "C")
     + temperatura_akumulatora("P0AC7", "B", "L H IE")
+    + temperatura_akumulatora("P0ACA", "C", "C")
     + stycznik("P0AA1", "Positive", "bieguna dodatniego", "SCL")
     + stycznik("P0AA4", "Negative", "bieguna ujemnego", "SCL SOP")
     + lista("""
