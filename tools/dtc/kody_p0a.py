@@ -34,6 +34,12 @@ def polozenie(start, silnik, usterki):
                    f"Czujnik położenia silnika napędowego {silnik} - {{}}", usterki, True)
 
 
+def sterowanie_stycznika(start, en, pl, usterki):
+    return z_lukami(start, usterki, lambda kod, k: rodzina(
+        kod, f"Hybrid Battery {en} Contactor {{}}", f"Stycznik {pl} {AKUMULATOR} - {{}}", k,
+        True)[0])
+
+
 def temperatura_silnika(start, silnik, usterki):
     return rodzina(start, f"Drive Motor {silnik} Temperature Sensor {{}}",
                    f"Czujnik temperatury silnika napędowego {silnik} - {{}}", usterki, True)
@@ -45,17 +51,21 @@ SILNIK_B = ("Drive Motor B", "silnika napędowego B")
 PRADNICA = ("Generator", "prądnicy")
 
 
-def faza(start, maszyna, f, usterki):
-    """The current of one phase of a drive motor or the generator, as much of the run as the
-    sources give; "-" skips a code."""
-    (en_maszyna, pl_maszyna), wynik, kod = maszyna, [], start
+def z_lukami(start, usterki, wpis):
+    """Consecutive codes from start, one per key; "-" leaves out a code no source words."""
+    wynik, kod = [], start
     for klucz in usterki.split():
         if klucz != "-":
-            en, pl = PRAD[klucz]
-            wynik.append((kod, f"{en_maszyna} Phase {f} Current{en}",
-                          f"Prąd fazy {f} {pl_maszyna} - {pl}"))
+            wynik.append(wpis(kod, klucz))
         kod = nastepny(kod, True)
     return wynik
+
+
+def faza(start, maszyna, f, usterki):
+    """The current of one phase of a drive motor or the generator."""
+    en, pl = maszyna
+    return z_lukami(start, usterki, lambda kod, k: (
+        kod, f"{en} Phase {f} Current{PRAD[k][0]}", f"Prąd fazy {f} {pl} - {PRAD[k][1]}"))
 
 
 KODY = (
@@ -81,7 +91,11 @@ P0A1E | Starter/Generator Control Module | Sterownik rozrusznika/prądnicy - ust
     + lista("""
 P0A2F | Drive Motor A Over Temperature | Przegrzanie silnika napędowego A
 """)
-    + temperatura_silnika("P0A30", "B", "C RP L H")
+    + temperatura_silnika("P0A30", "B", "C RP L H I")
+    + lista("""
+P0A35 | Drive Motor B Over Temperature | Przegrzanie silnika napędowego B
+P0A36 | Generator Temperature Sensor Circuit | Czujnik temperatury prądnicy - usterka obwodu
+""")
     + lista("""
 P0A3C | Drive Motor A Inverter Over Temperature | Przegrzanie falownika silnika napędowego A
 P0A3E | Generator Inverter Over Temperature | Przegrzanie falownika prądnicy
@@ -106,7 +120,6 @@ P0A4A | Drive Motor B Position Sensor Circuit Overspeed | Czujnik położenia si
     + faza("P0A5D", SILNIK_A, "U", "N NL NH")
     + faza("P0A60", SILNIK_A, "V", "N NL NH")
     + faza("P0A63", SILNIK_A, "W", "N")
-    # A "-" marks a code no source gives the wording of.
     + faza("P0A66", SILNIK_B, "U", "N - NH")
     + faza("P0A6C", SILNIK_B, "W", "- NL")
     + faza("P0A6F", PRADNICA, "U", "N NL NH")
@@ -132,22 +145,31 @@ P0A95 | High Voltage Fuse | Bezpiecznik obwodu wysokiego napięcia - usterka
     + wentylator("P0A81", 1, "CCO")
     + wentylator("P0A83", 1, "SON CCL")
     + wentylator("P0A96", 2, "CCO PSO SON CCL")
-    # P0A9C, P0A9E, P0A9F and P0AC6 are left out: no source gives their wording.
+    # P0A9C, P0AC6, P0ACB and P0AE9 are left out: the sources disagree on their wording;
+    # P0A9F has none.
     + temperatura_akumulatora("P0A9B", "A", "C")
-    + temperatura_akumulatora("P0A9D", "A", "L")
+    + temperatura_akumulatora("P0A9D", "A", "L H")
     + rodzina("P0AC0", "Hybrid Battery Pack Current Sensor A {}",
               "Czujnik A prądu akumulatora układu hybrydowego - {}", "RP L H", True)
     + rodzina("P0AB1", POWIETRZE_EN, POWIETRZE_PL, "C", True)
     # P0AB2 is left out: no source gives its wording.
     + rodzina("P0AB3", POWIETRZE_EN, POWIETRZE_PL, "L H", True)
+    + lista("""
+P0AC4 | Hybrid Powertrain Control Module Requested MIL Illumination | Sterownik hybrydowego układu napędowego - żądanie włączenia kontrolki MIL
+""")
     + temperatura_akumulatora("P0AC5", "B", "C")
     + temperatura_akumulatora("P0AC7", "B", "L H IE")
     + temperatura_akumulatora("P0ACA", "C", "C")
+    + temperatura_akumulatora("P0ACC", "C", "L H")
+    + temperatura_akumulatora("P0AE8", "D", "C")
+    + temperatura_akumulatora("P0AEA", "D", "L H")
     + stycznik("P0AA1", "Positive", "bieguna dodatniego", "SCL")
     + stycznik("P0AA4", "Negative", "bieguna ujemnego", "SCL SOP")
     + lista("""
 P0AA6 | Hybrid Battery Voltage System Isolation Fault | Uszkodzenie izolacji obwodu wysokiego napięcia akumulatora układu hybrydowego
 """)
+    + sterowanie_stycznika("P0AD9", "Positive", "bieguna dodatniego", "CCO - CCL")
+    + sterowanie_stycznika("P0ADD", "Negative", "bieguna ujemnego", "CCO - CCL")
     + stycznik("P0AE2", "Precharge", "ładowania wstępnego", "SCL SOP")
     + lista("""
 P0AE4 | Hybrid Battery Precharge Contactor Control Circuit | Stycznik ładowania wstępnego akumulatora układu hybrydowego - usterka obwodu sterowania
