@@ -1,4 +1,4 @@
-"""P0A00..P0AFB: hybrid drive electronics cooling, DC/DC converter, high voltage interlock, hybrid
+"""P0A00..P0B3D: hybrid drive electronics cooling, DC/DC converter, high voltage interlock, hybrid
 control modules, drive motor and generator sensors, inverters, hybrid battery pack.
 
 The hybrid block is numbered in hex, so every run here counts in hex.
@@ -10,8 +10,8 @@ CIECZ_PL = "Czujnik temperatury cieczy chłodzącej elektroniki silnika elektryc
 PRADNICA_EN = "Generator Position Sensor {}"
 PRADNICA_PL = "Czujnik położenia prądnicy - {}"
 AKUMULATOR = "akumulatora układu hybrydowego"
-POWIETRZE_EN = "Hybrid Battery Pack Air Temperature Sensor B {}"
-POWIETRZE_PL = f"Czujnik B temperatury powietrza {AKUMULATOR} - {{}}"
+IZOLACJA_EN = "Hybrid Battery Voltage Isolation Sensor {}"
+IZOLACJA_PL = f"Czujnik izolacji obwodu wysokiego napięcia {AKUMULATOR} - {{}}"
 
 
 def temperatura_akumulatora(start, czujnik, usterki):
@@ -38,6 +38,11 @@ def sterowanie_stycznika(start, en, pl, usterki):
     return z_lukami(start, usterki, lambda kod, k: rodzina(
         kod, f"Hybrid Battery {en} Contactor {{}}", f"Stycznik {pl} {AKUMULATOR} - {{}}", k,
         True)[0])
+
+
+def powietrze(start, czujnik, usterki):
+    return rodzina(start, f"Hybrid Battery Pack Air Temperature Sensor {czujnik} {{}}",
+                   f"Czujnik {czujnik} temperatury powietrza {AKUMULATOR} - {{}}", usterki, True)
 
 
 def temperatura_silnika(start, silnik, usterki):
@@ -77,10 +82,12 @@ KODY = (
               "CCO CCL CCH", True)
     + rodzina("P0A08", "DC/DC Converter Status {}", "Sygnał stanu przetwornicy DC/DC - {}",
               "C L", True)
+    # P0A10, P0A11 and P0A13 are left out: no source gives their generic wording.
     + rodzina("P0A0A", "High Voltage System Interlock {}",
               "Blokada bezpieczeństwa układu wysokiego napięcia - {}", "C CP L H I", True)
     + lista("""
 P0A0F | Engine Failed to Start | Silnik spalinowy nie uruchomił się
+P0A12 | DC/DC Converter Enable Circuit Low | Sygnał załączania przetwornicy DC/DC - niski poziom sygnału w obwodzie
 P0A1A | Generator Control Module | Sterownik prądnicy - usterka
 P0A1B | Drive Motor A Control Module | Sterownik silnika napędowego A - usterka
 P0A1C | Drive Motor B Control Module | Sterownik silnika napędowego B - usterka
@@ -151,9 +158,10 @@ P0A95 | High Voltage Fuse | Bezpiecznik obwodu wysokiego napięcia - usterka
     + temperatura_akumulatora("P0A9D", "A", "L H")
     + rodzina("P0AC0", "Hybrid Battery Pack Current Sensor A {}",
               "Czujnik A prądu akumulatora układu hybrydowego - {}", "RP L H", True)
-    + rodzina("P0AB1", POWIETRZE_EN, POWIETRZE_PL, "C", True)
-    # P0AB2 is left out: no source gives its wording.
-    + rodzina("P0AB3", POWIETRZE_EN, POWIETRZE_PL, "L H", True)
+    # P0AAD and P0AB2 are left out: the sources disagree on their wording.
+    + powietrze("P0AAE", "A", "L H")
+    + powietrze("P0AB1", "B", "C")
+    + powietrze("P0AB3", "B", "L H")
     + lista("""
 P0AC4 | Hybrid Powertrain Control Module Requested MIL Illumination | Sterownik hybrydowego układu napędowego - żądanie włączenia kontrolki MIL
 """)
@@ -168,12 +176,18 @@ P0AC4 | Hybrid Powertrain Control Module Requested MIL Illumination | Sterownik 
     + lista("""
 P0AA6 | Hybrid Battery Voltage System Isolation Fault | Uszkodzenie izolacji obwodu wysokiego napięcia akumulatora układu hybrydowego
 """)
+    # P0AA8 is left out: no source gives its wording.
+    + rodzina("P0AA7", IZOLACJA_EN, IZOLACJA_PL, "C", True)
+    + rodzina("P0AA9", IZOLACJA_EN, IZOLACJA_PL, "L", True)
     + sterowanie_stycznika("P0AD9", "Positive", "bieguna dodatniego", "CCO - CCL")
     + sterowanie_stycznika("P0ADD", "Negative", "bieguna ujemnego", "CCO - CCL")
     + stycznik("P0AE2", "Precharge", "ładowania wstępnego", "SCL SOP")
     + lista("""
 P0AE4 | Hybrid Battery Precharge Contactor Control Circuit | Stycznik ładowania wstępnego akumulatora układu hybrydowego - usterka obwodu sterowania
+P0AE7 | Hybrid Battery Precharge Contactor Control Circuit High | Stycznik ładowania wstępnego akumulatora układu hybrydowego - wysoki poziom sygnału w obwodzie sterowania
 P0AFA | Hybrid Battery System Voltage Low | Napięcie akumulatora układu hybrydowego - zbyt niskie
 P0AFB | Hybrid Battery System Voltage High | Napięcie akumulatora układu hybrydowego - zbyt wysokie
 """)
+    + rodzina("P0B3B", "Hybrid Battery Voltage Sense A {}",
+              f"Obwód A pomiaru napięcia {AKUMULATOR} - {{}}", "C RP L", True)
 )
