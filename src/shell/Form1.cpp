@@ -118,7 +118,7 @@ void TForm1::Polacz() {
     auto zdarzenie = [this](int kod, int a1, int a2, int a3) { ZdarzenieLacza(kod, a1, a2, a3); };
     sterownik->OnZdarzenie = zdarzenie;
     sterownik->Teksty = &teksty;
-    sterownik->Komunikaty = &komunikaty;
+    sterownik->Komunikaty = &komunikatyLaczy;
     sterownik->OknaPlikow = oknaPlikow.get();
     obd->OnZdarzenie = zdarzenie;
     obd->Sterownik = sterownik.get();

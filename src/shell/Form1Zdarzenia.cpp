@@ -137,12 +137,13 @@ void TForm1::Kalibracja(int etap, int krok) {
         start->setText(PodajTekst(1261) + enter);
         progressBar1->hide();
         UlozKomendy();
+        // Shown after the link's tick, which is still running here.
         if (etap == 3)
-            komunikaty.KomunikatTekst(PodajTekst(1293) + QLatin1Char('\n') + PodajTekst(1294) +
-                                          QLatin1Char('\n') + PodajTekst(1295),
-                                      TKomunikaty::Informacja);
+            komunikatyLaczy.KomunikatTekst(PodajTekst(1293) + QLatin1Char('\n') + PodajTekst(1294) +
+                                               QLatin1Char('\n') + PodajTekst(1295),
+                                           TKomunikaty::Informacja);
         else if (etap == 4)
-            komunikaty.Komunikat(1292, TKomunikaty::Blad);
+            komunikatyLaczy.Komunikat(1292, TKomunikaty::Blad);
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Kolor.h"
+#include "KomunikatyOdlozone.h"
 #include "KomunikatyOkna.h"
 #include "MapaPortow.h"
 #include "Paleta.h"
@@ -219,6 +220,8 @@ private:
     TOpcjeOkna opcje;
     TTeksty teksty;
     TKomunikatyOkna komunikaty;
+    // The boxes the links ask for, shown after their tick.
+    TKomunikatyOdlozone komunikatyLaczy{komunikaty};
     TMapaPortow mapaPortow;
     TPaleta paleta;
     TPreferencje preferencje;

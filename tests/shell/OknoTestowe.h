@@ -86,20 +86,29 @@ inline QByteArray Tozsamosc(int model = 2, int plytka = 3, int kanaly = 4) {
     return TRamka(80)(38, model)(42, plytka)(43, kanaly)(58, 1)(59, 4)(60, 23).dane;
 }
 
-// Clicks the given button of the next message box and remembers its text.
+// Clicks the given button of the next message box and remembers its text. The box may open
+// at once or, when a link asked for it, once the events run; so it is looked for until then.
 struct TOdpowiedz {
     QString tekst;
     QStringList przyciski; // captions, in the box's order
     bool pokazano = false;
+    // Called while the box is open, before it is answered.
+    std::function<void()> wTrakcie;
+    QTimer szukanie;
+
     explicit TOdpowiedz(QMessageBox::StandardButton przycisk) {
-        QTimer::singleShot(0, [this, przycisk] {
+        szukanie.setInterval(0);
+        QObject::connect(&szukanie, &QTimer::timeout, [this, przycisk] {
             auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!m) return;
+            if (!m || pokazano) return;
             pokazano = true;
+            szukanie.stop();
             tekst = m->text();
             for (QAbstractButton* b : m->buttons())
                 przyciski << b->text();
+            if (wTrakcie) wTrakcie();
             if (QAbstractButton* b = m->button(przycisk)) b->click();
         });
+        szukanie.start();
     }
 };

@@ -114,7 +114,7 @@ void TestZdarzenia::bootloaderWTytule() {
     TOknoTestowe t(Angielski);
     TOdpowiedz ok(QMessageBox::Ok);
     QVERIFY(t.Odbierz(0x81, Tozsamosc(2, 3, 4), 1));
-    QVERIFY(ok.pokazano);
+    QTRY_VERIFY(ok.pokazano);
     QCOMPARE(ok.tekst, t.okno->PodajTekst(1365));
     QCOMPARE(t.okno->windowTitle(),
              QStringLiteral("SELVAR v2.04 - SELVAR MAX+ ") + t.okno->PodajTekst(1365));
@@ -287,7 +287,7 @@ void TestZdarzenia::kalibracjaPrzerwana() {
     // Frames without revolutions abort the calibration.
     for (int i = 0; i < 15 && !ok.pokazano; ++i)
         QVERIFY(t.Odbierz(0x91, Biezaca()(17, 0)(18, 0).dane));
-    QVERIFY(ok.pokazano);
+    QTRY_VERIFY(ok.pokazano);
     QCOMPARE(ok.tekst, t.okno->PodajTekst(1292));
     QCOMPARE(t.W<QPushButton>("Btn54")->text(),
              t.okno->PodajTekst(1261) + QStringLiteral("  [Enter]"));

@@ -1,0 +1,73 @@
+// A box that a link asks for from inside its tick: the link keeps polling while it is open.
+// The reply arrives through a pseudo-terminal and the real tick, as from a controller.
+
+#include "KontrolerPty.h"
+#include "OknoTestowe.h"
+
+class TestKomunikatyLaczy : public QObject {
+    Q_OBJECT
+
+    // Four ticks make a slot; every slot sends one request.
+    static int ZadaniaPrzezTykniecia(TOknoTestowe& t, TKontrolerPty& pty, int tykniecia) {
+        int zadania = 0;
+        for (int i = 0; i < tykniecia; ++i) {
+            t.s().Timer1OnTimer();
+            while (pty.Odbierz(20))
+                ++zadania;
+        }
+        return zadania;
+    }
+
+private slots:
+    void bootloaderBoxLeavesTheLinkRunning() {
+        TKontrolerPty pty;
+        TOknoTestowe t([&pty](QSettings& u) {
+            u.setValue(QStringLiteral("Selvar2/Lang"), 0);
+            u.setValue(QStringLiteral("Selvar2/Comm"), 5);
+            u.setValue(QStringLiteral("Selvar2/Ports/COM5"), pty.Sciezka());
+        });
+        t.s().CzasOtwarcia = 0;
+        QVERIFY(t.s().PortOpen(-1));
+        ZadaniaPrzezTykniecia(t, pty, 8);
+
+        TOdpowiedz ok(QMessageBox::Ok);
+        int wTrakcie = -1;
+        ok.wTrakcie = [&] { wTrakcie = ZadaniaPrzezTykniecia(t, pty, 16); };
+        // A controller answering from its bootloader: identity with status 1.
+        pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, Tozsamosc(), 1));
+        t.s().Timer1OnTimer();
+        QTRY_VERIFY(ok.pokazano);
+        QCOMPARE(ok.tekst, t.okno->PodajTekst(1365));
+        // Sixteen ticks are four slots: the link went on sending while the box was open.
+        QVERIFY2(wTrakcie >= 3, qPrintable(QString::number(wTrakcie)));
+    }
+
+    void calibrationAbortBoxLeavesTheLinkRunning() {
+        TKontrolerPty pty;
+        TOknoTestowe t([&pty](QSettings& u) {
+            u.setValue(QStringLiteral("Selvar2/Lang"), 0);
+            u.setValue(QStringLiteral("Selvar2/Comm"), 5);
+            u.setValue(QStringLiteral("Selvar2/Ports/COM5"), pty.Sciezka());
+        });
+        t.s().CzasOtwarcia = 0;
+        QVERIFY(t.s().PortOpen(-1));
+        ZadaniaPrzezTykniecia(t, pty, 8);
+        t.Klawisz(Qt::Key_F2);
+        t.Klik(QStringLiteral("Btn54"));
+
+        TOdpowiedz ok(QMessageBox::Ok);
+        int wTrakcie = -1;
+        ok.wTrakcie = [&] { wTrakcie = ZadaniaPrzezTykniecia(t, pty, 16); };
+        // Live frames of a calibration step without revolutions abort it.
+        for (int i = 0; i < 15; ++i) {
+            pty.Wyslij(RamkaTestowa::Odpowiedz(0x91, TRamka(92)(17, 0)(18, 0).dane));
+            t.s().Timer1OnTimer();
+        }
+        QTRY_VERIFY(ok.pokazano);
+        QCOMPARE(ok.tekst, t.okno->PodajTekst(1292));
+        QVERIFY2(wTrakcie >= 3, qPrintable(QString::number(wTrakcie)));
+    }
+};
+
+QTEST_MAIN(TestKomunikatyLaczy)
+#include "tst_komunikatylaczy.moc"
