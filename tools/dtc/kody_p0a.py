@@ -1,4 +1,4 @@
-"""P0A00..P0B3D: hybrid drive electronics cooling, DC/DC converter, high voltage interlock, hybrid
+"""P0A00..P0B53: hybrid drive electronics cooling, DC/DC converter, high voltage interlock, hybrid
 control modules, drive motor and generator sensors, inverters, hybrid battery pack.
 
 The hybrid block is numbered in hex, so every run here counts in hex.
@@ -12,6 +12,13 @@ PRADNICA_PL = "Czujnik położenia prądnicy - {}"
 AKUMULATOR = "akumulatora układu hybrydowego"
 IZOLACJA_EN = "Hybrid Battery Voltage Isolation Sensor {}"
 IZOLACJA_PL = f"Czujnik izolacji obwodu wysokiego napięcia {AKUMULATOR} - {{}}"
+
+
+def napiecie(start, litera, usterki):
+    """Hybrid battery voltage sense circuits A..E, five codes each (P0B45, sense C low, left out:
+    the sources give it to sense D)."""
+    return rodzina(start, f"Hybrid Battery Voltage Sense {litera} {{}}",
+                   f"Obwód {litera} pomiaru napięcia {AKUMULATOR} - {{}}", usterki, True)
 
 
 def temperatura_akumulatora(start, czujnik, usterki):
@@ -188,6 +195,10 @@ P0AE7 | Hybrid Battery Precharge Contactor Control Circuit High | Stycznik łado
 P0AFA | Hybrid Battery System Voltage Low | Napięcie akumulatora układu hybrydowego - zbyt niskie
 P0AFB | Hybrid Battery System Voltage High | Napięcie akumulatora układu hybrydowego - zbyt wysokie
 """)
-    + rodzina("P0B3B", "Hybrid Battery Voltage Sense A {}",
-              f"Obwód A pomiaru napięcia {AKUMULATOR} - {{}}", "C RP L", True)
+    + napiecie("P0B3B", "A", "C RP L H IE")
+    + napiecie("P0B40", "B", "C RP L")
+    + napiecie("P0B49", "C", "IE")
+    + napiecie("P0B4A", "D", "C RP L H")
+    + napiecie("P0B4F", "E", "C RP")
+    + napiecie("P0B53", "E", "IE")
 )
