@@ -32,6 +32,8 @@ C0021 | Brake Booster Performance
     + kola()
     + lista("""
 C0040 | Brake Pedal Switch A
+C0041 | Brake Pedal Switch B
+C0042 | Brake Pedal Position Sensor A
 C0044 | Brake Pressure Sensor A
 C0051 | Steering Wheel Position Sensor
 C0061 | Lateral Acceleration Sensor

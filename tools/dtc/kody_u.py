@@ -136,6 +136,7 @@ KODY = (
     + utrata("U0100", NAPED)
     + utrata("U0134", ["Power Steering Control Module Rear"])
     + utrata("U0136", ["Differential Control Module Rear"])
+    + utrata("U0137", ["Trailer Brake Control Module", "All Terrain Control Module"])
     + utrata("U0140", NADWOZIE)
     + utrata("U0253", ["Accessory Protocol Interface Module"])
     + [("U0300", "Internal Control Module Software Incompatibility")]
@@ -143,6 +144,7 @@ KODY = (
     + [("U0400", "Invalid Data Received")]
     + bledne_dane("U0401", BLEDNE_DANE)
     + bledne_dane("U0422", BLEDNE_DANE_NADWOZIE)
+    + bledne_dane("U0439", ["All Terrain Control Module"])
     + lista("""
 U3000 | Control Module
 U3001 | Control Module Improper Shutdown
