@@ -136,9 +136,15 @@ KODY = (
     + utrata("U0100", NAPED)
     + utrata("U0134", ["Power Steering Control Module Rear"])
     + utrata("U0136", ["Differential Control Module Rear"])
-    + utrata("U0137", ["Trailer Brake Control Module", "All Terrain Control Module"])
+    + utrata("U0137", ["Trailer Brake Control Module", "All Terrain Control Module",
+                       "Suspension Control Module B"])
     + utrata("U0140", NADWOZIE)
-    + utrata("U0253", ["Accessory Protocol Interface Module"])
+    + utrata("U0240", ["Entrapment Control Module B"])
+    + utrata("U0242", ["Headlamp Control Module B"])
+    + utrata("U0244", ["Running Board Control Module A", "Entertainment Control Module Front"])
+    + utrata("U0248", ["Remote Accessory Module", "Entertainment Control Module Rear B",
+                       "Impact Classification System Module", "Running Board Control Module B",
+                       "Lighting Control Module Rear B", "Accessory Protocol Interface Module"])
     + [("U0300", "Internal Control Module Software Incompatibility")]
     + oprogramowanie("U0301", OPROGRAMOWANIE)
     + [("U0400", "Invalid Data Received")]
