@@ -139,12 +139,15 @@ KODY = (
     + utrata("U0137", ["Trailer Brake Control Module", "All Terrain Control Module",
                        "Suspension Control Module B"])
     + utrata("U0140", NADWOZIE)
-    + utrata("U0240", ["Entrapment Control Module B"])
-    + utrata("U0242", ["Headlamp Control Module B"])
-    + utrata("U0244", ["Running Board Control Module A", "Entertainment Control Module Front"])
+    + utrata("U0239", ["Entrapment Control Module A", "Entrapment Control Module B"])
+    + utrata("U0242", ["Headlamp Control Module B", "Parking Assist Control Module B",
+                       "Running Board Control Module A", "Entertainment Control Module Front"])
     + utrata("U0248", ["Remote Accessory Module", "Entertainment Control Module Rear B",
                        "Impact Classification System Module", "Running Board Control Module B",
-                       "Lighting Control Module Rear B", "Accessory Protocol Interface Module"])
+                       "Lighting Control Module Rear B", "Accessory Protocol Interface Module",
+                       "Remote Start Module"])
+    + utrata("U0256", ["Front Controls Interface Module A"])
+    + utrata("U0258", ["Radio Transceiver", "Special Purpose Vehicle Control Module A"])
     + [("U0300", "Internal Control Module Software Incompatibility")]
     + oprogramowanie("U0301", OPROGRAMOWANIE)
     + [("U0400", "Invalid Data Received")]
