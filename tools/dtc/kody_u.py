@@ -147,7 +147,7 @@ KODY = (
                        "Lighting Control Module Rear B", "Accessory Protocol Interface Module",
                        "Remote Start Module"])
     + utrata("U0256", ["Front Controls Interface Module A"])
-    + utrata("U0258", ["Radio Transceiver", "Special Purpose Vehicle Control Module A"])
+    + utrata("U0258", ["Radio Transceiver"])
     + [("U0300", "Internal Control Module Software Incompatibility")]
     + oprogramowanie("U0301", OPROGRAMOWANIE)
     + [("U0400", "Invalid Data Received")]
