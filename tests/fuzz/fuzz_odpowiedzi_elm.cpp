@@ -41,6 +41,7 @@ void Pid(const QByteArray& odp, int protokol, int ecu, int numer) {
     if (pozycja == 0) return;
     const QByteArrayView dane =
         QByteArrayView(odp).sliced(std::min<qsizetype>(pozycja - 1, odp.size()));
+    (void)BajtyDanych(dane, p.Bajty);
     (void)TekstPid(p, numer, dane);
     (void)StandardObd(TekstNaInt(dane, 1));
 }
@@ -54,6 +55,7 @@ void Kody(const QByteArray& odp, int protokol, int ecu, unsigned char rodzaj) {
     }
     (void)NaglowekKodow(rodzaj);
     (void)NaglowekKodowEcu(rodzaj, ecu);
+    (void)OdmowaKasowania(odp, protokol, ecu);
 }
 
 } // namespace
