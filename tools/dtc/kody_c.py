@@ -35,7 +35,9 @@ C0040 | Brake Pedal Switch A
 C0041 | Brake Pedal Switch B
 C0042 | Brake Pedal Position Sensor A
 C0044 | Brake Pressure Sensor A
+C0046 | Brake Pressure Sensor A/B
 C0051 | Steering Wheel Position Sensor
+C0052 | Steering Wheel Position Sensor Signal A
 C0061 | Lateral Acceleration Sensor
 C0062 | Longitudinal Acceleration Sensor
 C0063 | Yaw Rate Sensor

@@ -150,6 +150,7 @@ KODY = (
     + utrata("U0258", ["Radio Transceiver"])
     + [("U0300", "Internal Control Module Software Incompatibility")]
     + oprogramowanie("U0301", OPROGRAMOWANIE)
+    + oprogramowanie("U0332", ["Multi-axis Acceleration Sensor Module A"])
     + [("U0400", "Invalid Data Received")]
     + bledne_dane("U0401", BLEDNE_DANE)
     + bledne_dane("U0422", BLEDNE_DANE_NADWOZIE)
