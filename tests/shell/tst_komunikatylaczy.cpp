@@ -18,17 +18,28 @@ class TestKomunikatyLaczy : public QObject {
         return zadania;
     }
 
-private slots:
-    void bootloaderBoxLeavesTheLinkRunning() {
-        TKontrolerPty pty;
-        TOknoTestowe t([&pty](QSettings& u) {
+    // English, the controller on COM5, which is the test's pseudo-terminal.
+    static std::function<void(QSettings&)> NaPorcie(const TKontrolerPty& pty) {
+        return [&pty](QSettings& u) {
             u.setValue(QStringLiteral("Selvar2/Lang"), 0);
             u.setValue(QStringLiteral("Selvar2/Comm"), 5);
             u.setValue(QStringLiteral("Selvar2/Ports/COM5"), pty.Sciezka());
-        });
+        };
+    }
+
+    // Connected, with the first requests of the connection read away.
+    static bool Polacz(TOknoTestowe& t, TKontrolerPty& pty) {
         t.s().CzasOtwarcia = 0;
-        QVERIFY(t.s().PortOpen(-1));
+        if (!t.s().PortOpen(-1)) return false;
         ZadaniaPrzezTykniecia(t, pty, 8);
+        return true;
+    }
+
+private slots:
+    void bootloaderBoxLeavesTheLinkRunning() {
+        TKontrolerPty pty;
+        TOknoTestowe t(NaPorcie(pty));
+        QVERIFY(Polacz(t, pty));
 
         TOdpowiedz ok(QMessageBox::Ok);
         int wTrakcie = -1;
@@ -44,14 +55,8 @@ private slots:
 
     void calibrationAbortBoxLeavesTheLinkRunning() {
         TKontrolerPty pty;
-        TOknoTestowe t([&pty](QSettings& u) {
-            u.setValue(QStringLiteral("Selvar2/Lang"), 0);
-            u.setValue(QStringLiteral("Selvar2/Comm"), 5);
-            u.setValue(QStringLiteral("Selvar2/Ports/COM5"), pty.Sciezka());
-        });
-        t.s().CzasOtwarcia = 0;
-        QVERIFY(t.s().PortOpen(-1));
-        ZadaniaPrzezTykniecia(t, pty, 8);
+        TOknoTestowe t(NaPorcie(pty));
+        QVERIFY(Polacz(t, pty));
         t.Klawisz(Qt::Key_F2);
         t.Klik(QStringLiteral("Btn54"));
 
