@@ -1,4 +1,4 @@
-"""B0xxx: the generic restraint deployment codes."""
+"""B0xxx: the generic restraint deployment, seat belt sensor and occupant classification codes."""
 from slownik import lista
 
 KODY = lista("""
@@ -17,4 +17,7 @@ B0022 | Left Curtain Deployment Control 2
 B0028 | Right Side Airbag Deployment Control
 B0029 | Right Curtain Deployment Control 1
 B002A | Right Curtain Deployment Control 2
+B0050 | Driver Seatbelt Sensor
+B0052 | Passenger Seatbelt Sensor
+B00A0 | Occupant Classification System
 """)
