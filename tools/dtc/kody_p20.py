@@ -106,6 +106,9 @@ P2068 | Fuel Level Sensor B Circuit High | Czujnik poziomu paliwa B - wysoki poz
 P2069 | Fuel Level Sensor B Circuit Intermittent | Czujnik poziomu paliwa B - sygnał przerywany w obwodzie
 P2070 | Intake Manifold Tuning (IMT) Valve Stuck Open | Zawór regulacji kolektora dolotowego (IMT) - zablokowanie w pozycji otwartej
 P2071 | Intake Manifold Tuning (IMT) Valve Stuck Closed | Zawór regulacji kolektora dolotowego (IMT) - zablokowanie w pozycji zamkniętej
+P2072 | Throttle Actuator Control System - Ice Blockage | Układ sterowania przepustnicą - zablokowanie przez lód
+P2073 | MAP/MAF - Throttle Position Correlation at Idle | Niezgodność sygnałów MAP/MAF i położenia przepustnicy na biegu jałowym
+P2074 | MAP/MAF - Throttle Position Correlation at Higher Load | Niezgodność sygnałów MAP/MAF i położenia przepustnicy przy większym obciążeniu
 """)
     + rodzina("P2075", "Intake Manifold Tuning (IMT) Valve Position Sensor/Switch {}",
               "Czujnik/przełącznik położenia zaworu regulacji kolektora dolotowego (IMT) - {}",
