@@ -94,6 +94,8 @@ P2030 | Fuel Fired Heater Performance | Ogrzewacz spalinowy - nieprawidłowe dzi
               "Pompa powietrza wtrysku reduktora - {}", "CCO CCL CCH")
     + rodzina("P2062", "Reductant Supply {}", "Sterowanie dopływem reduktora - {}",
               "CCO CCL CCH")
+    + rodzina("P203A", "Reductant Level Sensor {}", "Czujnik poziomu reduktora - {}",
+              "C RP L H IE", True)
     + lista("""
 P203F | Reductant Level Too Low | Za niski poziom reduktora
 P20EE | SCR NOx Catalyst Efficiency Below Threshold (Bank 1) | Sprawność katalizatora SCR NOx poniżej progu (rząd 1)

@@ -88,6 +88,10 @@ P2450 | {EVAP} Switching Valve Performance/Stuck Open | Zawór przełączający 
 P2451 | {EVAP} Switching Valve Stuck Closed | Zawór przełączający układu EVAP - zablokowanie w pozycji zamkniętej
 P244A | {DPF} Differential Pressure Too Low (Bank 1) | Filtr cząstek stałych - za niskie ciśnienie różnicowe (rząd 1)
 P244B | {DPF} Differential Pressure Too High (Bank 1) | Filtr cząstek stałych - za wysokie ciśnienie różnicowe (rząd 1)
+P244C | Exhaust Temperature Too Low For Particulate Filter Regeneration (Bank 1) | Za niska temperatura spalin do regeneracji filtra cząstek stałych (rząd 1)
+P244D | Exhaust Temperature Too High For Particulate Filter Regeneration (Bank 1) | Za wysoka temperatura spalin do regeneracji filtra cząstek stałych (rząd 1)
+P244E | Exhaust Temperature Too Low For Particulate Filter Regeneration (Bank 2) | Za niska temperatura spalin do regeneracji filtra cząstek stałych (rząd 2)
+P244F | Exhaust Temperature Too High For Particulate Filter Regeneration (Bank 2) | Za wysoka temperatura spalin do regeneracji filtra cząstek stałych (rząd 2)
 """)
     + czujnik_dpf("P2452", "A")
     + lista(f"""
