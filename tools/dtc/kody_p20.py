@@ -96,6 +96,10 @@ P2030 | Fuel Fired Heater Performance | Ogrzewacz spalinowy - nieprawidłowe dzi
               "CCO CCL CCH")
     + rodzina("P203A", "Reductant Level Sensor {}", "Czujnik poziomu reduktora - {}",
               "C RP L H IE", True)
+    + rodzina("P204A", "Reductant Pressure Sensor {}", "Czujnik ciśnienia reduktora - {}",
+              "C RP L H", True)
+    + rodzina("P205A", "Reductant Tank Temperature Sensor {}",
+              "Czujnik temperatury reduktora w zbiorniku - {}", "C RP L H", True)
     + lista("""
 P203F | Reductant Level Too Low | Za niski poziom reduktora
 P20EE | SCR NOx Catalyst Efficiency Below Threshold (Bank 1) | Sprawność katalizatora SCR NOx poniżej progu (rząd 1)
