@@ -101,6 +101,7 @@ P2030 | Fuel Fired Heater Performance | Ogrzewacz spalinowy - nieprawidłowe dzi
     + rodzina("P205A", "Reductant Tank Temperature Sensor {}",
               "Czujnik temperatury reduktora w zbiorniku - {}", "C RP L H", True)
     + lista("""
+P202B | Reductant Tank Heater Control Circuit Low | Grzałka zbiornika reduktora - niski poziom sygnału w obwodzie sterowania
 P203F | Reductant Level Too Low | Za niski poziom reduktora
 P20EE | SCR NOx Catalyst Efficiency Below Threshold (Bank 1) | Sprawność katalizatora SCR NOx poniżej progu (rząd 1)
 """)
