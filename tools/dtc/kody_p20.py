@@ -103,6 +103,11 @@ P2030 | Fuel Fired Heater Performance | Ogrzewacz spalinowy - nieprawidłowe dzi
     + lista("""
 P202B | Reductant Tank Heater Control Circuit Low | Grzałka zbiornika reduktora - niski poziom sygnału w obwodzie sterowania
 P203F | Reductant Level Too Low | Za niski poziom reduktora
+P204F | Reductant System Performance | Układ reduktora - nieprawidłowe działanie
+P20A8 | Reductant Injection Air Pressure Control Valve Circuit Low | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - niski poziom sygnału w obwodzie
+P20B9 | Reductant Heater A Control Circuit/Open | Grzałka A reduktora - usterka obwodu sterowania/przerwa
+P20E8 | Reductant Pressure Too Low | Za niskie ciśnienie reduktora
+P20E9 | Reductant Pressure Too High | Za wysokie ciśnienie reduktora
 P20EE | SCR NOx Catalyst Efficiency Below Threshold (Bank 1) | Sprawność katalizatora SCR NOx poniżej progu (rząd 1)
 """)
     + lista("""
