@@ -106,6 +106,11 @@ P203F | Reductant Level Too Low | Za niski poziom reduktora
 P204F | Reductant System Performance | Układ reduktora - nieprawidłowe działanie
 P20A8 | Reductant Injection Air Pressure Control Valve Circuit Low | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - niski poziom sygnału w obwodzie
 P20B9 | Reductant Heater A Control Circuit/Open | Grzałka A reduktora - usterka obwodu sterowania/przerwa
+P20BA | Reductant Heater A Control Circuit Performance | Grzałka A reduktora - nieprawidłowe działanie obwodu sterowania
+P20BB | Reductant Heater A Control Circuit Low | Grzałka A reduktora - niski poziom sygnału w obwodzie sterowania
+P20BC | Reductant Heater A Control Circuit High | Grzałka A reduktora - wysoki poziom sygnału w obwodzie sterowania
+P20BD | Reductant Heater B Control Circuit/Open | Grzałka B reduktora - usterka obwodu sterowania/przerwa
+P20C0 | Reductant Heater B Control Circuit High | Grzałka B reduktora - wysoki poziom sygnału w obwodzie sterowania
 P20E8 | Reductant Pressure Too Low | Za niskie ciśnienie reduktora
 P20E9 | Reductant Pressure Too High | Za wysokie ciśnienie reduktora
 P20EE | SCR NOx Catalyst Efficiency Below Threshold (Bank 1) | Sprawność katalizatora SCR NOx poniżej progu (rząd 1)
