@@ -104,7 +104,14 @@ P2030 | Fuel Fired Heater Performance | Ogrzewacz spalinowy - nieprawidłowe dzi
 P202B | Reductant Tank Heater Control Circuit Low | Grzałka zbiornika reduktora - niski poziom sygnału w obwodzie sterowania
 P203F | Reductant Level Too Low | Za niski poziom reduktora
 P204F | Reductant System Performance | Układ reduktora - nieprawidłowe działanie
+P20A0 | Reductant Purge Control Valve Circuit/Open | Zawór przedmuchu układu reduktora - usterka obwodu/przerwa
+P20A2 | Reductant Purge Control Valve Circuit Low | Zawór przedmuchu układu reduktora - niski poziom sygnału w obwodzie
+P20A3 | Reductant Purge Control Valve Circuit High | Zawór przedmuchu układu reduktora - wysoki poziom sygnału w obwodzie
+P20A6 | Reductant Injection Air Pressure Control Valve Circuit/Open | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - usterka obwodu/przerwa
+P20A7 | Reductant Injection Air Pressure Control Valve Performance | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - nieprawidłowe działanie
 P20A8 | Reductant Injection Air Pressure Control Valve Circuit Low | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - niski poziom sygnału w obwodzie
+P20AA | Reductant Injection Air Pressure Control Valve Stuck Open | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - zablokowanie w pozycji otwartej
+P20AB | Reductant Injection Air Pressure Control Valve Stuck Closed | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - zablokowanie w pozycji zamkniętej
 P20B9 | Reductant Heater A Control Circuit/Open | Grzałka A reduktora - usterka obwodu sterowania/przerwa
 P20BA | Reductant Heater A Control Circuit Performance | Grzałka A reduktora - nieprawidłowe działanie obwodu sterowania
 P20BB | Reductant Heater A Control Circuit Low | Grzałka A reduktora - niski poziom sygnału w obwodzie sterowania
