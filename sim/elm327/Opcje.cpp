@@ -46,6 +46,9 @@ std::optional<TOpcje> CzytajOpcje(const QStringList& argumenty, QString& komunik
          QStringLiteral("S")},
         {QStringLiteral("log"), QStringLiteral("Write one JSON line per command to FILE."),
          QStringLiteral("FILE")},
+        {QStringLiteral("link"),
+         QStringLiteral("Also reach the line through a symbolic link at PATH, removed at the end."),
+         QStringLiteral("PATH")},
         {QStringLiteral("interleave"),
          QStringLiteral("Interleave the frames of the ECUs' answers on CAN.")},
         {QStringLiteral("crlf"), QStringLiteral("End lines with CR LF whatever ATL says.")},
@@ -86,6 +89,7 @@ std::optional<TOpcje> CzytajOpcje(const QStringList& argumenty, QString& komunik
     o.wolnoMs = static_cast<int>(wolno);
     o.ziarno = static_cast<quint32>(ziarno);
     o.dziennik = p.value(QStringLiteral("log"));
+    o.lacze = p.value(QStringLiteral("link"));
     o.usterki.przeplot = p.isSet(QStringLiteral("interleave"));
     o.usterki.zawszeCrLf = p.isSet(QStringLiteral("crlf"));
     o.usterki.zaplonWylaczony = p.isSet(QStringLiteral("ignition-off"));

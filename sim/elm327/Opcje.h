@@ -16,6 +16,7 @@ struct TOpcje {
     double zamknijPo = -1; // seconds until the line is closed and the program ends
     quint32 ziarno = 1;    // seed of the value noise
     QString dziennik;      // JSON log file, empty for none
+    QString lacze;         // symbolic link to the line, empty for none
     TUsterki usterki;
 };
 

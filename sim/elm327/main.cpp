@@ -5,6 +5,8 @@
 #include "Samochod.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -35,6 +37,20 @@ int main(int argc, char* argv[]) {
     if (!opcje->dziennik.isEmpty() && !dziennik.Otworz(opcje->dziennik)) {
         std::fprintf(stderr, "elm327-sim: cannot write %s\n", qPrintable(opcje->dziennik));
         return 1;
+    }
+    // Only a link is ever replaced or removed, never a file that happens to have the name.
+    const QFileInfo lacze(opcje->lacze);
+    if (!opcje->lacze.isEmpty()) {
+        if (lacze.exists() && !lacze.isSymLink()) {
+            std::fprintf(stderr, "elm327-sim: %s exists and is not a symbolic link\n",
+                         qPrintable(opcje->lacze));
+            return 2;
+        }
+        QFile::remove(opcje->lacze);
+        QFile::link(pty.Sciezka(), opcje->lacze);
+        QObject::connect(&aplikacja, &QCoreApplication::aboutToQuit, [&opcje] {
+            if (QFileInfo(opcje->lacze).isSymLink()) QFile::remove(opcje->lacze);
+        });
     }
     TSamochod samochod(opcje->protokol, opcje->ileEcu, opcje->ziarno, opcje->usterki);
     TAdapter adapter(pty, samochod, opcje->wolnoMs, dziennik);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #ifdef Q_OS_LINUX
@@ -24,25 +25,46 @@ QString ZnajdzProgram(const QString& nazwa) {
 
 } // namespace
 
-TSymulator::TSymulator(const QString& nazwa) : program(ZnajdzProgram(nazwa)) {}
-
-TSymulator::~TSymulator() {
-    if (proces.state() == QProcess::NotRunning) return;
-    proces.terminate();
-    if (!proces.waitForFinished(2000)) proces.kill();
-    proces.waitForFinished(1000);
+TSymulator::TSymulator(const QString& n) : nazwa(n), program(ZnajdzProgram(n)) {
+    QObject::connect(&proces, &QProcess::finished, [this] {
+        UsunLacze();
+        if (OnKoniec) OnKoniec();
+    });
 }
 
-QString TSymulator::Uruchom(const QStringList& argumenty) {
+TSymulator::~TSymulator() {
+    Zakoncz();
+}
+
+void TSymulator::Zakoncz() {
+    // An end asked for here is no news to report.
+    QObject::disconnect(&proces, &QProcess::finished, nullptr, nullptr);
+    if (proces.state() != QProcess::NotRunning) {
+        proces.terminate();
+        if (!proces.waitForFinished(2000)) proces.kill();
+        proces.waitForFinished(1000);
+    }
+    UsunLacze();
+}
+
+// A link left behind would point at a pseudo-terminal number the system hands out again,
+// to somebody else's terminal. Only a link is removed, never a file of that name.
+void TSymulator::UsunLacze() {
+    if (!lacze.isEmpty() && QFileInfo(lacze).isSymLink()) QFile::remove(lacze);
+}
+
+QString TSymulator::Uruchom(const QString& l) {
     if (program.isEmpty()) return {};
+    lacze = l;
     proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 #ifdef Q_OS_LINUX
     // The simulator ends with the program, however the program ends.
     proces.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
 #endif
-    proces.start(program, argumenty);
+    proces.start(program, {QStringLiteral("--link"), lacze});
     if (!proces.waitForStarted(3000)) return {};
     while (!proces.canReadLine())
         if (!proces.waitForReadyRead(5000)) return {};
-    return QString::fromLocal8Bit(proces.readLine()).trimmed();
+    proces.readLine();
+    return QFileInfo(lacze).isSymLink() ? lacze : QString();
 }

@@ -3,8 +3,10 @@
 #include <QProcess>
 #include <QString>
 
-// Starts a simulator program found beside this one (or in the build tree) and reads the
-// device path it prints on its first line.
+#include <functional>
+
+// Starts a simulator program found beside this one (or in the build tree) and makes its
+// line reachable through a symbolic link that exists only while the simulator runs.
 class TSymulator {
 public:
     explicit TSymulator(const QString& program);
@@ -12,10 +14,22 @@ public:
     TSymulator(const TSymulator&) = delete;
     TSymulator& operator=(const TSymulator&) = delete;
 
-    // Empty when the program is missing or printed no path in time.
-    QString Uruchom(const QStringList& argumenty = {});
+    // Starts it with its line linked at lacze; lacze when it came up, empty when the program
+    // is missing or printed no path in time.
+    QString Uruchom(const QString& lacze);
+    // Ends it; the link goes with it.
+    void Zakoncz();
+    QString Nazwa() const { return nazwa; }
+    qint64 Pid() const { return proces.processId(); }
+
+    // Called when it ends by itself, after its link has been removed.
+    std::function<void()> OnKoniec;
 
 private:
+    void UsunLacze();
+
+    QString nazwa;
     QString program;
+    QString lacze;
     QProcess proces;
 };

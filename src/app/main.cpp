@@ -1,29 +1,15 @@
 // The SELVAR workshop application: the main window, or in demo mode the main window
 // connected to the two simulators.
 
+#include "Demo.h"
 #include "KorzenPreferencji.h"
-#include "Symulatory.h"
 #include "TForm1.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSettings>
 
-#include <cstdio>
 #include <memory>
-
-namespace {
-
-// Starts a simulator unless a device path was given; empty and a message when it fails.
-QString PortDemo(TSymulator& symulator, const QString& podany, const char* nazwa) {
-    if (!podany.isEmpty()) return podany;
-    const QString sciezka = symulator.Uruchom();
-    if (sciezka.isEmpty())
-        std::fprintf(stderr, "selvar: the simulator %s could not be started\n", nazwa);
-    return sciezka;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -57,16 +43,12 @@ int main(int argc, char** argv) {
     okno.PlikSladu = opcje.value(QStringLiteral("trace"));
     okno.Deweloper = opcje.isSet(QStringLiteral("developer"));
 
-    TSymulator sterownik(QStringLiteral("selvar-sim"));
-    TSymulator adapter(QStringLiteral("elm327-sim"));
-    if (opcje.isSet(QStringLiteral("demo"))) {
-        okno.PortSterownika = PortDemo(sterownik, okno.PortSterownika, "selvar-sim");
-        okno.PortElm = PortDemo(adapter, okno.PortElm, "elm327-sim");
-        if (okno.PortSterownika.isEmpty() || okno.PortElm.isEmpty()) return 2;
-    }
+    TDemo demo;
+    if (opcje.isSet(QStringLiteral("demo")) && !demo.Uruchom(okno)) return 2;
 
     const std::unique_ptr<QSettings> ustawienia = KorzenPreferencji();
     TForm1 form1(*ustawienia, okno);
+    demo.Obserwuj(form1);
     form1.show();
     return app.exec();
 }

@@ -226,6 +226,10 @@ void TForm1::Timer1OnTimer() {
     }
 }
 
+void TForm1::SymulatorZakonczony(const QString& nazwa) {
+    komunikatyLaczy.KomunikatTekst(PodajTekst(1391).arg(nazwa), TKomunikaty::Blad);
+}
+
 // Once per device: the reconnect keeps failing the same way every second.
 void TForm1::ZglosBrakUprawnien(const TSerial& port) {
     if (port.BrakUprawnien.isEmpty() || zgloszoneBezUprawnien.contains(port.BrakUprawnien)) return;

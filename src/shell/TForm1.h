@@ -87,6 +87,8 @@ public:
     // Timer1 (100 ms) shows a lost link and reconnects, Timer2 shows the splash at start.
     void Timer1OnTimer();
     void Timer2OnTimer();
+    // A simulator of the demo has ended: its link is gone, the user is told once.
+    void SymulatorZakonczony(const QString& nazwa);
     QString PodajTekst(int id) const { return teksty.PodajTekst(id); }
 
     int Widok = 1;

@@ -13,12 +13,15 @@ private slots:
 };
 
 void TestOknoE2e::wartosciNaZywoPoPolaczeniu() {
-    TProcesSymulatora symulator(
-        QStringLiteral(SELVAR_SIM),
-        {QStringLiteral("--warm"), QStringLiteral("--ignition-at"), QStringLiteral("0")});
+    // The window reaches the simulator through a link in a folder of this test only.
+    QTemporaryDir katalog;
+    const QString lacze = katalog.filePath(QStringLiteral("selvar"));
+    TProcesSymulatora symulator(QStringLiteral(SELVAR_SIM),
+                                {QStringLiteral("--warm"), QStringLiteral("--ignition-at"),
+                                 QStringLiteral("0"), QStringLiteral("--link"), lacze});
+    QVERIFY(!symulator.Sciezka().isEmpty());
     TOpcjeOkna opcje;
-    opcje.PortSterownika = symulator.Sciezka();
-    QVERIFY(!opcje.PortSterownika.isEmpty());
+    opcje.PortSterownika = lacze;
 
     TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
     // From the window on screen: its timers run as they do after the first showing.
