@@ -105,11 +105,13 @@ P202B | Reductant Tank Heater Control Circuit Low | Grzałka zbiornika reduktora
 P203F | Reductant Level Too Low | Za niski poziom reduktora
 P204F | Reductant System Performance | Układ reduktora - nieprawidłowe działanie
 P20A0 | Reductant Purge Control Valve Circuit/Open | Zawór przedmuchu układu reduktora - usterka obwodu/przerwa
+P20A1 | Reductant Purge Control Valve Performance | Zawór przedmuchu układu reduktora - nieprawidłowe działanie
 P20A2 | Reductant Purge Control Valve Circuit Low | Zawór przedmuchu układu reduktora - niski poziom sygnału w obwodzie
 P20A3 | Reductant Purge Control Valve Circuit High | Zawór przedmuchu układu reduktora - wysoki poziom sygnału w obwodzie
 P20A6 | Reductant Injection Air Pressure Control Valve Circuit/Open | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - usterka obwodu/przerwa
 P20A7 | Reductant Injection Air Pressure Control Valve Performance | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - nieprawidłowe działanie
 P20A8 | Reductant Injection Air Pressure Control Valve Circuit Low | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - niski poziom sygnału w obwodzie
+P20A9 | Reductant Injection Air Pressure Control Valve Circuit High | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - wysoki poziom sygnału w obwodzie
 P20AA | Reductant Injection Air Pressure Control Valve Stuck Open | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - zablokowanie w pozycji otwartej
 P20AB | Reductant Injection Air Pressure Control Valve Stuck Closed | Zawór sterowania ciśnieniem powietrza wtrysku reduktora - zablokowanie w pozycji zamkniętej
 P20B9 | Reductant Heater A Control Circuit/Open | Grzałka A reduktora - usterka obwodu sterowania/przerwa
@@ -117,10 +119,14 @@ P20BA | Reductant Heater A Control Circuit Performance | Grzałka A reduktora - 
 P20BB | Reductant Heater A Control Circuit Low | Grzałka A reduktora - niski poziom sygnału w obwodzie sterowania
 P20BC | Reductant Heater A Control Circuit High | Grzałka A reduktora - wysoki poziom sygnału w obwodzie sterowania
 P20BD | Reductant Heater B Control Circuit/Open | Grzałka B reduktora - usterka obwodu sterowania/przerwa
+P20BE | Reductant Heater B Control Circuit Performance | Grzałka B reduktora - nieprawidłowe działanie obwodu sterowania
+P20BF | Reductant Heater B Control Circuit Low | Grzałka B reduktora - niski poziom sygnału w obwodzie sterowania
 P20C0 | Reductant Heater B Control Circuit High | Grzałka B reduktora - wysoki poziom sygnału w obwodzie sterowania
 P20E8 | Reductant Pressure Too Low | Za niskie ciśnienie reduktora
 P20E9 | Reductant Pressure Too High | Za wysokie ciśnienie reduktora
 P20EE | SCR NOx Catalyst Efficiency Below Threshold (Bank 1) | Sprawność katalizatora SCR NOx poniżej progu (rząd 1)
+P20EF | SCR NOx Pre-Catalyst Efficiency Below Threshold (Bank 1) | Sprawność katalizatora wstępnego SCR NOx poniżej progu (rząd 1)
+P20F2 | SCR NOx Catalyst Efficiency Below Threshold (Bank 2) | Sprawność katalizatora SCR NOx poniżej progu (rząd 2)
 """)
     + lista("""
 P2065 | Fuel Level Sensor B Circuit | Czujnik poziomu paliwa B - usterka obwodu
