@@ -122,6 +122,10 @@ P20BD | Reductant Heater B Control Circuit/Open | Grzałka B reduktora - usterka
 P20BE | Reductant Heater B Control Circuit Performance | Grzałka B reduktora - nieprawidłowe działanie obwodu sterowania
 P20BF | Reductant Heater B Control Circuit Low | Grzałka B reduktora - niski poziom sygnału w obwodzie sterowania
 P20C0 | Reductant Heater B Control Circuit High | Grzałka B reduktora - wysoki poziom sygnału w obwodzie sterowania
+P20C1 | Reductant Heater C Control Circuit/Open | Grzałka C reduktora - usterka obwodu sterowania/przerwa
+P20C2 | Reductant Heater C Control Circuit Performance | Grzałka C reduktora - nieprawidłowe działanie obwodu sterowania
+P20C3 | Reductant Heater C Control Circuit Low | Grzałka C reduktora - niski poziom sygnału w obwodzie sterowania
+P20C4 | Reductant Heater C Control Circuit High | Grzałka C reduktora - wysoki poziom sygnału w obwodzie sterowania
 P20E8 | Reductant Pressure Too Low | Za niskie ciśnienie reduktora
 P20E9 | Reductant Pressure Too High | Za wysokie ciśnienie reduktora
 P20EE | SCR NOx Catalyst Efficiency Below Threshold (Bank 1) | Sprawność katalizatora SCR NOx poniżej progu (rząd 1)
