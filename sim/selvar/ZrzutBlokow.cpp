@@ -26,8 +26,11 @@ void TZrzutBlokow::ZapiszZmienione() {
 bool TZrzutBlokow::Zapisz(std::size_t blok) {
     QSaveFile plik(
         QDir(katalog).filePath(QString(TPamiecSterownika::Opisy()[blok].nazwa) + ".bin"));
-    if (!plik.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered, so that a short write shows in write()'s count: a buffered QSaveFile may
+    // commit a file cut short by a full disk.
+    if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     const TBajty& dane = pamiec.Blok(blok);
-    plik.write(reinterpret_cast<const char*>(dane.data()), static_cast<qint64>(dane.size()));
-    return plik.commit();
+    const auto rozmiar = static_cast<qint64>(dane.size());
+    return plik.write(reinterpret_cast<const char*>(dane.data()), rozmiar) == rozmiar &&
+           plik.commit();
 }
