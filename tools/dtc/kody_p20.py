@@ -1,4 +1,5 @@
-"""P2000..P2199: aftertreatment, intake runners, reductant, throttle actuator control, trims."""
+"""P2000..P2199 and the hex-numbered P20xx codes: aftertreatment, intake runners, reductant,
+throttle actuator control, trims."""
 from slownik import lista, rodzina, seria
 
 EGT_EN = "Exhaust Gas Temperature Sensor {} (Bank {b} Sensor {s})"
@@ -126,6 +127,9 @@ P20C1 | Reductant Heater C Control Circuit/Open | Grzałka C reduktora - usterka
 P20C2 | Reductant Heater C Control Circuit Performance | Grzałka C reduktora - nieprawidłowe działanie obwodu sterowania
 P20C3 | Reductant Heater C Control Circuit Low | Grzałka C reduktora - niski poziom sygnału w obwodzie sterowania
 P20C4 | Reductant Heater C Control Circuit High | Grzałka C reduktora - wysoki poziom sygnału w obwodzie sterowania
+P20C5 | Reductant Heater D Control Circuit/Open | Grzałka D reduktora - usterka obwodu sterowania/przerwa
+P20C7 | Reductant Heater D Control Circuit Low | Grzałka D reduktora - niski poziom sygnału w obwodzie sterowania
+P20C8 | Reductant Heater D Control Circuit High | Grzałka D reduktora - wysoki poziom sygnału w obwodzie sterowania
 P20E8 | Reductant Pressure Too Low | Za niskie ciśnienie reduktora
 P20E9 | Reductant Pressure Too High | Za wysokie ciśnienie reduktora
 P20EE | SCR NOx Catalyst Efficiency Below Threshold (Bank 1) | Sprawność katalizatora SCR NOx poniżej progu (rząd 1)
