@@ -94,3 +94,11 @@ TMapaPortow::DostepnePorty(const QList<TUrzadzenieSystemowe>& systemowe) const {
         wynik.append({it.key(), it.value()});
     return wynik;
 }
+
+QString TMapaPortow::SciezkaNumeruSeryjnego(const QString& numerSeryjny,
+                                            const QList<TUrzadzenieSystemowe>& systemowe) {
+    if (numerSeryjny.isEmpty()) return {};
+    for (const TUrzadzenieSystemowe& u : systemowe)
+        if (u.numerSeryjny == numerSeryjny) return u.sciezka;
+    return {};
+}

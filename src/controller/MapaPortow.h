@@ -11,6 +11,7 @@ class QSettings;
 struct TUrzadzenieSystemowe {
     QString sciezka;
     QString nazwa;
+    QString numerSeryjny; // of a USB adapter; empty for others
 };
 
 struct TDostepnyPort {
@@ -34,6 +35,10 @@ public:
     // The system's devices (from TSerial, which alone talks to the port library) with their
     // numbers, and the overrides whose device exists.
     QList<TDostepnyPort> DostepnePorty(const QList<TUrzadzenieSystemowe>& systemowe) const;
+    // The path under which the USB adapter of this serial number is present now (a cable
+    // plugged back may come back as another ttyUSB); empty when none is, or no number.
+    static QString SciezkaNumeruSeryjnego(const QString& numerSeryjny,
+                                          const QList<TUrzadzenieSystemowe>& systemowe);
 
 private:
     QMap<int, QString> przypisania;

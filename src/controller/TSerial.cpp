@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QSerialPort>
+#include <QSerialPortInfo>
 #include <QThread>
 
 namespace {
@@ -107,6 +108,7 @@ void TSerial::PortOpenComm() {
         com->clearError();
         com->setReadBufferSize(0);
         serialOtwarty = true;
+        NumerSeryjny = QSerialPortInfo(*com).serialNumber();
     }
     PortSetComm();
 }

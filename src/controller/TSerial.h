@@ -57,6 +57,10 @@ public:
     // The device path of the last opening that failed for lack of permission (the user is
     // not in the group that owns the device); empty after any other outcome.
     QString BrakUprawnien;
+    // The USB serial number of the COM device last opened, empty when it has none.
+    QString NumerSeryjny;
+    // The serial devices the system lists now.
+    static QList<TUrzadzenieSystemowe> UrzadzeniaSystemu();
 
 private:
     bool OtworzFtdi(int indeks);

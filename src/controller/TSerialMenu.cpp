@@ -17,6 +17,13 @@ QString Tekst(const char* bufor, std::size_t rozmiar) {
 
 } // namespace
 
+QList<TUrzadzenieSystemowe> TSerial::UrzadzeniaSystemu() {
+    QList<TUrzadzenieSystemowe> systemowe;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        systemowe.append({info.systemLocation(), info.portName(), info.serialNumber()});
+    return systemowe;
+}
+
 void TSerial::PortList(TMenuPortow& menu, TMenuPortow* popup) {
     menu.UsunPorty();
     if (popup) popup->UsunPorty();
@@ -45,10 +52,7 @@ void TSerial::PortList(TMenuPortow& menu, TMenuPortow* popup) {
         }
     }
 
-    QList<TUrzadzenieSystemowe> systemowe;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        systemowe.append({info.systemLocation(), info.portName()});
-    const QList<TDostepnyPort> porty = numeracja.DostepnePorty(systemowe);
+    const QList<TDostepnyPort> porty = numeracja.DostepnePorty(UrzadzeniaSystemu());
     for (const TDostepnyPort& port : porty) {
         QString napis = port.opis;
         if (!serialOtwarty && port.numer == NumerPortu) napis += QStringLiteral(" (*)");

@@ -244,8 +244,18 @@ bool TForm1::UrzadzenieObecne() const {
 
 bool TForm1::UrzadzenieWrocilo() {
     const bool bylo = urzadzenieObecne;
-    urzadzenieObecne = UrzadzenieObecne();
+    urzadzenieObecne = UrzadzenieObecne() || PrzeniesNaNumerSeryjny();
     return urzadzenieObecne && !bylo;
+}
+
+// The same USB adapter plugged back under another ttyUSB number: the port follows it.
+bool TForm1::PrzeniesNaNumerSeryjny() {
+    const QString sciezka =
+        TMapaPortow::SciezkaNumeruSeryjnego(sterownik->NumerSeryjny, TSerial::UrzadzeniaSystemu());
+    const int numer = mapaPortow.NumerSciezki(sciezka);
+    if (sciezka.isEmpty() || numer < 1) return false;
+    sterownik->NumerPortu = numer;
+    return true;
 }
 
 void TForm1::Timer2OnTimer() {

@@ -130,6 +130,7 @@ private:
     // A port the user may not open, reported once per device with the remedy.
     void ZglosBrakUprawnien(const TSerial& port);
     bool UrzadzenieWrocilo();
+    bool PrzeniesNaNumerSeryjny();
     // Stored placement when it is on a present screen, else most of the main screen.
     void UstawPolozenie();
     void ZapiszUstawienia();

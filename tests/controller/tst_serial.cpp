@@ -91,6 +91,26 @@ private slots:
         QCOMPARE(mapa.NumerSciezki(sciezka), sciezka.isEmpty() ? 0 : numer);
     }
 
+    void usbAdapterIsFoundByItsSerialNumber_data() {
+        QTest::addColumn<QString>("numer");
+        QTest::addColumn<QString>("sciezka");
+        QTest::newRow("back under another number") << "FT1234"
+                                                   << "/dev/ttyUSB1";
+        QTest::newRow("not plugged back") << "FT9999"
+                                          << "";
+        QTest::newRow("a device without a number") << ""
+                                                   << "";
+    }
+    void usbAdapterIsFoundByItsSerialNumber() {
+        QFETCH(QString, numer);
+        QFETCH(QString, sciezka);
+        const QList<TUrzadzenieSystemowe> systemowe{
+            {QStringLiteral("/dev/ttyS0"), QStringLiteral("ttyS0"), QString()},
+            {QStringLiteral("/dev/ttyUSB1"), QStringLiteral("ttyUSB1"), QStringLiteral("FT1234")},
+            {QStringLiteral("/dev/ttyACM0"), QStringLiteral("ttyACM0"), QStringLiteral("5678")}};
+        QCOMPARE(TMapaPortow::SciezkaNumeruSeryjnego(numer, systemowe), sciezka);
+    }
+
     void storedOverrideWinsOverTheFamily() {
         QTemporaryDir katalog;
         QSettings ustawienia(katalog.filePath(QStringLiteral("p.ini")), QSettings::IniFormat);
