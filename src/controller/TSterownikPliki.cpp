@@ -18,7 +18,6 @@
 namespace {
 
 constexpr int RozmiarObrazu = 4096;
-constexpr int RozmiarNaglowka = 16;
 const QByteArray MagiaUstawien = QByteArrayLiteral("set file");
 const QByteArray MagiaOscyloskopu = QByteArrayLiteral("osc file");
 
