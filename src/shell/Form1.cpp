@@ -250,6 +250,8 @@ bool TForm1::UrzadzenieWrocilo() {
 
 // The same USB adapter plugged back under another ttyUSB number: the port follows it.
 bool TForm1::PrzeniesNaNumerSeryjny() {
+    // Listing the system's devices reads sysfs; not worth it for a device without a number.
+    if (sterownik->NumerSeryjny.isEmpty()) return false;
     const QString sciezka =
         TMapaPortow::SciezkaNumeruSeryjnego(sterownik->NumerSeryjny, TSerial::UrzadzeniaSystemu());
     const int numer = mapaPortow.NumerSciezki(sciezka);
