@@ -9,27 +9,44 @@ bool TDziennikJson::Otworz(const std::string& sciezka) {
     return plik != nullptr;
 }
 
-std::string TDziennikJson::Linia(double t, const TZadanie& zadanie, bool odpowiedziano) {
+namespace {
+
+// "5A 00 01", bytes from od on.
+std::string Szesnastkowo(const TBajty& bajty, std::size_t od) {
     static const char cyfry[] = "0123456789ABCDEF";
-    std::string ladunek;
-    for (std::size_t i = 4; i < zadanie.ramka.size(); ++i) {
-        if (!ladunek.empty()) ladunek += ' ';
-        ladunek += cyfry[zadanie.ramka[i] >> 4];
-        ladunek += cyfry[zadanie.ramka[i] & 0x0F];
+    std::string tekst;
+    for (std::size_t i = od; i < bajty.size(); ++i) {
+        if (!tekst.empty()) tekst += ' ';
+        tekst += cyfry[bajty[i] >> 4];
+        tekst += cyfry[bajty[i] & 0x0F];
     }
+    return tekst;
+}
+
+} // namespace
+
+std::string TDziennikJson::Linia(double t, const TZadanie& zadanie,
+                                 const std::vector<TBajty>& odpowiedzi, int niewidoczne) {
+    const std::string ladunek = Szesnastkowo(zadanie.ramka, 4);
     char naglowek[96];
     std::snprintf(naglowek, sizeof naglowek,
                   "{\"t\": %.3f, \"start\": %u, \"code\": %u, \"payload\": \"", t,
                   static_cast<unsigned>(zadanie.start), static_cast<unsigned>(zadanie.kod));
     std::string linia = naglowek + ladunek + "\"";
     if (zadanie.zlaSuma) linia += ", \"bad\": true";
-    linia += odpowiedziano ? ", \"answered\": true}" : ", \"answered\": false}";
-    return linia;
+    linia += odpowiedzi.empty() ? ", \"answered\": false" : ", \"answered\": true";
+    linia += ", \"replies\": [";
+    for (std::size_t i = 0; i < odpowiedzi.size(); ++i)
+        linia += (i ? ", \"" : "\"") + Szesnastkowo(odpowiedzi[i], 0) + "\"";
+    linia += "]";
+    if (niewidoczne) linia += ", \"unseen\": " + std::to_string(niewidoczne);
+    return linia + "}";
 }
 
-void TDziennikJson::Zapisz(double t, const TZadanie& zadanie, bool odpowiedziano) {
+void TDziennikJson::Zapisz(double t, const TZadanie& zadanie, const std::vector<TBajty>& odpowiedzi,
+                           int niewidoczne) {
     if (!plik) return;
-    const std::string linia = Linia(t, zadanie, odpowiedziano) + "\n";
+    const std::string linia = Linia(t, zadanie, odpowiedzi, niewidoczne) + "\n";
     std::fwrite(linia.data(), 1, linia.size(), plik);
     std::fflush(plik);
 }

@@ -7,10 +7,13 @@
 
 // Every request received, one JSON object a line, flushed at once so that a test can read
 // the file while the simulator runs:
-//   {"t": 1.234, "start": 101, "code": 129, "payload": "", "answered": true}
+//   {"t": 1.234, "start": 101, "code": 129, "payload": "", "answered": true,
+//    "replies": ["56 1A 26 81 ..."]}
 // with t in seconds since start, the payload unscrambled as space-separated upper-case hex,
-// "bad": true for a request that failed its checksum (never answered), and "answered"
-// false when a fault or the bootloader left a valid request unanswered.
+// "bad": true for a request that failed its checksum (never answered), "answered"
+// false when a fault or the bootloader left a valid request unanswered, "replies" the plain
+// frames sent for it (the OBD module's state frame after a live reply too), and "unseen" the
+// number of them changed so that their checksum still holds.
 class TDziennikJson {
 public:
     TDziennikJson() = default;
@@ -19,9 +22,11 @@ public:
     ~TDziennikJson();
 
     bool Otworz(const std::string& sciezka);
-    void Zapisz(double t, const TZadanie& zadanie, bool odpowiedziano);
+    void Zapisz(double t, const TZadanie& zadanie, const std::vector<TBajty>& odpowiedzi,
+                int niewidoczne);
 
-    static std::string Linia(double t, const TZadanie& zadanie, bool odpowiedziano);
+    static std::string Linia(double t, const TZadanie& zadanie,
+                             const std::vector<TBajty>& odpowiedzi, int niewidoczne);
 
 private:
     std::FILE* plik = nullptr;

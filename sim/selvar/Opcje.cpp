@@ -65,6 +65,10 @@ const TTekstOpcji Teksty[] = {
     {"drop", "Share 0..1 of valid requests left unanswered (lost on the line).", "p"},
     {"corrupt", "Share 0..1 of replies with one payload bit flipped (always fails the checksum).",
      "p"},
+    {"corrupt-unseen",
+     "Share 0..1 of replies with one bit position flipped in two data bytes, from 0 to 1 in one "
+     "and from 1 to 0 in the other: the checksum still holds, the receiver takes wrong data.",
+     "p"},
     {"split", "Send replies in 2..4 pieces with gaps of 1..5 ms.", nullptr},
     {"line-pace", "Send replies at the pace of 38400 baud (38 bytes every 10 ms).", nullptr},
     {"silent-for", "Answer nothing during the first seconds.", "s"},
@@ -75,7 +79,9 @@ const TTekstOpcji Teksty[] = {
     {"log",
      "Write every request received to this file, one JSON object a line: t (seconds since start), "
      "start, code, "
-     "payload (unscrambled, hex bytes \"5A 00\"), answered, and bad: true for a failed checksum.",
+     "payload (unscrambled, hex bytes \"5A 00\"), answered, bad: true for a failed checksum, "
+     "replies (the plain frames sent for it, after any --corrupt-unseen change) and unseen (how "
+     "many of them that changed).",
      "file"},
     {"image", "Write the firmware image received (57344 bytes) to this file on 0x8F and on exit.",
      "file"},
@@ -179,6 +185,7 @@ bool Zaklocenia(const QCommandLineParser& p, TOpcje& o) {
     TOpcjeZaklocen& z = o.zaklocenia;
     int ziarno = static_cast<int>(o.ziarno);
     if (!Liczba(p, "drop", 0, 1, z.pomin) || !Liczba(p, "corrupt", 0, 1, z.znieksztalc) ||
+        !Liczba(p, "corrupt-unseen", 0, 1, z.niewidoczne) ||
         !Liczba(p, "silent-for", 0, 1e9, z.ciszaPrzez) ||
         !Liczba(p, "close-after", 0, 1e9, o.zamknijPo) ||
         !Liczba(p, "reopen-after", 0, 1e6, o.otworzPo) ||

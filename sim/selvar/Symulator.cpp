@@ -77,13 +77,16 @@ void TSymulator::Odpowiedz(const TZadanie& z, double teraz) {
     // A lost request never reaches the controller, so it changes nothing either.
     std::vector<TBajty> odpowiedzi;
     if (!z.zlaSuma && !zaklocenia.Pomin(teraz)) odpowiedzi = obsluga.Obsluz(z, teraz);
-    dziennik.Zapisz(teraz, z, !odpowiedzi.empty());
+    const bool biezaca = z.start == Kodek::StartDoSterownika && (z.kod & 0xF0) == 0x90;
+    if (biezaca && !odpowiedzi.empty()) StanModulu(odpowiedzi, teraz);
+    int niewidoczne = 0;
+    for (TBajty& r : odpowiedzi)
+        niewidoczne += zaklocenia.ZnieksztalcNiewidocznie(r);
+    dziennik.Zapisz(teraz, z, odpowiedzi, niewidoczne);
     // The blocks folder is current before the acknowledgement leaves.
     zrzut.ZapiszZmienione();
     for (TBajty& r : odpowiedzi)
         Wyslij(std::move(r));
-    const bool biezaca = z.start == Kodek::StartDoSterownika && (z.kod & 0xF0) == 0x90;
-    if (biezaca && !odpowiedzi.empty()) StanModulu(teraz);
 }
 
 void TSymulator::Wyslij(TBajty ramka) {
@@ -92,12 +95,13 @@ void TSymulator::Wyslij(TBajty ramka) {
     linia.Wyslij(zaklocenia.Kawalki(ramka));
 }
 
-void TSymulator::StanModulu(double teraz) {
+// The module's state frame goes out right after the live reply it follows.
+void TSymulator::StanModulu(std::vector<TBajty>& odpowiedzi, double teraz) {
     if (!modul || !opcje.stanObd || teraz - ostatniStanModulu < OkresStanuModulu) return;
     ostatniStanModulu = teraz;
     const TStanSilnika& s = model.Silnik();
-    Wyslij(Kodek::ZbudujRamke(Kodek::StartOdModulu, Rozkaz::ObdStan,
-                              modul->Stan(s.lambda1, s.lambda2, teraz)));
+    odpowiedzi.push_back(Kodek::ZbudujRamke(Kodek::StartOdModulu, Rozkaz::ObdStan,
+                                            modul->Stan(s.lambda1, s.lambda2, teraz)));
 }
 
 void TSymulator::Takt() {

@@ -39,7 +39,7 @@ private:
     void Odbierz(const TBajty& bajty);
     void Odpowiedz(const TZadanie& zadanie, double teraz);
     void Wyslij(TBajty ramka);
-    void StanModulu(double teraz);
+    void StanModulu(std::vector<TBajty>& odpowiedzi, double teraz);
     void Takt();
     void Rozlacz();
     void Polacz();

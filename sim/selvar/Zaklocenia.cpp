@@ -9,6 +9,12 @@ namespace {
 // 38400 baud, 10 bits a byte: 38 bytes every 10 ms.
 constexpr std::size_t BajtyNaTakt = 38;
 constexpr int TaktMs = 10;
+// Data proper starts after the header and the two bytes of nonce and status.
+constexpr std::size_t PoczatekDanych = Kodek::Naglowek + 2;
+
+bool Bit(std::uint8_t bajt, int bit) {
+    return (bajt >> bit) & 1;
+}
 
 bool PrzechodziSume(TBajty ramka) {
     Kodek::Odszyfruj(ramka);
@@ -43,6 +49,28 @@ void TZaklocenia::Znieksztalc(TBajty& ramka) {
     }
     // A flip in the last byte changes only that plain byte, so the sum always fails.
     ramka.back() ^= 0x01;
+}
+
+bool TZaklocenia::ZnieksztalcNiewidocznie(TBajty& ramka) {
+    if (ramka.size() < PoczatekDanych + 2 || !Los(opcje.niewidoczne)) return false;
+    const std::size_t dane = ramka.size() - PoczatekDanych;
+    const std::size_t i =
+        PoczatekDanych + std::uniform_int_distribution<std::size_t>(0, dane - 1)(los);
+    const int pierwszyBit = std::uniform_int_distribution<int>(0, 7)(los);
+    const std::size_t przesuniecie = std::uniform_int_distribution<std::size_t>(1, dane - 1)(los);
+    // The first byte from a random place on whose bit differs: +2^b there, -2^b here.
+    for (int b = 0; b < 8; ++b) {
+        const int bit = (pierwszyBit + b) % 8;
+        for (std::size_t k = 0; k < dane; ++k) {
+            const std::size_t j = PoczatekDanych + (i - PoczatekDanych + przesuniecie + k) % dane;
+            if (j == i || Bit(ramka[j], bit) == Bit(ramka[i], bit)) continue;
+            const auto maska = static_cast<std::uint8_t>(1u << bit);
+            ramka[i] ^= maska;
+            ramka[j] ^= maska;
+            return true;
+        }
+    }
+    return false; // all data bytes equal: no flip keeps the sum
 }
 
 std::vector<TKawalek> TZaklocenia::Kawalki(const TBajty& ramka) {

@@ -8,6 +8,7 @@
 struct TOpcjeZaklocen {
     double pomin = 0;        // share of valid requests left unanswered
     double znieksztalc = 0;  // share of replies with one bit flipped on the line
+    double niewidoczne = 0;  // share of replies with two bits flipped that the sum cannot see
     bool dziel = false;      // replies in pieces with gaps of 1..5 ms
     bool tempoLinii = false; // replies at the pace of 38400 baud
     double ciszaPrzez = 0;   // no answers for the first seconds
@@ -29,6 +30,10 @@ public:
     // Flips one payload bit of a scrambled frame, for the share chosen; the flipped frame
     // always fails the receiver's checksum, since some flips would cancel out in the sum.
     void Znieksztalc(TBajty& naPrzewodzie);
+    // Flips one bit position in two data bytes of a plain frame, 0 in one and 1 in the
+    // other, for the share chosen: the sum stays as it was, so the receiver accepts the
+    // wrong bytes. True when the frame was changed.
+    bool ZnieksztalcNiewidocznie(TBajty& jawna);
     // The pieces a frame goes out in.
     std::vector<TKawalek> Kawalki(const TBajty& ramka);
 

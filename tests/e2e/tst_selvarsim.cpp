@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -93,6 +94,7 @@ private slots:
     void logRecordsEveryRequest();
     void dropAllAnswersNothing();
     void corruptedRepliesAlwaysFailTheChecksum();
+    void unseenCorruptionPassesTheChecksumWithWrongData();
     void splitRepliesStillArriveWhole();
     void silentForTheFirstSeconds();
     void receiverResynchronises_data();
@@ -607,6 +609,43 @@ void TestSelvarSim::corruptedRepliesAlwaysFailTheChecksum() {
         const auto r = s.port.Zapytaj('e', kod);
         QVERIFY(r);
         QVERIFY2(!SumaZgodna(*r), qPrintable(QString("reply %1 passed its checksum").arg(i)));
+    }
+}
+
+// The receiver's only check is the 8-bit sum: one bit position going 0 -> 1 in one byte and
+// 1 -> 0 in another leaves it as it was.
+void TestSelvarSim::unseenCorruptionPassesTheChecksumWithWrongData() {
+    QTemporaryDir katalog;
+    const QString dziennik = katalog.filePath("log.json");
+    TStanowisko s({"--no-ignition", "--corrupt-unseen", "1.0", "--seed", "5", "--blocks-dir",
+                   katalog.path(), "--log", dziennik});
+    QVERIFY(s.Gotowe());
+    QFile plik(QDir(katalog.path()).filePath("Mnoznik1.bin"));
+    QVERIFY(plik.open(QIODevice::ReadOnly));
+    const QByteArray blok = plik.readAll();
+    QList<QByteArray> odebrane;
+    for (int i = 0; i < 8; ++i) {
+        const auto r = s.port.Zapytaj('e', 0xE9);
+        QVERIFY(r);
+        QVERIFY(SumaZgodna(*r));
+        QList<int> rozne;
+        for (int k = 0; k < 256; ++k)
+            if (r->at(6 + k) != blok[k]) rozne << k;
+        QCOMPARE(rozne.size(), 2);
+        const quint8 a = quint8(blok[rozne[0]]) ^ Bajt(*r, 6 + rozne[0]);
+        const quint8 b = quint8(blok[rozne[1]]) ^ Bajt(*r, 6 + rozne[1]);
+        QCOMPARE(a, b);
+        QCOMPARE(a & (a - 1), 0); // one bit
+        QVERIFY((quint8(blok[rozne[0]]) & a) != (quint8(blok[rozne[1]]) & a));
+        odebrane << *r;
+    }
+    // The log shows the frames as they went out, marked.
+    const auto linie = LinieDziennika(dziennik);
+    QCOMPARE(linie.size(), 8);
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(linie[i]["unseen"].toInt(), 1);
+        QCOMPARE(QByteArray::fromHex(linie[i]["replies"].toArray().at(0).toString().toLatin1()),
+                 odebrane[i]);
     }
 }
 
