@@ -97,9 +97,6 @@ unsigned char* TSterownik::DaneBloku(int bit) {
     }
 }
 
-void TSterownik::ZapisBlokuFlash() {}
-void TSterownik::PotwierdzenieBlokuFlash() {}
-
 void TSterownik::Opis(const char* tekst) {
     if (OnTekst) OnTekst(this, QLatin1Char('\n') + QString::fromUtf8(tekst), Kolory::Srebrny);
 }

@@ -52,6 +52,8 @@ public:
     int OdbiorRx();
     void NadawanieTx();
     bool AnalizaOdbioru(int dlugosc);
+    // The tick's timer; its interval is kept when a tick restarts it, so that a test against
+    // a simulator may run the link faster than the 25 ms of the line.
     QTimer& Zegar() { return zegar; }
     // Transmit slots run so far; even ones carry the live poll.
     int NumerSlotu() const { return licznikSlotow; }
@@ -76,6 +78,11 @@ public:
     void HistoriaZmianKasuj();
     // Service due after this many more gas hours; switches the reminder on and writes.
     void UstawPrzeglad(int godziny);
+
+    // Firmware update: reads the image file whole and, when it fits the connected controller,
+    // arms the update and requests the jump to the bootloader; the engine does the rest.
+    // The first argument is not used.
+    bool Aktualizacja(int, const QString& sciezka);
 
     // Settings files and scope recordings. A scope buffer holds MaksProbek live frames of
     // RozmiarProbki bytes each.
@@ -156,7 +163,9 @@ public:
     // Firmware update sequence.
     unsigned char SkokDoBootloadera = 0, PowrotZBootloadera = 0, FlashUzbrojony = 0, FlashZapis = 0,
                   BlokBezPotwierdzenia = 0;
-    int LicznikBlokow = 0;
+    int LicznikBlokow = 0; // blocks acknowledged, 0..224
+    // The image file as read: the 256-byte header, then block k at 256 + 256 k.
+    unsigned char ObrazFlash[65535] = {};
 
     TOnTekst OnTekst;
     TOnZdarzenie OnZdarzenie;
@@ -263,6 +272,8 @@ private:
     // Firmware blocks.
     void ZapisBlokuFlash();
     void PotwierdzenieBlokuFlash();
+    // The bootloader answers and nothing is armed: it takes no live polls.
+    bool BootloaderBezAktualizacji() const;
 
     void Opis(const char* tekst);
     void Log(const QString& tekst, TKolor kolor);

@@ -8,12 +8,15 @@ void TSterownik::Timer1OnTimer() {
         SwiezoOtwarty = false;
         // A new connection starts from the identity; commands of the old one are void.
         Rozkazy = RozkazIdentyfikacja;
+        // An update cut off by the reopening must not jump later without being armed.
         FlashUzbrojony = 0;
         FlashZapis = 0;
+        SkokDoBootloadera = 0;
+        BlokBezPotwierdzenia = 0;
         Zdarzenie(3, 0, 0, 0);
     }
     straznik = true;
-    zegar.start(25); // a long tick must not be followed by a burst of queued ones
+    zegar.start(zegar.interval()); // a long tick must not be followed by a burst of queued ones
     if (OdbiorRx() != -2) ++licznikTykniec;
     if (licznikTykniec >= 4) {
         licznikTykniec = 0;

@@ -35,6 +35,9 @@ void TSterownik::NadawanieTx() {
         Ramka(0x81, 0);
         return;
     }
+    // Polls the bootloader never answers would only make the link count as lost and
+    // reconnect over and over; it waits here for an update.
+    if (BootloaderBezAktualizacji()) return;
     if (licznikSlotow % 2 == 0)
         NadajParametry(false);
     else

@@ -37,13 +37,15 @@ struct TStanowisko {
 
     bool Otworz() { return s->PortOpen(Port); }
 
-    // Opens and answers the identity as a controller in its bootloader would, so that no
-    // block reads are posted; the engine is then at its second slot.
+    // Opens and answers the identity, then takes the reads it posts as done; the engine is
+    // then at its second slot.
     bool OtworzBezOdczytow() {
         if (!Otworz()) return false;
         Slot();
-        pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 1));
+        pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, QByteArray(60, '\0'), 0));
         Slot();
+        s->DoOdczytu = 0;
+        s->Rozkazy = 0;
         return true;
     }
 
