@@ -26,7 +26,8 @@ std::string Szesnastkowo(const TBajty& bajty, std::size_t od) {
 } // namespace
 
 std::string TDziennikJson::Linia(double t, const TZadanie& zadanie,
-                                 const std::vector<TBajty>& odpowiedzi, int niewidoczne) {
+                                 const std::vector<TBajty>& odpowiedzi, int niewidoczne,
+                                 const std::string& dodatek) {
     const std::string ladunek = Szesnastkowo(zadanie.ramka, 4);
     char naglowek[96];
     std::snprintf(naglowek, sizeof naglowek,
@@ -40,13 +41,13 @@ std::string TDziennikJson::Linia(double t, const TZadanie& zadanie,
         linia += (i ? ", \"" : "\"") + Szesnastkowo(odpowiedzi[i], 0) + "\"";
     linia += "]";
     if (niewidoczne) linia += ", \"unseen\": " + std::to_string(niewidoczne);
-    return linia + "}";
+    return linia + dodatek + "}";
 }
 
 void TDziennikJson::Zapisz(double t, const TZadanie& zadanie, const std::vector<TBajty>& odpowiedzi,
-                           int niewidoczne) {
+                           int niewidoczne, const std::string& dodatek) {
     if (!plik) return;
-    const std::string linia = Linia(t, zadanie, odpowiedzi, niewidoczne) + "\n";
+    const std::string linia = Linia(t, zadanie, odpowiedzi, niewidoczne, dodatek) + "\n";
     std::fwrite(linia.data(), 1, linia.size(), plik);
     std::fflush(plik);
 }

@@ -13,7 +13,8 @@
 // "bad": true for a request that failed its checksum (never answered), "answered"
 // false when a fault or the bootloader left a valid request unanswered, "replies" the plain
 // frames sent for it (the OBD module's state frame after a live reply too), and "unseen" the
-// number of them changed so that their checksum still holds.
+// number of them changed so that their checksum still holds. The bootloader's return (code
+// 143) adds "image_blocks" and "image_sha256" of the image it holds.
 class TDziennikJson {
 public:
     TDziennikJson() = default;
@@ -22,11 +23,13 @@ public:
     ~TDziennikJson();
 
     bool Otworz(const std::string& sciezka);
+    // dodatek: further fields, each beginning with ", ".
     void Zapisz(double t, const TZadanie& zadanie, const std::vector<TBajty>& odpowiedzi,
-                int niewidoczne);
+                int niewidoczne, const std::string& dodatek = {});
 
     static std::string Linia(double t, const TZadanie& zadanie,
-                             const std::vector<TBajty>& odpowiedzi, int niewidoczne);
+                             const std::vector<TBajty>& odpowiedzi, int niewidoczne,
+                             const std::string& dodatek = {});
 
 private:
     std::FILE* plik = nullptr;

@@ -91,7 +91,9 @@ std::vector<TBajty> TObslugaRozkazow::Bootloadera(const TZadanie& z) {
     case Rozkaz::Bootloader:
         return Potwierdz(z);
     case Rozkaz::PowrotZBootloadera:
-        bootloader.Wyjdz();
+        // With blocks missing there is no application to return to.
+        if (!bootloader.Wyjdz()) return Potwierdz(z);
+        if (const auto w = bootloader.Wersja()) tozsamosc.UstawWersje(w->wersja, w->beta, w->data);
         model.Paliwo().Restart();
         model.Komunikaty().Wyczysc();
         return Potwierdz(z);

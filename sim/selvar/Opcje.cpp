@@ -72,6 +72,13 @@ const TTekstOpcji Teksty[] = {
     {"split", "Send replies in 2..4 pieces with gaps of 1..5 ms.", nullptr},
     {"line-pace", "Send replies at the pace of 38400 baud (38 bytes every 10 ms).", nullptr},
     {"silent-for", "Answer nothing during the first seconds.", "s"},
+    {"drop-acks",
+     "Bootloader: share 0..1 of firmware blocks written whose acknowledgement is lost.", "p"},
+    {"corrupt-acks",
+     "Bootloader: share 0..1 of firmware block acknowledgements with one bit flipped.", "p"},
+    {"stall-block",
+     "Bootloader: answer nothing once this many blocks are written (for --stall-seconds).", "n"},
+    {"stall-seconds", "How long the --stall-block silence lasts. Default for good.", "s"},
     {"close-after", "Hang the line up after this many seconds.", "s"},
     {"reopen-after", "Seconds between hanging up and the new line. Default 1.", "s"},
     {"close-exit", "With --close-after: end instead of opening a new line.", nullptr},
@@ -83,7 +90,11 @@ const TTekstOpcji Teksty[] = {
      "replies (the plain frames sent for it, after any --corrupt-unseen change) and unseen (how "
      "many of them that changed).",
      "file"},
-    {"image", "Write the firmware image received (57344 bytes) to this file on 0x8F and on exit.",
+    {"image",
+     "Write the firmware image received (57344 bytes) to this file on leaving the bootloader and "
+     "on exit. The bootloader is left only with every block written; the application then "
+     "answers with the version recorded at the image's last 16 bytes, when they hold "
+     "\"SELVARFW\", a, b, c, beta, year - 2000, month, day.",
      "file"},
     {"blocks-dir",
      "Keep every block as <name>.bin in this folder (Nastawy.bin, Mnoznik1.bin, ...), updated on "
@@ -192,6 +203,11 @@ bool Zaklocenia(const QCommandLineParser& p, TOpcje& o) {
         !Calkowita(p, "seed", 0, 2147483647, ziarno))
         return false;
     o.ziarno = static_cast<unsigned>(ziarno);
+    if (!Liczba(p, "drop-acks", 0, 1, z.pominPotwierdzenia) ||
+        !Liczba(p, "corrupt-acks", 0, 1, z.znieksztalcPotwierdzenia) ||
+        !Calkowita(p, "stall-block", 0, 224, z.ciszaPoBlokach) ||
+        !Liczba(p, "stall-seconds", 0, 1e9, z.ciszaBlokowPrzez))
+        return false;
     z.dziel = p.isSet("split");
     z.tempoLinii = p.isSet("line-pace");
     o.zamknijKoniec = p.isSet("close-exit");

@@ -76,22 +76,41 @@ void TSymulator::Odbierz(const TBajty& bajty) {
 void TSymulator::Odpowiedz(const TZadanie& z, double teraz) {
     // A lost request never reaches the controller, so it changes nothing either.
     std::vector<TBajty> odpowiedzi;
-    if (!z.zlaSuma && !zaklocenia.Pomin(teraz)) odpowiedzi = obsluga.Obsluz(z, teraz);
+    const bool wBootloaderze = bootloader.Aktywny();
+    if (!Milczy(z, teraz)) odpowiedzi = obsluga.Obsluz(z, teraz);
     const bool biezaca = z.start == Kodek::StartDoSterownika && (z.kod & 0xF0) == 0x90;
     if (biezaca && !odpowiedzi.empty()) StanModulu(odpowiedzi, teraz);
     int niewidoczne = 0;
     for (TBajty& r : odpowiedzi)
         niewidoczne += zaklocenia.ZnieksztalcNiewidocznie(r);
-    dziennik.Zapisz(teraz, z, odpowiedzi, niewidoczne);
+    dziennik.Zapisz(teraz, z, odpowiedzi, niewidoczne, OpisObrazu(z, wBootloaderze));
+    // The block is written; only its acknowledgement is lost or damaged on the way back.
+    const bool potwierdzenie = wBootloaderze && z.kod == Rozkaz::BlokFlash;
+    if (potwierdzenie && zaklocenia.PominPotwierdzenie()) odpowiedzi.clear();
     // The blocks folder is current before the acknowledgement leaves.
     zrzut.ZapiszZmienione();
     for (TBajty& r : odpowiedzi)
-        Wyslij(std::move(r));
+        Wyslij(std::move(r), potwierdzenie);
 }
 
-void TSymulator::Wyslij(TBajty ramka) {
+bool TSymulator::Milczy(const TZadanie& z, double teraz) {
+    if (z.zlaSuma || zaklocenia.Pomin(teraz)) return true;
+    return bootloader.Aktywny() && zaklocenia.BootloaderMilczy(bootloader.IleOdebranych(), teraz);
+}
+
+// The return from the bootloader names the image it holds, for a test to compare.
+std::string TSymulator::OpisObrazu(const TZadanie& z, bool bylWBootloaderze) const {
+    if (!bylWBootloaderze || z.start != Kodek::StartDoSterownika ||
+        z.kod != Rozkaz::PowrotZBootloadera)
+        return {};
+    return ", \"image_blocks\": " + std::to_string(bootloader.IleOdebranych()) +
+           ", \"image_sha256\": \"" + bootloader.Skrot() + "\"";
+}
+
+void TSymulator::Wyslij(TBajty ramka, bool potwierdzenieBloku) {
     Kodek::Zaszyfruj(ramka);
     zaklocenia.Znieksztalc(ramka);
+    if (potwierdzenieBloku) zaklocenia.ZnieksztalcPotwierdzenie(ramka);
     linia.Wyslij(zaklocenia.Kawalki(ramka));
 }
 

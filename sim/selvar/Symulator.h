@@ -38,7 +38,9 @@ signals:
 private:
     void Odbierz(const TBajty& bajty);
     void Odpowiedz(const TZadanie& zadanie, double teraz);
-    void Wyslij(TBajty ramka);
+    bool Milczy(const TZadanie& zadanie, double teraz);
+    std::string OpisObrazu(const TZadanie& zadanie, bool bylWBootloaderze) const;
+    void Wyslij(TBajty ramka, bool potwierdzenieBloku = false);
     void StanModulu(std::vector<TBajty>& odpowiedzi, double teraz);
     void Takt();
     void Rozlacz();

@@ -34,6 +34,12 @@ public:
     TTozsamosc(const TOpisUrzadzenia& opis, unsigned godzinyBenzyny, unsigned godzinyGazu);
 
     const TOpisUrzadzenia& Opis() const { return opis; }
+    // A new application: its version, beta number and date.
+    void UstawWersje(const std::array<int, 3>& wersja, int beta, const TData& data) {
+        opis.wersja = wersja;
+        opis.beta = beta;
+        opis.dataWersji = data;
+    }
     void DodajCzasPracy(bool naGazie, double sekundy);
     double SekundyGazu() const { return sekundyGazu; }
 

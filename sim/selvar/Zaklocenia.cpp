@@ -37,7 +37,22 @@ bool TZaklocenia::Pomin(double teraz) {
 }
 
 void TZaklocenia::Znieksztalc(TBajty& ramka) {
-    if (ramka.size() <= Kodek::Naglowek || !Los(opcje.znieksztalc)) return;
+    if (Los(opcje.znieksztalc)) Odwroc(ramka);
+}
+
+void TZaklocenia::ZnieksztalcPotwierdzenie(TBajty& ramka) {
+    if (Los(opcje.znieksztalcPotwierdzenia)) Odwroc(ramka);
+}
+
+bool TZaklocenia::BootloaderMilczy(std::size_t odebrane, double teraz) {
+    if (opcje.ciszaPoBlokach < 0 || odebrane < static_cast<std::size_t>(opcje.ciszaPoBlokach))
+        return false;
+    if (poczatekCiszy < 0) poczatekCiszy = teraz;
+    return teraz - poczatekCiszy < opcje.ciszaBlokowPrzez;
+}
+
+void TZaklocenia::Odwroc(TBajty& ramka) {
+    if (ramka.size() <= Kodek::Naglowek) return;
     std::uniform_int_distribution<std::size_t> bajt(Kodek::Naglowek, ramka.size() - 1);
     std::uniform_int_distribution<int> bit(0, 7);
     for (int proba = 0; proba < 16; ++proba) {

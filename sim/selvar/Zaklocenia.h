@@ -12,6 +12,11 @@ struct TOpcjeZaklocen {
     bool dziel = false;      // replies in pieces with gaps of 1..5 ms
     bool tempoLinii = false; // replies at the pace of 38400 baud
     double ciszaPrzez = 0;   // no answers for the first seconds
+    // The bootloader: blocks written whose acknowledgement is lost, or damaged, on the line.
+    double pominPotwierdzenia = 0;
+    double znieksztalcPotwierdzenia = 0;
+    int ciszaPoBlokach = -1;        // silent once this many blocks are written; -1 never
+    double ciszaBlokowPrzez = 1e12; // s that silence lasts
 };
 
 // A piece of a reply and the pause before it, ms.
@@ -34,12 +39,18 @@ public:
     // other, for the share chosen: the sum stays as it was, so the receiver accepts the
     // wrong bytes. True when the frame was changed.
     bool ZnieksztalcNiewidocznie(TBajty& jawna);
+    bool PominPotwierdzenie() { return Los(opcje.pominPotwierdzenia); }
+    void ZnieksztalcPotwierdzenie(TBajty& naPrzewodzie);
+    // True while the bootloader, holding that many blocks, answers nothing.
+    bool BootloaderMilczy(std::size_t odebrane, double teraz);
     // The pieces a frame goes out in.
     std::vector<TKawalek> Kawalki(const TBajty& ramka);
 
 private:
     bool Los(double udzial);
+    void Odwroc(TBajty& ramka);
 
     TOpcjeZaklocen opcje;
     std::mt19937 los;
+    double poczatekCiszy = -1;
 };
