@@ -11,3 +11,4 @@ int KomendaPrzywrocenie(TKontekst& k); // restore
 int KomendaNaZywo(TKontekst& k);       // live
 int KomendaOsc2Csv(TKontekst& k);
 int KomendaObd(TKontekst& k);
+int KomendaFlash(TKontekst& k);

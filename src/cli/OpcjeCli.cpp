@@ -16,7 +16,7 @@ struct TKomenda {
 constexpr TKomenda Komendy[] = {
     {"info", 0, true, false},    {"errors", 0, true, false}, {"backup", 1, true, false},
     {"restore", 1, true, false}, {"live", 0, true, false},   {"osc2csv", 2, false, false},
-    {"obd", 0, false, true},
+    {"obd", 0, false, true},     {"flash", 1, true, false},
 };
 
 const TKomenda* ZnajdzKomende(const QString& nazwa) {
@@ -31,10 +31,8 @@ struct TOpcjaKomendy {
     const char* komendy[2];
 };
 constexpr TOpcjaKomendy OpcjeKomend[] = {
-    {"count", {"live", nullptr}},
-    {"csv", {"live", nullptr}},
-    {"clear", {"obd", nullptr}},
-    {"force", {"backup", "osc2csv"}},
+    {"count", {"live", nullptr}},     {"csv", {"live", nullptr}},  {"clear", {"obd", nullptr}},
+    {"force", {"backup", "osc2csv"}}, {"yes", {"flash", nullptr}},
 };
 
 TRozbiorOpcji Blad(const QString& tekst) {
@@ -64,6 +62,7 @@ void DodajOpcje(QCommandLineParser& p) {
         {"force", {}},
         {"csv", {}},
         {"clear", {}},
+        {"yes", {}},
     });
 }
 
@@ -120,6 +119,7 @@ QString Wartosci(const QCommandLineParser& p, TOpcjeCli& o) {
     o.csv = p.isSet(QStringLiteral("csv"));
     o.kasuj = p.isSet(QStringLiteral("clear"));
     o.cicho = p.isSet(QStringLiteral("quiet"));
+    o.tak = p.isSet(QStringLiteral("yes"));
     return {};
 }
 
@@ -172,6 +172,8 @@ QString TekstPomocy() {
         "  obd [--clear]             OBD reader: status, supported PIDs with their\n"
         "                            values, stored, pending and permanent trouble\n"
         "                            codes; --clear clears the trouble codes\n"
+        "  flash FILE.img [--yes]    update the controller's firmware through its\n"
+        "                            bootloader; --yes allows an older version\n"
         "\n"
         "Options:\n"
         "  --port N|PATH       controller port: 1..1023 serial port COMn, 1024+i FTDI\n"
@@ -185,6 +187,7 @@ QString TekstPomocy() {
         "  --count N           live: stop after N frames\n"
         "  --csv               live: CSV lines instead of a table\n"
         "  --clear             obd: clear the trouble codes\n"
+        "  --yes               flash: install a version older than the installed one\n"
         "  -q, --quiet         no progress messages\n"
         "  -h, --help          show this help\n"
         "  -v, --version       show the version\n"

@@ -19,6 +19,7 @@ struct TOpcjeCli {
     bool csv = false;
     bool kasuj = false; // obd --clear
     bool cicho = false; // --quiet
+    bool tak = false;   // flash --yes: an older version may go on
 };
 
 // The outcome of reading the command line: options to run, or help, version or a usage

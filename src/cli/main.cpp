@@ -23,7 +23,7 @@ constexpr TWpisKomendy Wykonawcy[] = {
     {"info", KomendaInfo},    {"errors", KomendaBledy},
     {"backup", KomendaKopia}, {"restore", KomendaPrzywrocenie},
     {"live", KomendaNaZywo},  {"osc2csv", KomendaOsc2Csv},
-    {"obd", KomendaObd},
+    {"obd", KomendaObd},      {"flash", KomendaFlash},
 };
 
 int Wykonaj(const TOpcjeCli& opcje) {
