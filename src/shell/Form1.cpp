@@ -101,6 +101,7 @@ void TForm1::UtworzCzesci() {
     nastawy = new TNastawy(*sterownik, panelWidoku);
     nastawy->setObjectName(QStringLiteral("Nastawy1"));
     nastawy->Umiesc(panelWidoku);
+    nastawy->OnDialog = [this](DialogNastaw d, int indeks) { OtworzDialogNastaw(d, indeks); };
 
     siatkaElm = std::make_unique<TSiatkaObdOkna>(*stringGridElm);
     siatkaPid = std::make_unique<TSiatkaObdOkna>(*stringGridPid);

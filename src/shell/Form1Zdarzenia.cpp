@@ -85,6 +85,9 @@ void TForm1::Identyfikacja() {
             QStringLiteral(" - ") + s.StrNazwaSterownika() + QLatin1Char(' ') + PodajTekst(1365);
     }
     setWindowTitle(tytul);
+    // The board decides which settings the editor offers.
+    nastawy->UstawWidok(-1);
+    nastawy->Rozmiesc();
     panelStatus->UstawKolory(QColor(0xFF, 0xFB, 0xF0), QColor(0x00, 0x80, 0x00));
     panelStatus->setText(PodajTekst(1241));
     UlozPrawa();

@@ -33,6 +33,7 @@ class TFormAdmin;
 class TFormDevice;
 class TFormLogo;
 class TFormParam;
+enum class DialogNastaw;
 class TFormService;
 class TGrafika;
 class TListaWykresow;
@@ -192,6 +193,7 @@ private:
 
     // Link events and the status (Form1Zdarzenia.cpp, Form1Status.cpp).
     void Identyfikacja();
+    void OtworzDialogNastaw(DialogNastaw dialog, int indeks);
     void Bledy();
     void BlokDanych();
     void PlikOffline();

@@ -3,6 +3,7 @@
 
 #include "Bloki.h"
 #include "MapaPortow.h"
+#include "Stanowisko.h"
 #include "TSterownik.h"
 #include "ZaleznosciNastaw.h"
 
@@ -97,13 +98,17 @@ private slots:
         QCOMPARE(N(10), 0);
     }
 
-    void clampingCodesAndBlocks() {
-        s->PortOpen(-1);
-        ZapiszNastawe(*s, 61, 250, TrybZakresu);
-        QCOMPARE(N(61), 200);
-        ZapiszNastawe(*s, 263, 0x0301, TrybKodu);
-        QCOMPARE(int(s->NastawyObd[263 - 256]), 0x01);
-        QCOMPARE(int(s->NastawyObd[264 - 256]), 0x03);
+    void clampingCodesAndTheBlockWritten() {
+        TStanowisko st;
+        QVERIFY(st.Otworz());
+        ZapiszNastawe(*st.s, 61, 250, TrybZakresu);
+        QCOMPARE(int(st.s->Nastawy[61]), 200);
+        QCOMPARE(st.s->DoZapisu, Bloki::Nastawy);
+        st.s->DoZapisu = 0;
+        ZapiszNastawe(*st.s, 263, 0x0301, TrybKodu);
+        QCOMPARE(int(st.s->NastawyObd[263 - 256]), 0x01);
+        QCOMPARE(int(st.s->NastawyObd[264 - 256]), 0x03);
+        QCOMPARE(st.s->DoZapisu, Bloki::NastawyObd);
     }
 
     void adaptationOffFoldsTheLearntValues() {
