@@ -5,6 +5,7 @@
 #include "KodyWyjscia.h"
 #include "Komendy.h"
 #include "Kontekst.h"
+#include "OdczytyZgodne.h"
 #include "SesjaSterownika.h"
 
 #include <QMap>
@@ -13,17 +14,8 @@
 
 namespace {
 
-struct TNazwaBloku {
-    int bit;
-    const char* nazwa;
-};
-// The data model's names of the blocks a settings file brings, in the order they go out.
-constexpr TNazwaBloku NazwyBlokow[] = {
-    {0, "Nastawy"},      {1, "Mnoznik1"},       {2, "Mnoznik2"},     {3, "KorOdObr1"},
-    {4, "KorOdObr2"},    {16, "MapaEcuBen"},    {17, "MapaEcuGaz"},  {20, "MapaObdBen1"},
-    {21, "MapaObdGaz1"}, {22, "MapaObdBen2"},   {23, "MapaObdGaz2"}, {8, "KorOdCis"},
-    {9, "KorOdTempRed"}, {10, "KorOdTempGazu"},
-};
+// The blocks a settings file brings, in the order they go out.
+constexpr int KolejnoscZapisu[] = {0, 1, 2, 3, 4, 16, 17, 20, 21, 22, 23, 8, 9, 10};
 
 using TBloki = QMap<int, QByteArray>; // by mask bit index
 
@@ -46,11 +38,9 @@ bool PlikUstawienCzytelny(TKontekst& k, const QString& plik) {
 }
 
 // "differs: MapaEcuGaz, 3 bytes, first at 17 (written 0x40, read 0x42)", or empty.
-QString Roznica(const char* nazwa, const QByteArray& zapisany, const QByteArray& odczytany) {
-    if (zapisany.isEmpty())
-        return QStringLiteral("differs: %1, never written").arg(QLatin1String(nazwa));
-    if (odczytany.isEmpty())
-        return QStringLiteral("differs: %1, never read back").arg(QLatin1String(nazwa));
+QString Roznica(const QString& nazwa, const QByteArray& zapisany, const QByteArray& odczytany) {
+    if (zapisany.isEmpty()) return QStringLiteral("differs: %1, never written").arg(nazwa);
+    if (odczytany.isEmpty()) return QStringLiteral("differs: %1, never read back").arg(nazwa);
     int ile = 0, pierwszy = -1;
     for (int i = 0; i < RozmiarBloku; ++i)
         if (zapisany[i] != odczytany[i]) {
@@ -59,17 +49,18 @@ QString Roznica(const char* nazwa, const QByteArray& zapisany, const QByteArray&
         }
     if (ile == 0) return {};
     return QStringLiteral("differs: %1, %2 bytes, first at %3 (written 0x%4, read 0x%5)")
-        .arg(QLatin1String(nazwa))
+        .arg(nazwa)
         .arg(ile)
         .arg(pierwszy)
         .arg(quint8(zapisany[pierwszy]), 2, 16, QLatin1Char('0'))
         .arg(quint8(odczytany[pierwszy]), 2, 16, QLatin1Char('0'));
 }
 
-// The writes and the controller's own read-back after the factory command, then reads of
-// whatever it did not read back, each block taken as it arrived.
+// The writes, then the controller's own read-back after the factory command and reads of
+// whatever it did not read back, until every block has two equal reads.
 bool ZapiszIOdczytaj(TSesjaSterownika& sesja, TKontekst& k, TBloki& zapisane, TBloki& odczytane) {
     TSterownik& s = sesja.s;
+    TOdczytyZgodne odczyty(k, sesja, Bloki::ZUstawien, false);
     bool poFabrycznych = false; // reads from here on return what was written
     sesja.PoZadaniu = [&](int kod) {
         if (const Bloki::TOpisBloku* b = Bloki::PoKodzieZapisu(static_cast<unsigned char>(kod)))
@@ -79,9 +70,7 @@ bool ZapiszIOdczytaj(TSesjaSterownika& sesja, TKontekst& k, TBloki& zapisane, TB
         // The factory command goes out after every write is acknowledged; its
         // acknowledgement posts the controller's own read-back.
         if (kod == 0x89) poFabrycznych = true;
-        const Bloki::TOpisBloku* b = Bloki::PoKodzieOdczytu(static_cast<unsigned char>(kod));
-        if (poFabrycznych && b && dlugosc >= DaneRamki + RozmiarBloku)
-            odczytane[b->bit] = BlokRamki(s.RamkaRx);
+        if (poFabrycznych) odczyty.Przyjmij(kod, dlugosc);
     };
     const int wszystkie = std::popcount(static_cast<unsigned>(Bloki::ZUstawien));
     int pokazane = -1;
@@ -96,13 +85,10 @@ bool ZapiszIOdczytaj(TSesjaSterownika& sesja, TKontekst& k, TBloki& zapisane, TB
         }
         return s.DoZapisu == 0 && s.BezPotwierdzenia == 0 && !s.Fabryczne;
     });
-    if (!zapisano) return false;
-    if (!sesja.Czekaj([&] { return s.DoOdczytu == 0; })) return false;
-    int brakujace = 0;
-    for (const TNazwaBloku& n : NazwyBlokow)
-        if (!odczytane.contains(n.bit)) brakujace |= 1 << n.bit;
-    s.CzytajZeSterownika(brakujace);
-    return sesja.CzekajNaOdczyt(brakujace, QStringLiteral("reading back"));
+    if (!zapisano || !odczyty.Czekaj(QStringLiteral("reading back"))) return false;
+    for (int bit : KolejnoscZapisu)
+        odczytane[bit] = odczyty.Zgodny(bit);
+    return true;
 }
 
 } // namespace
@@ -120,13 +106,13 @@ int KomendaPrzywrocenie(TKontekst& k) {
     if (!ZapiszIOdczytaj(sesja, k, zapisane, odczytane)) return sesja.Kod();
 
     int rozne = 0;
-    for (const TNazwaBloku& n : NazwyBlokow)
-        if (const QString r = Roznica(n.nazwa, zapisane.value(n.bit), odczytane.value(n.bit));
+    for (int bit : KolejnoscZapisu)
+        if (const QString r = Roznica(NazwaBloku(bit), zapisane.value(bit), odczytane.value(bit));
             !r.isEmpty()) {
             Wypisz(r + u'\n');
             ++rozne;
         }
-    const int ile = int(std::size(NazwyBlokow));
+    const int ile = int(std::size(KolejnoscZapisu));
     if (rozne == 0) {
         Wypisz(QStringLiteral("restored %1: %2 blocks written and verified\n").arg(plik).arg(ile));
         return KodyWyjscia::Sukces;

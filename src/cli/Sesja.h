@@ -18,6 +18,8 @@ public:
     // False (message printed) when a failure ended the wait first.
     bool Czekaj(const std::function<bool()>& gotowe);
     int Kod() const { return kod; }
+    // Prints the reason and keeps the exit code; returns false for the caller to pass on.
+    bool Niepowodzenie(int kodWyjscia, const QString& tekst);
 
 protected:
     explicit TSesja(TKontekst& kontekst);
@@ -28,7 +30,6 @@ protected:
     virtual QString Przeszkoda() = 0;
     // Ctrl-C, a closed port or silence for longer than --timeout.
     QString PrzeszkodaLacza(const TSerial& port) const;
-    bool Niepowodzenie(int kodWyjscia, const QString& tekst);
 
     TKontekst& k;
     QString opisPortu;
