@@ -111,6 +111,37 @@ private slots:
         QCOMPARE(st.s->DoZapisu, Bloki::NastawyObd);
     }
 
+    void everyDependencyPostsOneWriteOfItsBlocks_data() {
+        QTest::addColumn<int>("indeks");
+        QTest::addColumn<int>("wartosc");
+        QTest::addColumn<int>("bloki");
+        for (const auto& [i, v] : {std::pair{1, 7},
+                                   {4, 2},
+                                   {8, 1},
+                                   {10, 1},
+                                   {12, 0},
+                                   {24, 5},
+                                   {40, 3},
+                                   {85, 170},
+                                   {86, 120},
+                                   {50, 90}})
+            QTest::addRow("setting %d := %d", i, v) << i << v << Bloki::Nastawy;
+        // Switching adaptation off folds the learnt values into the multipliers.
+        QTest::newRow("adaptation off")
+            << 81 << 0 << (Bloki::Nastawy | Bloki::Mnoznik1 | Bloki::Mnoznik2);
+        QTest::newRow("module protocol") << 257 << 3 << Bloki::NastawyObd;
+    }
+    void everyDependencyPostsOneWriteOfItsBlocks() {
+        QFETCH(int, indeks);
+        QFETCH(int, wartosc);
+        QFETCH(int, bloki);
+        TStanowisko st;
+        QVERIFY(st.Otworz());
+        st.s->Nastawy[81] = 1;
+        ZapiszNastawe(*st.s, indeks, wartosc, TrybZakresu);
+        QCOMPARE(st.s->DoZapisu, bloki);
+    }
+
     void adaptationOffFoldsTheLearntValues() {
         s->Nastawy[81] = 1;
         s->IdentSterownika[67] = 138;

@@ -122,6 +122,17 @@ private slots:
         QCOMPARE(int(s->Nastawy[50]), 10);
     }
 
+    void switchToggledOnlyByItsBox() {
+        s->Nastawy[21] = 0;
+        Klik(Punkt(21, PoczatekPola, 5));
+        QCOMPARE(int(s->Nastawy[21]), 0);
+        Klik(Punkt(21, PoczatekPlusa, 5));
+        QCOMPARE(int(s->Nastawy[21]), 1);
+        Klik(Punkt(21, KoniecPrzyciskow, 0));
+        QCOMPARE(int(s->Nastawy[21]), 0);
+        QCOMPARE(sygnalow, 0);
+    }
+
     void valueListChoosesAValue() {
         s->Nastawy[1] = 0;
         Klik(Punkt(1, PoczatekPlusa, 5));
