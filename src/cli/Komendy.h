@@ -9,6 +9,7 @@ int KomendaBledy(TKontekst& k);
 int KomendaKopia(TKontekst& k);        // backup
 int KomendaPrzywrocenie(TKontekst& k); // restore
 int KomendaNaZywo(TKontekst& k);       // live
+int KomendaNagrywanie(TKontekst& k);   // record
 int KomendaOsc2Csv(TKontekst& k);
 int KomendaObd(TKontekst& k);
 int KomendaFlash(TKontekst& k);

@@ -5,7 +5,16 @@
 #include <cstdio>
 #include <utility>
 
-TKonsola::TKonsola(const TTeksty& t, bool c) : teksty(t), cicho(c) {}
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+TKonsola::TKonsola(const TTeksty& t, bool c)
+    : teksty(t), cicho(c), terminal(isatty(fileno(stderr)) != 0) {}
 
 QString TKonsola::Otworz(const TDialogPliku&) {
     return plik;
@@ -37,6 +46,7 @@ QString TKonsola::WezBlad() {
 }
 
 void TKonsola::Zglos(const QString& tekst) const {
+    ZakonczLinie();
     std::fprintf(stderr, "selvar-cli: %s\n", tekst.toLocal8Bit().constData());
     std::fflush(stderr);
 }
@@ -49,6 +59,19 @@ bool TKonsola::BladPliku(const QString& czynnosc, const QString& sciezka) {
 
 void TKonsola::Postep(const QString& tekst) const {
     if (!cicho) Zglos(tekst);
+}
+
+void TKonsola::PostepWLinii(const QString& tekst) const {
+    if (cicho || !terminal) return;
+    std::fprintf(stderr, "\r%s", tekst.toLocal8Bit().constData());
+    std::fflush(stderr);
+    liniaOtwarta = true;
+}
+
+void TKonsola::ZakonczLinie() const {
+    if (!std::exchange(liniaOtwarta, false)) return;
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
 }
 
 void Wypisz(const QString& tekst) {

@@ -32,6 +32,10 @@ public:
     // printed, when it showed an error box.
     bool BladPliku(const QString& czynnosc, const QString& sciezka);
     void Postep(const QString& tekst) const;
+    // Progress rewritten in place on one terminal line; nothing when stderr is not a terminal
+    // or quiet. The next message or ZakonczLinie ends the line.
+    void PostepWLinii(const QString& tekst) const;
+    void ZakonczLinie() const;
     bool Cicho() const { return cicho; }
 
 private:
@@ -39,6 +43,8 @@ private:
     const bool cicho;
     QString plik;
     QString blad;
+    const bool terminal;
+    mutable bool liniaOtwarta = false;
 };
 
 // Text to stdout as the terminal's 8-bit encoding, flushed, so that pipes see each line

@@ -11,12 +11,14 @@ namespace {
 struct TKomenda {
     const char* nazwa;
     int plikow;
-    bool port, portElm; // which links it needs
+    bool port, portElm;            // which links it needs
+    bool portZamiastPliku = false; // --port may stand for its one file
 };
 constexpr TKomenda Komendy[] = {
-    {"info", 0, true, false},    {"errors", 0, true, false}, {"backup", 1, true, false},
-    {"restore", 1, true, false}, {"live", 0, true, false},   {"osc2csv", 2, false, false},
-    {"obd", 0, false, true},     {"flash", 1, true, false},
+    {"info", 0, true, false},     {"errors", 0, true, false},      {"backup", 1, true, false},
+    {"restore", 1, true, false},  {"live", 0, true, false},        {"record", 1, true, false},
+    {"osc2csv", 2, false, false}, {"show", 1, false, false, true}, {"diff", 2, false, false},
+    {"obd", 0, false, true},      {"flash", 1, true, false},
 };
 
 const TKomenda* ZnajdzKomende(const QString& nazwa) {
@@ -25,14 +27,16 @@ const TKomenda* ZnajdzKomende(const QString& nazwa) {
     return nullptr;
 }
 
-// Options that only one or two commands take.
+// Options that only some commands take.
 struct TOpcjaKomendy {
     const char* opcja;
-    const char* komendy[2];
+    const char* komendy[5];
 };
 constexpr TOpcjaKomendy OpcjeKomend[] = {
-    {"count", {"live", nullptr}},     {"csv", {"live", nullptr}},  {"clear", {"obd", nullptr}},
-    {"force", {"backup", "osc2csv"}}, {"yes", {"flash", nullptr}},
+    {"count", {"live"}}, {"csv", {"live"}},
+    {"clear", {"obd"}},  {"force", {"backup", "osc2csv", "record"}},
+    {"yes", {"flash"}},  {"seconds", {"record"}},
+    {"all", {"show"}},   {"json", {"info", "errors", "live", "show", "diff"}},
 };
 
 TRozbiorOpcji Blad(const QString& tekst) {
@@ -63,6 +67,9 @@ void DodajOpcje(QCommandLineParser& p) {
         {"csv", {}},
         {"clear", {}},
         {"yes", {}},
+        {"seconds", {}, "N"},
+        {"all", {}},
+        {"json", {}},
     });
 }
 
@@ -72,7 +79,7 @@ QString SprawdzPorty(const QCommandLineParser& p, const TKomenda& k) {
         const QString nazwa = QLatin1String(opcja);
         if (potrzebna && !p.isSet(nazwa))
             return QStringLiteral("%1 needs --%2").arg(QLatin1String(k.nazwa), nazwa);
-        if (!potrzebna && p.isSet(nazwa))
+        if (!potrzebna && p.isSet(nazwa) && !(k.portZamiastPliku && nazwa == QLatin1String("port")))
             return QStringLiteral("--%1 does not apply to %2").arg(nazwa, QLatin1String(k.nazwa));
         return {};
     };
@@ -112,6 +119,11 @@ QString Wartosci(const QCommandLineParser& p, TOpcjeCli& o) {
         o.ile = p.value(QStringLiteral("count")).toInt(&ok);
         if (!ok || o.ile < 1) return QStringLiteral("--count takes a number of frames, 1 or more");
     }
+    if (p.isSet(QStringLiteral("seconds"))) {
+        bool ok = false;
+        o.sekundy = p.value(QStringLiteral("seconds")).toInt(&ok);
+        if (!ok || o.sekundy < 1) return QStringLiteral("--seconds takes whole seconds, 1 or more");
+    }
     o.port = p.value(QStringLiteral("port"));
     o.portElm = p.value(QStringLiteral("elm-port"));
     o.dziennik = p.value(QStringLiteral("trace"));
@@ -141,10 +153,11 @@ TRozbiorOpcji RozbierzOpcje(const QStringList& argumenty) {
     o.komenda = pozycyjne.takeFirst();
     const TKomenda* k = ZnajdzKomende(o.komenda);
     if (!k) return Blad(QStringLiteral("unknown command '%1'").arg(o.komenda));
-    if (pozycyjne.size() != k->plikow)
-        return Blad(k->plikow == 0   ? QStringLiteral("%1 takes no file").arg(o.komenda)
-                    : k->plikow == 1 ? QStringLiteral("%1 takes one file").arg(o.komenda)
-                                     : QStringLiteral("%1 takes two files").arg(o.komenda));
+    const int plikow = k->portZamiastPliku && p.isSet(QStringLiteral("port")) ? 0 : k->plikow;
+    if (pozycyjne.size() != plikow)
+        return Blad(plikow == 0   ? QStringLiteral("%1 takes no file").arg(o.komenda)
+                    : plikow == 1 ? QStringLiteral("%1 takes one file").arg(o.komenda)
+                                  : QStringLiteral("%1 takes two files").arg(o.komenda));
     o.argumenty = pozycyjne;
     if (const QString blad = SprawdzOpcjeKomendy(p, *k); !blad.isEmpty()) return Blad(blad);
     if (const QString blad = Wartosci(p, o); !blad.isEmpty()) return Blad(blad);
@@ -167,8 +180,17 @@ QString TekstPomocy() {
         "                            back and report every block that differs\n"
         "  live [--count N] [--csv]  live values of the trace list, as a table or as\n"
         "                            CSV lines, until Ctrl-C or N frames\n"
+        "  record FILE.osc [--seconds N]\n"
+        "                            record the live frames into a scope file, until\n"
+        "                            Ctrl-C or N seconds\n"
         "  osc2csv FILE.osc OUT.csv  a scope recording as CSV, as the application\n"
         "                            exports it (offline)\n"
+        "  show FILE.set [--all]     every setting of a settings file (or, with --port\n"
+        "                            instead of the file, of the controller) by name,\n"
+        "                            value and unit, grouped as the settings editor\n"
+        "                            groups them, then the controller's identity\n"
+        "  diff A.set B.set          the settings and table cells that differ; exit 0\n"
+        "                            when equal, 1 when different\n"
         "  obd [--clear]             OBD reader: status, supported PIDs with their\n"
         "                            values, stored, pending and permanent trouble\n"
         "                            codes; --clear clears the trouble codes\n"
@@ -183,15 +205,21 @@ QString TekstPomocy() {
         "  --timeout S         seconds without an answer before a link counts as\n"
         "                      dead (default 10)\n"
         "  --trace FILE        write every log line of the links to FILE\n"
-        "  --force             backup, osc2csv: overwrite an existing output file\n"
+        "  --force             backup, record, osc2csv: overwrite an existing output\n"
+        "                      file\n"
         "  --count N           live: stop after N frames\n"
         "  --csv               live: CSV lines instead of a table\n"
         "  --clear             obd: clear the trouble codes\n"
+        "  --seconds N         record: stop after N seconds\n"
+        "  --all               show: every setting of the catalogue, also those no page\n"
+        "                      of the editor shows\n"
+        "  --json              info, errors, show, diff: one JSON document; live: one\n"
+        "                      JSON object a line\n"
         "  --yes               flash: install a version older than the installed one\n"
         "  -q, --quiet         no progress messages\n"
         "  -h, --help          show this help\n"
         "  -v, --version       show the version\n"
         "\n"
-        "Exit codes: 0 success, 1 usage error, 2 link or device failure, 3 bad file,\n"
-        "130 interrupted.\n");
+        "Exit codes: 0 success, 1 usage error (diff: the files differ), 2 link or\n"
+        "device failure, 3 bad file, 130 interrupted.\n");
 }

@@ -7,7 +7,7 @@
 
 // What the command line asks for, checked before anything is opened.
 struct TOpcjeCli {
-    QString komenda;       // info, errors, backup, restore, live, osc2csv, obd
+    QString komenda;       // info, errors, backup, restore, live, record, osc2csv, show, diff, obd
     QStringList argumenty; // the command's files
     QString port;          // --port: a number or a device path
     QString portElm;       // --elm-port
@@ -16,10 +16,13 @@ struct TOpcjeCli {
     QString dziennik;      // --trace
     bool nadpisz = false;  // --force
     int ile = 0;           // --count, 0 = until stopped
+    int sekundy = 0;       // record --seconds, 0 = until stopped
     bool csv = false;
-    bool kasuj = false; // obd --clear
-    bool cicho = false; // --quiet
-    bool tak = false;   // flash --yes: an older version may go on
+    bool kasuj = false;     // obd --clear
+    bool cicho = false;     // --quiet
+    bool json = false;      // one JSON document, or one object a line for live
+    bool wszystkie = false; // show --all
+    bool tak = false;       // flash --yes: an older version may go on
 };
 
 // The outcome of reading the command line: options to run, or help, version or a usage

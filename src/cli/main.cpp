@@ -20,10 +20,11 @@ struct TWpisKomendy {
     TKomenda wykonaj;
 };
 constexpr TWpisKomendy Wykonawcy[] = {
-    {"info", KomendaInfo},    {"errors", KomendaBledy},
-    {"backup", KomendaKopia}, {"restore", KomendaPrzywrocenie},
-    {"live", KomendaNaZywo},  {"osc2csv", KomendaOsc2Csv},
-    {"obd", KomendaObd},      {"flash", KomendaFlash},
+    {"info", KomendaInfo},       {"errors", KomendaBledy},
+    {"backup", KomendaKopia},    {"restore", KomendaPrzywrocenie},
+    {"live", KomendaNaZywo},     {"record", KomendaNagrywanie},
+    {"osc2csv", KomendaOsc2Csv}, {"obd", KomendaObd},
+    {"flash", KomendaFlash},
 };
 
 int Wykonaj(const TOpcjeCli& opcje) {

@@ -29,17 +29,23 @@ struct TCli {
 
     QString Sciezka(const QString& nazwa) const { return katalog.filePath(nazwa); }
 
-    TWynik Uruchom(const QStringList& argumenty, const QString& locale = QStringLiteral("C"),
-                   int msMaks = 90000) const {
-        QProcess p;
+    // Starts it without waiting, for a test that signals it while it runs.
+    void Uruchom(QProcess& p, const QStringList& argumenty,
+                 const QString& locale = QStringLiteral("C")) const {
         QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
         srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"),
                           katalog.filePath(QStringLiteral("config")));
         srodowisko.insert(QStringLiteral("LC_ALL"), locale);
         p.setProcessEnvironment(srodowisko);
+        p.start(QStringLiteral(SELVAR_CLI), argumenty);
+    }
+
+    TWynik Uruchom(const QStringList& argumenty, const QString& locale = QStringLiteral("C"),
+                   int msMaks = 90000) const {
+        QProcess p;
         QElapsedTimer czas;
         czas.start();
-        p.start(QStringLiteral(SELVAR_CLI), argumenty);
+        Uruchom(p, argumenty, locale);
         TWynik w;
         if (!p.waitForFinished(msMaks)) {
             p.kill();

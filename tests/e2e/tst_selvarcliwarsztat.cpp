@@ -3,10 +3,18 @@
 // and the JSON output for scripts.
 
 #include "CliNaSymulatorze.h"
+#include "EksportCsv.h"
+#include "MapaPortow.h"
+#include "TSterownik.h"
+#include "Teksty.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <csignal>
+#include <vector>
 
 namespace {
 
@@ -32,6 +40,61 @@ int ZmienioneOdczyty(const TSterownikSym& sym) {
     }
     return ile;
 }
+
+QByteArray Hex(const QJsonValue& v) {
+    return QByteArray::fromHex(v.toString().toLatin1());
+}
+
+// What each live reply the simulator sent makes of the receiver's 128-byte frame: the reply,
+// then the OBD module's state (bytes 6..41 of its last 0x70 frame) at positions 92..127; a
+// connection, which starts with the identity request, starts without that state.
+QList<QByteArray> RamkiWyslane(const TSterownikSym& sym) {
+    QList<QByteArray> ramki;
+    QByteArray stan;
+    for (const QJsonObject& l : sym.Dziennik()) {
+        if (l.value(QStringLiteral("code")).toInt() == 0x81) stan = QByteArray(36, '\0');
+        for (const QJsonValue& v : l.value(QStringLiteral("replies")).toArray()) {
+            const QByteArray r = Hex(v);
+            if (r.startsWith('6') && quint8(r[3]) == 0x70) stan = r.mid(6, 36);
+            if (r.startsWith('V') && (quint8(r[3]) & 0xF0) == 0x90 && r.size() == 92)
+                ramki << r + stan;
+        }
+    }
+    return ramki;
+}
+
+// A scope file read back through the core, as the oscilloscope opens it.
+struct TOdczytanyZapis {
+    TMapaPortow mapa;
+    TTeksty teksty;
+    TSterownik s{mapa, QStringLiteral("/nonexistent/libftd2xx.so")};
+    TPlikDoOdczytu dialog;
+    std::vector<unsigned char> probki =
+        std::vector<unsigned char>(std::size_t(TSterownik::MaksProbek) * TSterownik::RozmiarProbki);
+    int ile = 0;
+
+    explicit TOdczytanyZapis(const QString& sciezka) {
+        s.Zegar().stop();
+        teksty.Wczytaj();
+        teksty.UstawJezyk(Jezyki::Angielski);
+        s.Teksty = &teksty;
+        dialog.sciezka = sciezka;
+        s.OknaPlikow = &dialog;
+        ile = s.CzytajOscyloskop(probki.data());
+    }
+    QByteArray Probka(int i) const {
+        return QByteArray(reinterpret_cast<const char*>(probki.data()) + 128 * i, 128);
+    }
+    // The samples are consecutive frames the simulator sent.
+    bool ToRamkiWyslane(const TSterownikSym& sym) const {
+        const QList<QByteArray> wyslane = RamkiWyslane(sym);
+        const qsizetype od = wyslane.indexOf(Probka(0));
+        if (od < 0 || od + ile > wyslane.size()) return false;
+        for (int i = 0; i < ile; ++i)
+            if (Probka(i) != wyslane[od + i]) return false;
+        return true;
+    }
+};
 
 } // namespace
 
@@ -76,6 +139,41 @@ private slots:
         QCOMPARE(identyfikacja.size(), 80);
         QCOMPARE(obraz.mid(128, 66), identyfikacja.left(66));
         QCOMPARE(obraz.mid(128 + 70, 10), identyfikacja.mid(70));
+    }
+
+    void recordingHoldsTheFramesSentAndEndsCleanlyOnCtrlC() {
+        TSterownikSym sym({"--speed", "5"});
+        TCli cli;
+        const QString osc = cli.Sciezka(QStringLiteral("jazda.osc"));
+        const TWynik w = cli.Uruchom({"record", osc, "--seconds", "2", "--port", sym.Port()});
+        QCOMPARE(w.kod, 0);
+        QVERIFY2(w.Bledy().contains(QStringLiteral(" written to %1\n").arg(osc)),
+                 w.bledy.constData());
+        const qint64 rozmiar = QFileInfo(osc).size();
+        QCOMPARE((rozmiar - 4096) % 128, 0);
+        {
+            const TOdczytanyZapis zapis(osc);
+            QCOMPARE(zapis.ile, (rozmiar - 4096) / 128);
+            // A live frame every 200 ms, one more or less for the edges.
+            QVERIFY2(zapis.ile >= 8 && zapis.ile <= 12, qPrintable(QString::number(zapis.ile)));
+            QVERIFY(zapis.ToRamkiWyslane(sym));
+            const QString csv = cli.Sciezka(QStringLiteral("jazda.csv"));
+            QCOMPARE(cli.Uruchom({"osc2csv", osc, csv, "-q"}).kod, 0);
+            QCOMPARE(Czytaj(csv), TekstCsv(zapis.s, zapis.probki.data(), zapis.ile, QLocale::c()));
+        }
+
+        const QString dalej = cli.Sciezka(QStringLiteral("dalej.osc"));
+        QProcess p;
+        cli.Uruchom(p, {"record", dalej, "--port", sym.Port(), "-q"});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(dalej).size() >= 4096 + 3 * 128, 30000);
+        ::kill(pid_t(p.processId()), SIGINT);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        const TOdczytanyZapis przerwany(dalej);
+        QCOMPARE(przerwany.ile, (QFileInfo(dalej).size() - 4096) / 128);
+        QVERIFY(przerwany.ile >= 3);
+        QVERIFY(przerwany.ToRamkiWyslane(sym));
     }
 };
 
