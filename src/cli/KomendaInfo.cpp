@@ -8,8 +8,32 @@
 #include "TekstyBledow.h"
 #include "Wydruk.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 #include <algorithm>
 #include <array>
+
+namespace {
+
+// The panel's lines as data: the active errors, then (when shown) "3 x text" counters after
+// the empty line and heading the panel puts between them.
+QJsonObject BledyJson(const QStringList& linie, bool zapamietane) {
+    QJsonArray aktywne, liczniki;
+    const qsizetype przerwa = linie.indexOf(QString());
+    for (qsizetype i = 0; i < (przerwa < 0 ? linie.size() : przerwa); ++i)
+        aktywne << linie[i];
+    for (qsizetype i = przerwa < 0 ? linie.size() : przerwa + 3; i < linie.size(); ++i) {
+        const qsizetype x = linie[i].indexOf(QLatin1String(" x "));
+        liczniki << QJsonObject{{QStringLiteral("count"), linie[i].left(x).toInt()},
+                                {QStringLiteral("error"), linie[i].mid(x + 3)}};
+    }
+    QJsonObject bledy{{QStringLiteral("active"), aktywne}};
+    if (zapamietane) bledy.insert(QStringLiteral("stored"), liczniki);
+    return bledy;
+}
+
+} // namespace
 
 int KomendaInfo(TKontekst& k) {
     TSesjaSterownika sesja(k);
@@ -17,6 +41,19 @@ int KomendaInfo(TKontekst& k) {
     if (!sesja.Polacz() || !sesja.Czekaj([&] { return !(sesja.s.DoOdczytu & Bloki::Nastawy); }))
         return sesja.Kod();
     const TSterownik& s = sesja.s;
+    if (k.opcje.json) {
+        WypiszJson({
+            {QStringLiteral("model"), s.StrNazwaSterownika()},
+            {QStringLiteral("bar_code"), s.StrKodKreskowy()},
+            {QStringLiteral("production_date"), s.StrDataProdukcji()},
+            {QStringLiteral("software_version"), s.StrWersjaCyframi(14).trimmed()},
+            {QStringLiteral("injectors"), s.LiczbaWtryskiwaczy},
+            {QStringLiteral("time_on_petrol"), s.StrCzasNaBenzynie()},
+            {QStringLiteral("time_on_gas"), s.StrCzasNaGazie()},
+            {QStringLiteral("time_to_service"), s.StrCzasPrzegladu()},
+        });
+        return KodyWyjscia::Sukces;
+    }
     const auto T = [&](int id) { return k.teksty.PodajTekst(id); };
     Wypisz(Etykietowane({
         {T(1331), s.StrNazwaSterownika()},
@@ -45,8 +82,13 @@ int KomendaBledy(TKontekst& k) {
         !sesja.Czekaj([&] { return sesja.ListyBledow > 0 && sesja.RamkiBiezace > 0; }))
         return sesja.Kod();
     const bool zapamietane = sesja.s.StanPracy[1] & 0x10;
+    const QStringList linie = LinieBledow(lista.data(), zapamietane, k.teksty);
+    if (k.opcje.json) {
+        WypiszJson(BledyJson(linie, zapamietane));
+        return KodyWyjscia::Sukces;
+    }
     // The panel's tab before the heading means nothing on a terminal.
-    for (const QString& linia : LinieBledow(lista.data(), zapamietane, k.teksty))
+    for (const QString& linia : linie)
         Wypisz(linia.trimmed() + u'\n');
     return KodyWyjscia::Sukces;
 }

@@ -9,6 +9,9 @@
 #include "SesjaSterownika.h"
 #include "Wydruk.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 #include <algorithm>
 
 namespace {
@@ -56,6 +59,44 @@ private:
     QStringList ostatnie;
 };
 
+// The JSON lines: first the columns, named in English whatever --lang says, so that scripts
+// can rely on them, then one line per frame with the values as the CSV export gives them.
+class TJson {
+public:
+    explicit TJson(const TSterownik& s) : sterownik(s) {
+        angielskie.Wczytaj();
+        angielskie.UstawJezyk(Jezyki::Angielski);
+    }
+    QJsonObject Kolumny() const {
+        QJsonArray kolumny;
+        ZaKolumnami([&](const TWykres& w) {
+            QString jednostka = w.Jednostka ? angielskie.PodajTekst(w.Jednostka) : QString();
+            jednostka.remove(u'[').remove(u']');
+            kolumny << QJsonObject{{QStringLiteral("name"), angielskie.PodajTekst(w.Tekst)},
+                                   {QStringLiteral("unit"), jednostka}};
+        });
+        return {{QStringLiteral("columns"), kolumny}};
+    }
+    QJsonObject Wiersz(int numer, const unsigned char* ramka) const {
+        QJsonArray wartosci;
+        ZaKolumnami([&](const TWykres& w) {
+            bool liczba = false;
+            const double v = KomorkaCsv(w, ramka, QLocale::c()).chopped(1).toDouble(&liczba);
+            wartosci << (liczba ? QJsonValue(v) : QJsonValue());
+        });
+        return {{QStringLiteral("frame"), numer}, {QStringLiteral("values"), wartosci}};
+    }
+
+private:
+    template <typename F> void ZaKolumnami(F zrob) const {
+        for (int n = 0; n < sterownik.PodajIleParamBiez(Widoki::Listy); ++n)
+            zrob(sterownik.Wykresy[std::size_t(sterownik.PodajPozycje(Widoki::Listy, n))]);
+    }
+
+    const TSterownik& sterownik;
+    TTeksty angielskie;
+};
+
 } // namespace
 
 int KomendaNaZywo(TKontekst& k) {
@@ -66,8 +107,11 @@ int KomendaNaZywo(TKontekst& k) {
         return sesja.Kod();
 
     TTabela tabela(s, k.teksty);
+    const TJson json(s);
     const QString koniecCsv = QStringLiteral("\r\n");
-    if (k.opcje.csv)
+    if (k.opcje.json)
+        WypiszJson(json.Kolumny());
+    else if (k.opcje.csv)
         WypiszBajty((NaglowekCsv(s) + koniecCsv).toLocal8Bit());
     else
         Wypisz(tabela.Naglowek());
@@ -75,7 +119,9 @@ int KomendaNaZywo(TKontekst& k) {
     sesja.PoOdpowiedzi = [&](int kod, int dlugosc) {
         if ((kod & 0xF0) != 0x90 || dlugosc <= 4 || (k.opcje.ile && wypisane >= k.opcje.ile))
             return;
-        if (k.opcje.csv)
+        if (k.opcje.json)
+            WypiszJson(json.Wiersz(wypisane, s.RamkaRx));
+        else if (k.opcje.csv)
             WypiszBajty((WierszCsv(s, wypisane, s.RamkaRx, QLocale()) + koniecCsv).toLocal8Bit());
         else
             Wypisz(tabela.Wiersz(wypisane));

@@ -131,6 +131,8 @@ QString Wartosci(const QCommandLineParser& p, TOpcjeCli& o) {
     o.csv = p.isSet(QStringLiteral("csv"));
     o.kasuj = p.isSet(QStringLiteral("clear"));
     o.cicho = p.isSet(QStringLiteral("quiet"));
+    o.json = p.isSet(QStringLiteral("json"));
+    o.wszystkie = p.isSet(QStringLiteral("all"));
     o.tak = p.isSet(QStringLiteral("yes"));
     return {};
 }

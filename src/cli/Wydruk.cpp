@@ -1,5 +1,10 @@
 #include "Wydruk.h"
 
+#include "Konsola.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <algorithm>
 
 QString Etykietowane(const QList<QPair<QString, QString>>& wiersze) {
@@ -17,4 +22,8 @@ QString WierszTabeli(const QStringList& komorki, const QList<int>& szerokosci) {
     for (qsizetype i = 0; i < komorki.size(); ++i)
         wyrownane << komorki[i].rightJustified(i < szerokosci.size() ? szerokosci[i] : 0);
     return wyrownane.join(QStringLiteral("  ")) + u'\n';
+}
+
+void WypiszJson(const QJsonObject& obiekt) {
+    WypiszBajty(QJsonDocument(obiekt).toJson(QJsonDocument::Compact) + '\n');
 }

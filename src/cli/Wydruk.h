@@ -12,3 +12,8 @@ QString Etykietowane(const QList<QPair<QString, QString>>& wiersze);
 
 // A row of a table: every cell right-aligned in its width, cells two spaces apart.
 QString WierszTabeli(const QStringList& komorki, const QList<int>& szerokosci);
+
+class QJsonObject;
+
+// One JSON object on one line of stdout: the form scripts read with --json.
+void WypiszJson(const QJsonObject& obiekt);

@@ -175,6 +175,51 @@ private slots:
         QVERIFY(przerwany.ile >= 3);
         QVERIFY(przerwany.ToRamkiWyslane(sym));
     }
+
+    void jsonOutputParsesBack() {
+        TSterownikSym sym(
+            {"--no-ignition", "--channels", "6", "--error", "6.1", "--error", "10.2"});
+        TCli cli;
+        const auto json = [&](const QStringList& argumenty) {
+            const TWynik w = cli.Uruchom(
+                argumenty + QStringList{"--json", "--port", sym.Port(), "-q", "--lang", "pl"});
+            QList<QJsonObject> obiekty;
+            for (const QByteArray& linia : w.wyjscie.split('\n'))
+                if (!linia.isEmpty()) obiekty << QJsonDocument::fromJson(linia).object();
+            return w.kod == 0 ? obiekty : QList<QJsonObject>{};
+        };
+        const QList<QJsonObject> info = json({"info"});
+        QCOMPARE(info.size(), 1);
+        QCOMPARE(info[0]["bar_code"].toString(), QStringLiteral("5901234000123456"));
+        QCOMPARE(info[0]["injectors"].toInt(), 6);
+        QCOMPARE(info[0]["production_date"].toString(), QStringLiteral("2022.11.03"));
+
+        const QList<QJsonObject> bledy = json({"errors"});
+        QCOMPARE(bledy.size(), 1);
+        QCOMPARE(bledy[0]["active"].toArray().size(), 2);
+        QCOMPARE(bledy[0]["active"].toArray().at(1).toString(),
+                 QStringLiteral("Brak wtryskiwacza gazu 3"));
+        const QJsonArray zapamietane = bledy[0]["stored"].toArray();
+        QCOMPARE(zapamietane.size(), 3);
+        QCOMPARE(zapamietane.at(2).toObject()["count"].toInt(), 3);
+        QCOMPARE(zapamietane.at(2).toObject()["error"].toString(),
+                 QStringLiteral("Brak wtryskiwacza gazu 3"));
+
+        // Column names stay English whatever the language, for scripts.
+        const QList<QJsonObject> zywo = json({"live", "--count", "2"});
+        QCOMPARE(zywo.size(), 3);
+        const QJsonArray kolumny = zywo[0]["columns"].toArray();
+        QCOMPARE(kolumny.at(0).toObject()["name"].toString(), QStringLiteral("Revolutions"));
+        QCOMPARE(kolumny.at(0).toObject()["unit"].toString(), QStringLiteral("rpm"));
+        QCOMPARE(kolumny.last().toObject()["name"].toString(), QStringLiteral("G 6"));
+        for (int i = 1; i <= 2; ++i) {
+            QCOMPARE(zywo[i]["frame"].toInt(), i - 1);
+            const QJsonArray wartosci = zywo[i]["values"].toArray();
+            QCOMPARE(wartosci.size(), kolumny.size());
+            QCOMPARE(wartosci.at(0).toDouble(), 0.0);  // the key is off
+            QCOMPARE(wartosci.at(4).toDouble(), 15.0); // reducer at the ambient 15 °C
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSelvarCliWarsztat)
