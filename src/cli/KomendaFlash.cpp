@@ -104,17 +104,18 @@ int Wgraj(TSesjaFlash& sesja, const TKontekst& k, int wersja) {
                             !s.FlashUzbrojony && s.IdentSterownika[5] == 0);
     };
     bool cisza = false;
-    if (!sesja.Czekaj([&] {
-            cisza = straznik.elapsed() > CzasStraznikaMs;
-            return wrocil || cisza;
-        }))
-        return sesja.Kod();
-    if (cisza) {
-        k.konsola.Zglos(QStringLiteral("the update stopped at block %1 of %2: %3")
-                            .arg(s.LicznikBlokow)
-                            .arg(ObrazFirmware::LiczbaBlokow)
-                            .arg(k.teksty.PodajTekst(1370)));
-        return KodyWyjscia::Lacze;
+    const bool dobiegla = sesja.Czekaj([&] {
+        cisza = straznik.elapsed() > CzasStraznikaMs;
+        return wrocil || cisza;
+    });
+    if (!dobiegla || cisza) {
+        // Where it stopped tells whether the controller still runs its old application.
+        k.konsola.Zglos(
+            QStringLiteral("the update stopped at block %1 of %2%3")
+                .arg(s.LicznikBlokow)
+                .arg(ObrazFirmware::LiczbaBlokow)
+                .arg(cisza ? QStringLiteral(": ") + k.teksty.PodajTekst(1370) : QString()));
+        return cisza ? KodyWyjscia::Lacze : sesja.Kod();
     }
     if (s.IdentSterownika[ObrazFirmware::IdentWersji] != wersja) {
         k.konsola.Zglos(QStringLiteral("the controller answers with version %1, not %2")

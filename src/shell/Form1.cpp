@@ -7,6 +7,7 @@
 #include "FormDevice.h"
 #include "FormLogo.h"
 #include "FormParam.h"
+#include "FormProg.h"
 #include "FormService.h"
 #include "IdentyfikatorKomputera.h"
 #include "Kontrolki.h"
@@ -110,6 +111,7 @@ void TForm1::UtworzCzesci() {
 
     formDevice = new TFormDevice(*sterownik, teksty, this);
     formService = new TFormService(*sterownik, teksty, this);
+    formProg = new TFormProg(*sterownik, teksty, komunikaty, *oknaPlikow, this);
     formAdmin = new TFormAdmin(this);
     formParam = new TFormParam(*sterownik, teksty, this);
     formLogo = new TFormLogo(this);

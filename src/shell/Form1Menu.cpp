@@ -1,6 +1,7 @@
 // The main menu: building it and what its items do.
 
 #include "FormDevice.h"
+#include "FormProg.h"
 #include "FormService.h"
 #include "Kontrolki.h"
 #include "MenuPortowOkna.h"
@@ -61,8 +62,8 @@ void TForm1::ZbudujMenu() {
             [this] { OtworzUrzadzenie(); });
     connect(NowaAkcja(plik, QStringLiteral("MenuFileServis")), &QAction::triggered, this,
             [this] { OtworzSerwis(); });
-    // The firmware dialog comes with the firmware update; until then its item stays off.
-    NowaAkcja(plik, QStringLiteral("MenuFileFirmware"))->setEnabled(false);
+    connect(NowaAkcja(plik, QStringLiteral("MenuFileFirmware")), &QAction::triggered, this,
+            [this] { OtworzFirmware(); });
     plik->addSeparator();
     connect(NowaAkcja(plik, QStringLiteral("MenuFileRead")), &QAction::triggered, this,
             [this] { CzytajPlik(); });
@@ -127,6 +128,20 @@ void TForm1::OtworzUrzadzenie() {
 void TForm1::OtworzSerwis() {
     formService->Przygotuj(paleta, QStringLiteral("SELVAR - ") + PodajTekst(1340));
     formService->exec();
+}
+
+void TForm1::OtworzFirmware() {
+    formProg->Przygotuj(paleta, QStringLiteral("SELVAR - ") + PodajTekst(1360));
+    formProg->exec();
+}
+
+// After the link's box that tells of it, so that the dialog does not open under the box.
+void TForm1::OfertaFirmware() {
+    if (ofertaFirmware || !sterownik->PortConnected() || formProg->isVisible()) return;
+    ofertaFirmware = true;
+    komunikatyLaczy.PoKomunikatach([this] {
+        if (!formProg->isVisible()) OtworzFirmware();
+    });
 }
 
 void TForm1::OtworzDokumentacje(const QString& folder) {

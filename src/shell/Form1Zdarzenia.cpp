@@ -1,6 +1,7 @@
 // The link events of both links: title, status, errors, history, calibration, live frames.
 
 #include "FormDevice.h"
+#include "FormProg.h"
 #include "Kontrolki.h"
 #include "ListaWykresow.h"
 #include "SiatkaCzasow.h"
@@ -25,6 +26,7 @@ namespace {
 // Commands of the frames the window reacts to.
 constexpr int Identyfikator = 129;
 constexpr int ListaBledow = 130;
+constexpr int BlokFirmware = 255;
 bool Biezaca(int kod, int dlugosc) {
     return (kod & 0xF0) == 0x90 && dlugosc > 4;
 }
@@ -45,12 +47,15 @@ void TForm1::ZdarzenieLacza(int kod, int a1, int a2, int a3) {
             Bledy();
         else if (BlokNowy(a1))
             BlokDanych();
+        else if (a1 == BlokFirmware)
+            formProg->Potwierdzenie();
         break;
     case 2:
         Kalibracja(a1, a3);
         break;
     case 3:
         if (a1 == 0) setWindowTitle(TytulPodstawowy);
+        ofertaFirmware = false;
         break;
     case 4:
         PlikOffline();
@@ -83,6 +88,7 @@ void TForm1::Identyfikacja() {
     } else if (s.IdentSterownika[5] == 1 && !s.FlashUzbrojony) {
         tytul +=
             QStringLiteral(" - ") + s.StrNazwaSterownika() + QLatin1Char(' ') + PodajTekst(1365);
+        OfertaFirmware();
     }
     setWindowTitle(tytul);
     // The board decides which settings the editor offers.

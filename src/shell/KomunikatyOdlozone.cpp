@@ -17,6 +17,10 @@ int TKomunikatyOdlozone::KomunikatTekst(const QString& tekst, int flagi) {
     return Ok;
 }
 
+void TKomunikatyOdlozone::PoKomunikatach(std::function<void()> akcja) {
+    Odloz({-1, QString(), 0, std::move(akcja)});
+}
+
 void TKomunikatyOdlozone::Odloz(const TOdlozony& komunikat) {
     kolejka.enqueue(komunikat);
     QTimer::singleShot(0, this, [this] { PokazKolejne(); });
@@ -28,7 +32,9 @@ void TKomunikatyOdlozone::PokazKolejne() {
     pokazuje = true;
     while (!kolejka.isEmpty()) {
         const TOdlozony k = kolejka.dequeue();
-        if (k.idTekstu >= 0)
+        if (k.akcja)
+            k.akcja();
+        else if (k.idTekstu >= 0)
             pokazujace.Komunikat(k.idTekstu, k.flagi);
         else
             pokazujace.KomunikatTekst(k.tekst, k.flagi);

@@ -33,6 +33,7 @@ class TFormAdmin;
 class TFormDevice;
 class TFormLogo;
 class TFormParam;
+class TFormProg;
 enum class DialogNastaw;
 class TFormService;
 class TGrafika;
@@ -213,6 +214,9 @@ private:
     // Menus (Form1Menu.cpp, Form1Admin.cpp).
     void OtworzUrzadzenie();
     void OtworzSerwis();
+    void OtworzFirmware();
+    // A controller left in its bootloader: the firmware dialog, once a connection.
+    void OfertaFirmware();
     void CzytajPlik();
     void ZapiszPlik();
     void OtworzDokumentacje(const QString& folder);
@@ -243,6 +247,7 @@ private:
     TFormService* formService = nullptr;
     TFormAdmin* formAdmin = nullptr;
     TFormParam* formParam = nullptr;
+    TFormProg* formProg = nullptr;
     TFormLogo* formLogo = nullptr;
 
     // The frame.
@@ -303,6 +308,7 @@ private:
     int licznikPodtrzymania = 0;
     int licznikPowitania = 0;
     bool pokazane = false;
+    bool ofertaFirmware = false;
     bool zamkniete = false;
     QColor kolorDiagnostyki;
     QImage stacyjka;

@@ -26,6 +26,11 @@ inline QByteArray Plik(int wersja, int beta = 0, int dlugosc = 256 + 57344) {
     p[24] = 24; // 2024-03-05
     p[25] = 3;
     p[26] = 5;
+    // Where selvar-sim's application finds its version: 1.5.<wersja>, the same beta and date.
+    if (dlugosc >= 256 + 57344)
+        p.replace(256 + 57344 - 16, 15,
+                  QByteArray("SELVARFW") + QByteArray::fromRawData("\x01\x05", 2) + char(wersja) +
+                      char(beta) + QByteArray::fromRawData("\x18\x03\x05", 3));
     return p;
 }
 

@@ -52,6 +52,12 @@ private slots:
         // A controller answering from its bootloader: identity with status 1.
         pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, Tozsamosc(), 1));
         t.s().Timer1OnTimer();
+        // After the box the window offers the firmware dialog, closed here unused.
+        QTimer zamykanie;
+        QObject::connect(&zamykanie, &QTimer::timeout, [] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+        });
+        zamykanie.start(10);
         QTRY_VERIFY(ok.pokazano);
         QCOMPARE(ok.tekst, t.okno->PodajTekst(1365));
         // Sixteen ticks are four slots: the link went on running while the box was open.

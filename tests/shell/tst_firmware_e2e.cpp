@@ -1,0 +1,194 @@
+// Firmware updates end to end against selvar-sim's bootloader: in the window, cut off half
+// way and finished from the dialog the window offers afterwards, and with selvar-cli over
+// a line that loses and damages acknowledgements. The image the simulator ends holding is
+// compared by its hash from the simulator's log.
+
+#include "ObrazTestowy.h"
+#include "OknoTestowe.h"
+#include "ProcesSymulatora.h"
+
+#include "FormProg.h"
+
+#include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+
+namespace {
+
+// The link runs five times faster than on the line; the simulator answers at once.
+constexpr int TaktMs = 5;
+
+QByteArray Skrot(const QByteArray& plik) {
+    return QCryptographicHash::hash(plik.mid(256, 57344), QCryptographicHash::Sha256).toHex();
+}
+
+// The last return from the bootloader in the simulator's log: blocks held and their hash.
+QJsonObject Powrot(const QString& log) {
+    QFile f(log);
+    QJsonObject ostatni;
+    if (!f.open(QIODevice::ReadOnly)) return ostatni;
+    for (const QByteArray& linia : f.readAll().split('\n')) {
+        const QJsonObject o = QJsonDocument::fromJson(linia).object();
+        if (o.contains(QStringLiteral("image_sha256"))) ostatni = o;
+    }
+    return ostatni;
+}
+
+// selvar-sim with its log in a folder of the test, and its line behind a link there.
+struct TSymulator {
+    QTemporaryDir katalog;
+    TProcesSymulatora proces;
+    explicit TSymulator(QStringList argumenty)
+        : proces(QStringLiteral(SELVAR_SIM),
+                 argumenty << QStringLiteral("--no-ignition") << QStringLiteral("--log")
+                           << katalog.filePath(QStringLiteral("log.json"))
+                           << QStringLiteral("--link")
+                           << katalog.filePath(QStringLiteral("selvar"))) {}
+    QString Lacze() const { return katalog.filePath(QStringLiteral("selvar")); }
+    QJsonObject Powrot() const { return ::Powrot(katalog.filePath(QStringLiteral("log.json"))); }
+    QString Obraz(const QString& nazwa, const QByteArray& dane) const {
+        QDir(katalog.path()).mkpath(QStringLiteral("Firmware"));
+        const QString sciezka = katalog.filePath(QStringLiteral("Firmware/") + nazwa);
+        ObrazTestowy::Zapisz(sciezka, dane);
+        return sciezka;
+    }
+};
+
+struct TWynik {
+    int kod = -1;
+    QString bledy;
+};
+
+TWynik Cli(const TSymulator& sym, const QStringList& argumenty) {
+    QProcess p;
+    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+    srodowisko.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                      sym.katalog.filePath(QStringLiteral("cfg")));
+    srodowisko.insert(QStringLiteral("SELVAR_CLI_TICK_MS"), QString::number(TaktMs));
+    p.setProcessEnvironment(srodowisko);
+    p.start(QStringLiteral(SELVAR_CLI), QStringList{QStringLiteral("flash")} + argumenty +
+                                            QStringList{QStringLiteral("--port"), sym.Lacze()});
+    TWynik w;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return w;
+    }
+    w.kod = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    w.bledy = QString::fromUtf8(p.readAllStandardError());
+    return w;
+}
+
+// Clicks Upload each time the firmware dialog is shown modally with its list.
+struct TWgrywanie {
+    QTimer szukanie;
+    int klikniec = 0;
+    TWgrywanie() {
+        szukanie.setInterval(10);
+        QObject::connect(&szukanie, &QTimer::timeout, [this] {
+            QWidget* d = QApplication::activeModalWidget();
+            auto* wgraj = d && d->objectName() == QLatin1String("FormProg")
+                              ? d->findChild<QPushButton*>(QStringLiteral("BitBtn2"))
+                              : nullptr;
+            if (!wgraj || !wgraj->isVisible()) return;
+            ++klikniec;
+            wgraj->click();
+        });
+        szukanie.start();
+    }
+};
+
+} // namespace
+
+class TestFirmwareE2e : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowUpdateCutOffIsFinishedFromTheOfferedDialog() {
+        TSymulator sym({QStringLiteral("--stall-block"), QStringLiteral("100"),
+                        QStringLiteral("--stall-seconds"), QStringLiteral("2")});
+        QVERIFY(!sym.proces.Sciezka().isEmpty());
+        const QByteArray obraz = ObrazTestowy::Plik(24);
+        sym.Obraz(QStringLiteral("v24.img"), obraz);
+        TOpcjeOkna opcje;
+        opcje.PortSterownika = sym.Lacze();
+        TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
+        auto* dialog = t.okno->findChild<TFormProg*>(QStringLiteral("FormProg"));
+        dialog->Katalog = sym.katalog.filePath(QStringLiteral("Firmware"));
+        dialog->CzasStraznikaMs = 1000;
+        t.Zegar(QStringLiteral("Timer1"))->start();
+        t.s().Zegar().setInterval(TaktMs);
+        t.s().Zegar().start();
+        QTRY_VERIFY_WITH_TIMEOUT(t.okno->windowTitle().contains(QStringLiteral(" v23")), 10000);
+
+        TWgrywanie wgrywanie;
+        {
+            // The simulator falls silent after block 100: the watchdog gives up.
+            TOdpowiedz brakOdpowiedzi(QMessageBox::Ok);
+            QTimer::singleShot(0, t.okno.get(), [&] {
+                t.okno->menuBar()
+                    ->findChild<QAction*>(QStringLiteral("MenuFileFirmware"))
+                    ->trigger();
+            });
+            QTRY_VERIFY_WITH_TIMEOUT(brakOdpowiedzi.pokazano, 20000);
+            QCOMPARE(brakOdpowiedzi.tekst, t.okno->PodajTekst(1370));
+            QCOMPARE(t.s().LicznikBlokow, 100);
+        }
+        // It answers again from its bootloader: the window says so and offers the dialog.
+        TOdpowiedz bladOprogramowania(QMessageBox::Ok);
+        QTRY_VERIFY_WITH_TIMEOUT(bladOprogramowania.pokazano, 20000);
+        QCOMPARE(bladOprogramowania.tekst, t.okno->PodajTekst(1365));
+        QTRY_VERIFY_WITH_TIMEOUT(t.okno->windowTitle().contains(QStringLiteral(" v24")), 30000);
+        QCOMPARE(wgrywanie.klikniec, 2);
+        QCOMPARE(t.s().LicznikBlokow, 224);
+        const QJsonObject powrot = sym.Powrot();
+        QCOMPARE(powrot.value(QStringLiteral("image_blocks")).toInt(), 224);
+        QCOMPARE(powrot.value(QStringLiteral("image_sha256")).toString().toLatin1(), Skrot(obraz));
+        t.okno->close();
+    }
+
+    void cliFlashesThroughLostAndDamagedAcknowledgements() {
+        TSymulator sym({QStringLiteral("--drop-acks"), QStringLiteral("0.2"),
+                        QStringLiteral("--corrupt-acks"), QStringLiteral("0.05")});
+        QVERIFY(!sym.proces.Sciezka().isEmpty());
+        const QByteArray obraz = ObrazTestowy::Plik(24);
+        QElapsedTimer czas;
+        czas.start();
+        const TWynik w = Cli(sym, {sym.Obraz(QStringLiteral("v24.img"), obraz)});
+        qInfo("update at a %d ms tick with 25 %% of acknowledgements lost: %.1f s", TaktMs,
+              czas.elapsed() / 1000.0);
+        QVERIFY2(w.kod == 0, qPrintable(w.bledy));
+        QVERIFY(w.bledy.contains(QStringLiteral("flashing: 100 % (224 of 224 blocks)")));
+        QVERIFY(w.bledy.contains(QStringLiteral("1.5.24")));
+        const QJsonObject powrot = sym.Powrot();
+        QCOMPARE(powrot.value(QStringLiteral("image_sha256")).toString().toLatin1(), Skrot(obraz));
+    }
+
+    void cliRefusesFilesThenRecoversAControllerLeftInItsBootloader() {
+        TSymulator sym({QStringLiteral("--stall-block"), QStringLiteral("100"),
+                        QStringLiteral("--stall-seconds"), QStringLiteral("2")});
+        QVERIFY(!sym.proces.Sciezka().isEmpty());
+        QByteArray inna = ObrazTestowy::Plik(24);
+        inna[20] = 2;
+        QCOMPARE(Cli(sym, {sym.Obraz(QStringLiteral("other.img"), inna)}).kod, 3);
+        QCOMPARE(Cli(sym, {sym.Obraz(QStringLiteral("v22.img"), ObrazTestowy::Plik(22))}).kod, 3);
+        const QString v24 = sym.Obraz(QStringLiteral("v24.img"), ObrazTestowy::Plik(24));
+        const TWynik przerwana = Cli(sym, {v24, QStringLiteral("--timeout"), QStringLiteral("1")});
+        QCOMPARE(przerwana.kod, 2);
+        QVERIFY(przerwana.bledy.contains(QStringLiteral("stopped at block 100 of 224")));
+        QTest::qWait(1500); // the rest of the simulator's silence
+        const TWynik w = Cli(sym, {v24});
+        QVERIFY2(w.kod == 0, qPrintable(w.bledy));
+        QVERIFY(w.bledy.contains(QStringLiteral("from its bootloader")));
+        QCOMPARE(sym.Powrot().value(QStringLiteral("image_sha256")).toString().toLatin1(),
+                 Skrot(ObrazTestowy::Plik(24)));
+    }
+};
+
+QTEST_MAIN(TestFirmwareE2e)
+#include "tst_firmware_e2e.moc"

@@ -1,0 +1,176 @@
+// The firmware dialog on its own: the list of images, the downgrade question, the progress
+// and the watchdog, with boxes and file dialogs answered by fakes. With SELVAR_ZRZUTY set
+// to a folder, its two faces are saved there as pictures.
+
+#include "FormProg.h"
+#include "Komunikat.h"
+#include "MapaPortow.h"
+#include "ObrazTestowy.h"
+#include "OknaPlikow.h"
+#include "Paleta.h"
+#include "TSterownik.h"
+#include "Teksty.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+
+namespace {
+
+struct TFakeOkna : TKomunikaty, TOknaPlikow {
+    QList<int> pokazane; // text ids, -1 for a question
+    int odpowiedz = Tak;
+    QString wybrany;
+    int Komunikat(int id, int flagi) override {
+        pokazane << id;
+        return flagi == Pytanie ? odpowiedz : Ok;
+    }
+    int KomunikatTekst(const QString&, int flagi) override {
+        pokazane << -1;
+        return flagi == Pytanie ? odpowiedz : Ok;
+    }
+    QString Otworz(const TDialogPliku&) override { return wybrany; }
+    QString Zapisz(const TDialogPliku&) override { return {}; }
+};
+
+struct TStol {
+    QTemporaryDir katalog;
+    TMapaPortow mapa;
+    TSterownik s{mapa, QStringLiteral("/nonexistent/libftd2xx.so")};
+    TTeksty teksty;
+    TFakeOkna okna;
+    TFormProg d{s, teksty, okna, okna, nullptr};
+
+    explicit TStol(int zainstalowana = 23, int status = 0) {
+        s.Zegar().stop();
+        teksty.Wczytaj();
+        const QByteArray ident = ObrazTestowy::Tozsamosc(zainstalowana);
+        std::memcpy(s.IdentSterownika + 6, ident.constData(), std::size_t(ident.size()));
+        s.IdentSterownika[3] = 0x81;
+        s.IdentSterownika[5] = static_cast<unsigned char>(status);
+        s.IdentSterownika[38] = 2;
+        d.Katalog = katalog.path();
+        TPaleta paleta;
+        paleta.Tlo = QColor(0xF0, 0xF0, 0xE8);
+        paleta.KolorDialogu = QColor(0x00, 0x00, 0x80);
+        d.Przygotuj(paleta, QStringLiteral("SELVAR"));
+    }
+    QString Obraz(const QString& nazwa, const QByteArray& dane) {
+        const QString sciezka = katalog.filePath(nazwa);
+        ObrazTestowy::Zapisz(sciezka, dane);
+        return sciezka;
+    }
+    QTableWidget* Lista() { return d.findChild<QTableWidget*>(QStringLiteral("StringGrid1")); }
+    QString Etykieta(const char* nazwa) {
+        return d.findChild<QLabel*>(QString::fromLatin1(nazwa))->text();
+    }
+};
+
+void Zrzut(QWidget& w, const char* nazwa) {
+    const QString folder = qEnvironmentVariable("SELVAR_ZRZUTY");
+    if (!folder.isEmpty()) w.grab().save(QDir(folder).filePath(QString::fromLatin1(nazwa)));
+}
+
+} // namespace
+
+class TestFormProg : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsTheImagesThatFitLastOneSelected() {
+        TStol t;
+        t.Obraz(QStringLiteral("a_v22.img"), ObrazTestowy::Plik(22));
+        t.Obraz(QStringLiteral("b_v24b3.img"), ObrazTestowy::Plik(24, 3));
+        QByteArray inna = ObrazTestowy::Plik(25);
+        inna[20] = 2; // another board generation
+        t.Obraz(QStringLiteral("c_other.img"), inna);
+        t.Obraz(QStringLiteral("d_readme.txt"), "not an image");
+        t.d.show();
+        QTableWidget* l = t.Lista();
+        QCOMPARE(l->rowCount(), 2);
+        QCOMPARE(l->item(0, 0)->text(), QStringLiteral("v22"));
+        QCOMPARE(l->item(1, 0)->text(), QStringLiteral("v24 beta3"));
+        QCOMPARE(l->item(1, 1)->text(), QStringLiteral("2024.03.05  "));
+        QCOMPARE(l->item(1, 3)->text(), t.katalog.filePath(QStringLiteral("b_v24b3.img")));
+        QCOMPARE(l->currentRow(), 1);
+        QCOMPARE(t.d.windowTitle(), QStringLiteral("SELVAR MAX+ - ") + t.teksty.PodajTekst(1360));
+        QCOMPARE(t.Etykieta("Panel1"), QStringLiteral("v23  "));
+        Zrzut(t.d, "formprog-lista.png");
+    }
+
+    void downgradeIsAskedOnlyForAnOlderVersion_data() {
+        QTest::addColumn<int>("wersja");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("pytanie");
+        QTest::newRow("older") << 22 << 0 << true;
+        QTest::newRow("equal") << 23 << 0 << false;
+        QTest::newRow("newer") << 24 << 0 << false;
+        QTest::newRow("older, from the bootloader") << 22 << 1 << false;
+    }
+    void downgradeIsAskedOnlyForAnOlderVersion() {
+        QFETCH(int, wersja);
+        QFETCH(int, status);
+        QFETCH(bool, pytanie);
+        TStol t(23, status);
+        t.okna.odpowiedz = TKomunikaty::Nie;
+        t.Obraz(QStringLiteral("x.img"), ObrazTestowy::Plik(wersja));
+        t.d.show();
+        t.d.Wgraj();
+        QCOMPARE(t.okna.pokazane.contains(-1), pytanie);
+        // Refused, nothing starts; otherwise the update is armed.
+        QCOMPARE(t.s.FlashUzbrojony, pytanie ? 0 : 1);
+        QCOMPARE(t.d.Aktualizuje(), !pytanie);
+    }
+
+    void progressFollowsTheAcknowledgedBlocks() {
+        TStol t;
+        t.Obraz(QStringLiteral("x.img"), ObrazTestowy::Plik(24));
+        t.d.show();
+        t.d.Wgraj();
+        QVERIFY(t.Lista()->isHidden());
+        QCOMPARE(t.d.height(), 200);
+        t.s.LicznikBlokow = 112;
+        t.d.Potwierdzenie();
+        QCOMPARE(t.Etykieta("Label2"), QStringLiteral("50%"));
+        QCOMPARE(t.d.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->value(), 50);
+        Zrzut(t.d, "formprog-postep.png");
+        t.d.close(); // the update runs: the dialog stays
+        QVERIFY(t.d.isVisible());
+        t.s.LicznikBlokow = 224;
+        t.d.Potwierdzenie();
+        QVERIFY(!t.d.isVisible());
+    }
+
+    void watchdogReportsNoResponseAndCloses() {
+        TStol t;
+        t.Obraz(QStringLiteral("x.img"), ObrazTestowy::Plik(24));
+        t.d.show();
+        t.d.Wgraj();
+        QVERIFY(t.d.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        t.d.Timer1OnTimer();
+        QCOMPARE(t.okna.pokazane, QList<int>{1370});
+        QVERIFY(!t.d.isVisible());
+    }
+
+    void shortImageIsRefusedWithTheFileError() {
+        TStol t;
+        t.okna.wybrany = t.Obraz(QStringLiteral("short.img"), ObrazTestowy::Plik(24).left(40000));
+        t.d.show();
+        t.Lista()->setCurrentCell(-1, -1);
+        t.d.Wgraj();
+        QCOMPARE(t.okna.pokazane, QList<int>{1362});
+        QCOMPARE(t.s.FlashUzbrojony, 0);
+        QVERIFY(!t.d.Aktualizuje());
+        QVERIFY(t.Lista()->isVisible()); // shown afresh
+    }
+};
+
+QTEST_MAIN(TestFormProg)
+#include "tst_formprog.moc"
