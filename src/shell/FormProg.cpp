@@ -100,7 +100,8 @@ TFormProg::TFormProg(TSterownik& ster, const TTeksty& tek, TKomunikaty& kom, TOk
 QString TFormProg::DomyslnyKatalog() {
     const QString obok = FolderFirmware(QCoreApplication::applicationDirPath());
     if (QFileInfo(obok).isDir()) return obok;
-    return FolderFirmware(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QDir dane(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return FolderFirmware(dane.filePath(QStringLiteral("Selvar2")));
 }
 
 void TFormProg::Przygotuj(const TPaleta& paleta, const QString& tytul) {

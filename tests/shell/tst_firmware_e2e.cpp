@@ -84,22 +84,34 @@ TWynik Cli(const TSymulator& sym, const QStringList& argumenty) {
     return w;
 }
 
-// Clicks Upload each time the firmware dialog is shown modally with its list.
+// Clicks Upload each time the firmware dialog is shown modally with its list. With
+// SELVAR_ZRZUTY naming a folder, the dialog's list and its progress are saved there.
 struct TWgrywanie {
     QTimer szukanie;
     int klikniec = 0;
-    TWgrywanie() {
+    bool postepZapisany = false;
+    explicit TWgrywanie(std::function<int()> bloki) {
         szukanie.setInterval(10);
-        QObject::connect(&szukanie, &QTimer::timeout, [this] {
+        QObject::connect(&szukanie, &QTimer::timeout, [this, bloki] {
             QWidget* d = QApplication::activeModalWidget();
             auto* wgraj = d && d->objectName() == QLatin1String("FormProg")
                               ? d->findChild<QPushButton*>(QStringLiteral("BitBtn2"))
                               : nullptr;
-            if (!wgraj || !wgraj->isVisible()) return;
-            ++klikniec;
+            if (!wgraj) return;
+            if (!wgraj->isVisible()) {
+                if (!postepZapisany && bloki() >= 60) postepZapisany = Zrzut(*d, "postep");
+                return;
+            }
+            if (++klikniec == 1) Zrzut(*d, "lista");
             wgraj->click();
         });
         szukanie.start();
+    }
+    static bool Zrzut(QWidget& d, const char* nazwa) {
+        const QString folder = qEnvironmentVariable("SELVAR_ZRZUTY");
+        if (!folder.isEmpty())
+            d.grab().save(QDir(folder).filePath(QStringLiteral("firmware-%1.png").arg(nazwa)));
+        return true;
     }
 };
 
@@ -114,6 +126,7 @@ private slots:
                         QStringLiteral("--stall-seconds"), QStringLiteral("2")});
         QVERIFY(!sym.proces.Sciezka().isEmpty());
         const QByteArray obraz = ObrazTestowy::Plik(24);
+        sym.Obraz(QStringLiteral("v22.img"), ObrazTestowy::Plik(22));
         sym.Obraz(QStringLiteral("v24.img"), obraz);
         TOpcjeOkna opcje;
         opcje.PortSterownika = sym.Lacze();
@@ -126,7 +139,7 @@ private slots:
         t.s().Zegar().start();
         QTRY_VERIFY_WITH_TIMEOUT(t.okno->windowTitle().contains(QStringLiteral(" v23")), 10000);
 
-        TWgrywanie wgrywanie;
+        TWgrywanie wgrywanie([&t] { return t.s().LicznikBlokow; });
         {
             // The simulator falls silent after block 100: the watchdog gives up.
             TOdpowiedz brakOdpowiedzi(QMessageBox::Ok);
