@@ -4,6 +4,7 @@
 #include "KodyWyjscia.h"
 #include "Komendy.h"
 #include "Kontekst.h"
+#include "OpisSterownika.h"
 #include "SesjaSterownika.h"
 #include "TekstyBledow.h"
 #include "Wydruk.h"
@@ -41,30 +42,10 @@ int KomendaInfo(TKontekst& k) {
     if (!sesja.Polacz() || !sesja.Czekaj([&] { return !(sesja.s.DoOdczytu & Bloki::Nastawy); }))
         return sesja.Kod();
     const TSterownik& s = sesja.s;
-    if (k.opcje.json) {
-        WypiszJson({
-            {QStringLiteral("model"), s.StrNazwaSterownika()},
-            {QStringLiteral("bar_code"), s.StrKodKreskowy()},
-            {QStringLiteral("production_date"), s.StrDataProdukcji()},
-            {QStringLiteral("software_version"), s.StrWersjaCyframi(14).trimmed()},
-            {QStringLiteral("injectors"), s.LiczbaWtryskiwaczy},
-            {QStringLiteral("time_on_petrol"), s.StrCzasNaBenzynie()},
-            {QStringLiteral("time_on_gas"), s.StrCzasNaGazie()},
-            {QStringLiteral("time_to_service"), s.StrCzasPrzegladu()},
-        });
-        return KodyWyjscia::Sukces;
-    }
-    const auto T = [&](int id) { return k.teksty.PodajTekst(id); };
-    Wypisz(Etykietowane({
-        {T(1331), s.StrNazwaSterownika()},
-        {T(1332), s.StrKodKreskowy()},
-        {T(1333), s.StrDataProdukcji()},
-        {T(1334), s.StrWersjaCyframi(14).trimmed()}, // hardware letter, digits, date
-        {T(1335), s.StrIleWtryskiwaczy()},
-        {T(1343), s.StrCzasNaBenzynie()},
-        {T(1344), s.StrCzasNaGazie()},
-        {T(1352), s.StrCzasPrzegladu()},
-    }));
+    if (k.opcje.json)
+        WypiszJson(TozsamoscJson(s));
+    else
+        Wypisz(Etykietowane(WierszeTozsamosci(s, k.teksty)));
     return KodyWyjscia::Sukces;
 }
 

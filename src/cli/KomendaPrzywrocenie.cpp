@@ -6,6 +6,7 @@
 #include "Komendy.h"
 #include "Kontekst.h"
 #include "OdczytyZgodne.h"
+#include "OpisSterownika.h"
 #include "SesjaSterownika.h"
 
 #include <QMap>
@@ -29,12 +30,7 @@ QByteArray BlokRamki(const unsigned char* ramka) {
 // The file is loaded offline first, so that a damaged one is refused before the port opens.
 bool PlikUstawienCzytelny(TKontekst& k, const QString& plik) {
     TSterownik probny(k.mapa);
-    probny.Teksty = &k.teksty;
-    probny.Komunikaty = &k.konsola;
-    probny.OknaPlikow = &k.konsola;
-    k.konsola.UstawPlik(plik);
-    probny.CzytajUstawienia();
-    return !k.konsola.BladPliku(QStringLiteral("load"), plik);
+    return WczytajPlikUstawien(probny, k, plik);
 }
 
 // "differs: MapaEcuGaz, 3 bytes, first at 17 (written 0x40, read 0x42)", or empty.

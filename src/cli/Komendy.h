@@ -11,5 +11,7 @@ int KomendaPrzywrocenie(TKontekst& k); // restore
 int KomendaNaZywo(TKontekst& k);       // live
 int KomendaNagrywanie(TKontekst& k);   // record
 int KomendaOsc2Csv(TKontekst& k);
+int KomendaPokaz(TKontekst& k);   // show
+int KomendaRoznice(TKontekst& k); // diff
 int KomendaObd(TKontekst& k);
 int KomendaFlash(TKontekst& k);

@@ -23,7 +23,8 @@ constexpr TWpisKomendy Wykonawcy[] = {
     {"info", KomendaInfo},       {"errors", KomendaBledy},
     {"backup", KomendaKopia},    {"restore", KomendaPrzywrocenie},
     {"live", KomendaNaZywo},     {"record", KomendaNagrywanie},
-    {"osc2csv", KomendaOsc2Csv}, {"obd", KomendaObd},
+    {"osc2csv", KomendaOsc2Csv}, {"show", KomendaPokaz},
+    {"diff", KomendaRoznice},    {"obd", KomendaObd},
     {"flash", KomendaFlash},
 };
 

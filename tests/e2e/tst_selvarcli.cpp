@@ -78,7 +78,8 @@ private slots:
             QLatin1String("Usage: selvar-cli [options] <command> [files]\n")));
         for (const char* komenda :
              {"info", "errors", "backup FILE.set", "restore FILE.set", "live [--count N] [--csv]",
-              "osc2csv FILE.osc OUT.csv", "obd [--clear]"})
+              "osc2csv FILE.osc OUT.csv", "obd [--clear]", "record FILE.osc [--seconds N]",
+              "show FILE.set [--all]", "diff A.set B.set"})
             QVERIFY2(pomoc.Wyjscie().contains(QLatin1String(komenda)), komenda);
         QVERIFY(pomoc.bledy.isEmpty());
         const TWynik wersja = cli.Uruchom({QStringLiteral("--version")});

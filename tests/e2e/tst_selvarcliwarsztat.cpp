@@ -96,6 +96,14 @@ struct TOdczytanyZapis {
     }
 };
 
+// A settings file of the catalogue's defaults, as the application saves a fresh model.
+QByteArray Domyslne() {
+    TMapaPortow mapa;
+    TSterownik s(mapa, QStringLiteral("/nonexistent/libftd2xx.so"));
+    s.Zegar().stop();
+    return s.ObrazModelu(false);
+}
+
 } // namespace
 
 class TestSelvarCliWarsztat : public QObject {
@@ -219,6 +227,85 @@ private slots:
             QCOMPARE(wartosci.at(0).toDouble(), 0.0);  // the key is off
             QCOMPARE(wartosci.at(4).toDouble(), 15.0); // reducer at the ambient 15 °C
         }
+    }
+
+    void showGroupsAsTheEditorAndDiffFindsTheChanges() {
+        TCli cli;
+        const QString a = cli.Sciezka(QStringLiteral("a.set")), b = cli.Sciezka("b.set");
+        QByteArray obraz = Domyslne();
+        QVERIFY(Zapisz(a, obraz));
+        obraz[512 + 50] = char(85); // gas from 850 rpm instead of 700 (units of 10 rpm)
+        for (const auto& [komorka, o] : {std::pair{5, 3}, {17, 7}, {200, 2}})
+            obraz[2816 + komorka] = char(quint8(obraz[2816 + komorka]) + o);
+        QVERIFY(Zapisz(b, obraz));
+
+        const TWynik pokaz = cli.Uruchom({"show", a});
+        QCOMPARE(pokaz.kod, 0);
+        const QString tekst = pokaz.Wyjscie();
+        qsizetype poprzedni = -1;
+        for (const char* naglowek :
+             {"Engine parameters\n", "\nInjectors\n", "\nSensors\n", "\nSwitching to gas\n",
+              "\nSwitching to petrol\n", "\nCalibration\n", "\nCorrections 2D\n", "\nOBD module\n",
+              "\nDevice\n", "\nModel:"}) {
+            const qsizetype tu = tekst.indexOf(QLatin1String(naglowek));
+            QVERIFY2(tu > poprzedni, naglowek);
+            poprzedni = tu;
+        }
+        QVERIFY(QRegularExpression(QStringLiteral("\n  Switching to LPG when RPM rises above +700 "
+                                                  "\\[rpm\\]\n"))
+                    .match(tekst)
+                    .hasMatch());
+        // Idle RPM correction sits on the Calibration strip and the multiplier strip: once.
+        QCOMPARE(tekst.count(QStringLiteral("Idle RPM correction")), 1);
+        const TWynik wszystkie = cli.Uruchom({"show", a, "--all"});
+        QCOMPARE(wszystkie.kod, 0);
+        QVERIFY(
+            wszystkie.Wyjscie().startsWith(tekst.left(tekst.indexOf(QLatin1String("\nModel:")))));
+        QVERIFY(wszystkie.Wyjscie().contains(QStringLiteral("\nOther catalogue records\n")));
+
+        const TWynik json = cli.Uruchom({"show", a, "--json"});
+        const QJsonObject dokument = QJsonDocument::fromJson(json.wyjscie).object();
+        const QJsonArray grupy = dokument["groups"].toArray();
+        QCOMPARE(grupy.at(0).toObject()["title"].toString(), QStringLiteral("Engine parameters"));
+        const QJsonObject doGazu = grupy.at(3).toObject()["settings"].toArray().at(0).toObject();
+        QCOMPARE(doGazu["index"].toInt(), 50);
+        QCOMPARE(doGazu["value"].toString(), QStringLiteral("700"));
+        QCOMPARE(doGazu["unit"].toString(), QStringLiteral("[rpm]"));
+        QCOMPARE(doGazu["stored"].toInt(), 70);
+        QVERIFY(dokument["identity"].toObject().contains(QStringLiteral("bar_code")));
+
+        const TWynik rozne = cli.Uruchom({"diff", a, b});
+        QCOMPARE(rozne.kod, 1);
+        QCOMPARE(rozne.Wyjscie(),
+                 QStringLiteral("Switching to LPG when RPM rises above: 700 -> 850 [rpm]\n"
+                                "MapaEcuGaz: 3 cells differ, by at most 7\n"));
+        const TWynik takieSame = cli.Uruchom({"diff", a, a});
+        QCOMPARE(takieSame.kod, 0);
+        QVERIFY(takieSame.wyjscie.isEmpty());
+        const QJsonObject roznice =
+            QJsonDocument::fromJson(cli.Uruchom({"diff", a, b, "--json"}).wyjscie).object();
+        QCOMPARE(roznice["equal"].toBool(), false);
+        QCOMPARE(roznice["settings"].toArray().at(0).toObject()["b"].toString(),
+                 QStringLiteral("850"));
+        const QJsonObject mapa = roznice["tables"].toArray().at(0).toObject();
+        QCOMPARE(mapa["table"].toString(), QStringLiteral("MapaEcuGaz"));
+        QCOMPARE(mapa["cells"].toInt(), 3);
+        QCOMPARE(mapa["largest"].toInt(), 7);
+        QVERIFY(Zapisz(b, "set file"));
+        const TWynik zly = cli.Uruchom({"diff", a, b});
+        QCOMPARE(zly.kod, 3);
+        QVERIFY2(zly.Bledy().contains(QStringLiteral("cannot load %1: Error code 123").arg(b)),
+                 zly.bledy.constData());
+    }
+
+    void showReadsTheConnectedController() {
+        TSterownikSym sym({"--no-ignition", "--barcode", "SHOW42"});
+        TCli cli;
+        const TWynik w = cli.Uruchom({"show", "--port", sym.Port(), "-q"});
+        QCOMPARE(w.kod, 0);
+        QVERIFY(w.Wyjscie().startsWith(QLatin1String("Engine parameters\n")));
+        QVERIFY2(w.Wyjscie().contains(QStringLiteral("\nBar code:             SHOW42\n")),
+                 w.wyjscie.constData());
     }
 };
 
