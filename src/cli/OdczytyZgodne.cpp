@@ -53,7 +53,6 @@ void TOdczytyZgodne::Przyjmij(int kod, int dlugosc) {
 void TOdczytyZgodne::Dodaj(int klucz, QByteArray odczyt) {
     auto it = bloki.find(klucz);
     if (it == bloki.end() || !it->zgodny.isNull()) return;
-    ++odczytow;
     if (it->odczyty.contains(odczyt)) it->zgodny = odczyt;
     it->odczyty << std::move(odczyt);
 }

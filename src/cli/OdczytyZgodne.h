@@ -31,7 +31,6 @@ public:
     // Replaces the model's copies by the agreed bytes, so that a file written from the model
     // holds no unverified byte.
     void WstawDoModelu();
-    int Odczytow() const { return odczytow; }
 
 private:
     struct TBlok {
@@ -42,14 +41,14 @@ private:
     void Dodaj(int klucz, QByteArray odczyt);
     bool Czeka(int klucz) const;
     void Zadaj(int klucz);
-    // Empty while fine; otherwise why the block cannot be verified.
+    // Asks again for a block without agreement or a pending read; returns why it cannot be
+    // verified, or nothing.
     QString Sprawdz(int klucz);
     int Zgodnych() const;
 
     TKontekst& k;
     TSesjaSterownika& sesja;
     QMap<int, TBlok> bloki;
-    int odczytow = 0;
 };
 
 // The data model's name of a block key, for messages: "MapaEcuGaz", "IdentSterownika".
