@@ -156,6 +156,8 @@ TRozbiorOpcji RozbierzOpcje(const QStringList& argumenty) {
     const TKomenda* k = ZnajdzKomende(o.komenda);
     if (!k) return Blad(QStringLiteral("unknown command '%1'").arg(o.komenda));
     const int plikow = k->portZamiastPliku && p.isSet(QStringLiteral("port")) ? 0 : k->plikow;
+    if (pozycyjne.size() != plikow && k->portZamiastPliku)
+        return Blad(QStringLiteral("%1 takes one file or --port").arg(o.komenda));
     if (pozycyjne.size() != plikow)
         return Blad(plikow == 0   ? QStringLiteral("%1 takes no file").arg(o.komenda)
                     : plikow == 1 ? QStringLiteral("%1 takes one file").arg(o.komenda)

@@ -106,6 +106,12 @@ private slots:
             << "--force does not apply to restore";
         QTest::newRow("backup without file")
             << QStringList{"backup", "--port", "3"} << "backup takes one file";
+        QTest::newRow("show with a file and a port")
+            << QStringList{"show", "a.set", "--port", "3"} << "show takes one file or --port";
+        QTest::newRow("seconds of live") << QStringList{"live", "--port", "3", "--seconds", "2"}
+                                         << "--seconds does not apply to live";
+        QTest::newRow("json of backup") << QStringList{"backup", "a.set", "--port", "3", "--json"}
+                                        << "--json does not apply to backup";
         QTest::newRow("osc2csv with one file")
             << QStringList{"osc2csv", "a.osc"} << "osc2csv takes two files";
         QTest::newRow("language") << QStringList{"info", "--port", "3", "--lang", "de"}
