@@ -1,6 +1,5 @@
 // The firmware dialog on its own: the list of images, the downgrade question, the progress
-// and the watchdog, with boxes and file dialogs answered by fakes. With SELVAR_ZRZUTY set
-// to a folder, its two faces are saved there as pictures.
+// and the watchdog, with boxes and file dialogs answered by fakes.
 
 #include "FormProg.h"
 #include "Komunikat.h"
@@ -12,7 +11,6 @@
 #include "Teksty.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -57,10 +55,7 @@ struct TStol {
         s.IdentSterownika[5] = static_cast<unsigned char>(status);
         s.IdentSterownika[38] = 2;
         d.Katalog = katalog.path();
-        TPaleta paleta;
-        paleta.Tlo = QColor(0xF0, 0xF0, 0xE8);
-        paleta.KolorDialogu = QColor(0x00, 0x00, 0x80);
-        d.Przygotuj(paleta, QStringLiteral("SELVAR"));
+        d.Przygotuj(TPaleta{}, QStringLiteral("SELVAR"));
     }
     QString Obraz(const QString& nazwa, const QByteArray& dane) {
         const QString sciezka = katalog.filePath(nazwa);
@@ -72,11 +67,6 @@ struct TStol {
         return d.findChild<QLabel*>(QString::fromLatin1(nazwa))->text();
     }
 };
-
-void Zrzut(QWidget& w, const char* nazwa) {
-    const QString folder = qEnvironmentVariable("SELVAR_ZRZUTY");
-    if (!folder.isEmpty()) w.grab().save(QDir(folder).filePath(QString::fromLatin1(nazwa)));
-}
 
 } // namespace
 
@@ -102,7 +92,6 @@ private slots:
         QCOMPARE(l->currentRow(), 1);
         QCOMPARE(t.d.windowTitle(), QStringLiteral("SELVAR MAX+ - ") + t.teksty.PodajTekst(1360));
         QCOMPARE(t.Etykieta("Panel1"), QStringLiteral("v23  "));
-        Zrzut(t.d, "formprog-lista.png");
     }
 
     void downgradeIsAskedOnlyForAnOlderVersion_data() {
@@ -140,7 +129,6 @@ private slots:
         t.d.Potwierdzenie();
         QCOMPARE(t.Etykieta("Label2"), QStringLiteral("50%"));
         QCOMPARE(t.d.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->value(), 50);
-        Zrzut(t.d, "formprog-postep.png");
         t.d.close(); // the update runs: the dialog stays
         QVERIFY(t.d.isVisible());
         t.s.LicznikBlokow = 224;
