@@ -4,6 +4,7 @@
 #include "TSterownik.h"
 
 #include "Bloki.h"
+#include "KrzywaMnoznika.h"
 #include "TabliceStale.h"
 
 #include <algorithm>
@@ -12,10 +13,6 @@
 
 namespace {
 
-// Multiplier break points of bank 1 (bank 2 sits 26 bytes lower).
-constexpr int PunktyBank1 = 190;
-constexpr int PunktyBank2 = 164;
-constexpr int PunktowMnoznika = 26;
 constexpr unsigned char OstatniaPozycja = 200; // 20.0 ms
 
 void KasujKrzywa(unsigned char* krzywa, unsigned char numer, unsigned char x0, unsigned char x7) {
@@ -64,14 +61,14 @@ void TSterownik::KasujMapeObdGaz() {
 void TSterownik::KasujMnoznik(unsigned char banki) {
     if (banki & 1) {
         std::memset(Mnoznik1, 100, sizeof Mnoznik1);
-        std::memset(Nastawy + PunktyBank1, 0, PunktowMnoznika - 1);
-        Nastawy[PunktyBank1 + PunktowMnoznika - 1] = OstatniaPozycja;
+        std::memset(Nastawy + PunktyMnoznika1, 0, PunktowMnoznika - 1);
+        Nastawy[PunktyMnoznika1 + PunktowMnoznika - 1] = OstatniaPozycja;
         DoZapisu |= Bloki::Nastawy | Bloki::Mnoznik1;
     }
     if (banki & 2) {
         std::memset(Mnoznik2, 100, sizeof Mnoznik2);
-        std::memset(Nastawy + PunktyBank2, 0, PunktowMnoznika - 1);
-        Nastawy[PunktyBank2 + PunktowMnoznika - 1] = OstatniaPozycja;
+        std::memset(Nastawy + PunktyMnoznika2, 0, PunktowMnoznika - 1);
+        Nastawy[PunktyMnoznika2 + PunktowMnoznika - 1] = OstatniaPozycja;
         DoZapisu |= Bloki::Nastawy | Bloki::Mnoznik2;
     }
 }
@@ -111,25 +108,13 @@ void TSterownik::KasujWzbogacenie() {
 
 void TSterownik::WyliczMnoznik(int tryb, int dolna, int gorna) {
     unsigned char* p = Mnoznik1;
-    const unsigned char* x = Nastawy + PunktyBank1;
+    const unsigned char* x = Nastawy + PunktyMnoznika1;
     if (tryb == 2) {
-        std::memcpy(Nastawy + PunktyBank2 + 1, Nastawy + PunktyBank1 + 1, PunktowMnoznika - 1);
+        std::memcpy(Nastawy + PunktyMnoznika2 + 1, Nastawy + PunktyMnoznika1 + 1,
+                    PunktowMnoznika - 1);
         std::memcpy(Mnoznik2, Mnoznik1, sizeof Mnoznik1);
     }
-    int poprzedni = 0;
-    for (int k = 1; k < PunktowMnoznika; ++k) {
-        if (x[k] == 0) continue;
-        const int x0 = x[poprzedni], x1 = x[k];
-        if (x1 > x0) {
-            const double nachylenie = double(p[x0] - p[x1]) / (x1 - x0);
-            for (int j = x0; j < x1; ++j)
-                p[j] = Ogranicz(int(std::trunc(p[x0] - (j - x0) * nachylenie)), dolna, gorna);
-        }
-        poprzedni = k;
-    }
-    const int ostatnia = x[PunktowMnoznika - 1];
-    for (int i = ostatnia + 1; i < 256; ++i)
-        p[i] = p[ostatnia];
+    InterpolujMnoznik(p, x, dolna, gorna);
 }
 
 void TSterownik::DodajAdaptacje() {

@@ -87,4 +87,6 @@ void TForm1::KomendaKlik(QPushButton* przycisk) {
     default:
         break;
     }
+    // An erased table shows at once, not at the next second's refresh.
+    grafika->Rysuj();
 }

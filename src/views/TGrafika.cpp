@@ -1,10 +1,13 @@
 #include "TGrafika.h"
 
 #include "Paleta.h"
+#include "RysowanieWykresu.h"
 #include "TSterownik.h"
 #include "Wypelnienie.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -44,8 +47,12 @@ constexpr int BlokTrybu(int tryb) {
 } // namespace
 
 TGrafika::TGrafika(TSterownik& sterownik, QWidget* rodzic)
-    : QWidget(rodzic), s(sterownik), wypelnienie(new TWypelnienie(this)) {
+    : QWidget(rodzic), Sygnal([] { QApplication::beep(); }), s(sterownik),
+      wypelnienie(new TWypelnienie(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    zegar.setInterval(1000);
+    connect(&zegar, &QTimer::timeout, this, &TGrafika::TimerOnTimer);
+    zegar.start();
     // The controller rebuilds its RPM corrections for a new load axis before they are read.
     zegarOsi.setSingleShot(true);
     zegarOsi.setInterval(200);
@@ -58,6 +65,7 @@ void TGrafika::Umiesc(QWidget* panel) {
     if (uchwytFokusu) return;
     uchwytFokusu = new QLineEdit(panel);
     uchwytFokusu->setObjectName(QStringLiteral("UchwytFokusuGrafiki"));
+    uchwytFokusu->installEventFilter(this);
     uchwytFokusu->setGeometry(x() - 2, y() - 2, 1, uchwytFokusu->sizeHint().height());
 }
 
@@ -67,10 +75,42 @@ void TGrafika::UstawTryb(int tryb) {
     Odswiez();
 }
 
-void TGrafika::Przebuduj() {}
+void TGrafika::Przebuduj() {
+    tlo = QImage(size(), QImage::Format_RGB32);
+    static const TPaleta Domyslna{};
+    const TPaleta& p = paleta ? *paleta : Domyslna;
+    tlo.fill(p.Tlo);
+    if (uchwytFokusu && Wykres()) uchwytFokusu->setGeometry(-2, -2, 1, uchwytFokusu->height());
+    if (TrybMapy != 0 || tlo.isNull()) return;
+    QPainter malarz(&tlo);
+    RysujTloMnoznika(malarz, {s, p, size(), TrybMapy, Poziom, WyborBankuMnoznika});
+}
+
+void TGrafika::Skladaj() {
+    if (tlo.size() != size()) Przebuduj();
+    obraz = tlo;
+    if (TrybMapy == 0 && !obraz.isNull()) {
+        static const TPaleta Domyslna{};
+        QPainter malarz(&obraz);
+        RysujDaneMnoznika(
+            malarz, {s, paleta ? *paleta : Domyslna, size(), TrybMapy, Poziom, WyborBankuMnoznika},
+            mnoznik, uchwytFokusu && uchwytFokusu->hasFocus());
+    }
+    // The copy erased the cursor.
+    kursor.setX(-1);
+}
 
 void TGrafika::Rysuj() {
+    if (!isVisible() || rysowanie) return;
+    rysowanie = true;
+    Skladaj();
     update();
+    rysowanie = false;
+}
+
+void TGrafika::TimerOnTimer() {
+    zegar.start(1000);
+    Rysuj();
 }
 
 void TGrafika::Odswiez() {
@@ -105,11 +145,11 @@ void TGrafika::KopiujKorOdObr(bool zPierwszego) {
 }
 
 void TGrafika::UstawBank(int bank) {
-    const bool mnoznik = TrybMapy == 0;
-    int& wybor = mnoznik ? WyborBankuMnoznika : WyborBankuKorekt;
+    const bool naMnozniku = TrybMapy == 0;
+    int& wybor = naMnozniku ? WyborBankuMnoznika : WyborBankuKorekt;
     const bool kopia12 = bank == 3 || (bank == 0 && (wybor == 1 || wybor == 2));
     if (kopia12 || bank == 4) {
-        if (mnoznik)
+        if (naMnozniku)
             KopiujMnoznik(kopia12);
         else
             KopiujKorOdObr(kopia12);
@@ -184,16 +224,85 @@ void TGrafika::KasujKrzywa() {
     Odswiez();
 }
 
-void TGrafika::DaneBiezace(const unsigned char*) {}
+void TGrafika::DaneBiezace(const unsigned char* ramka) {
+    if (!isVisible() || TrybMapy != 0) return;
+    const QPoint nowy = KursorMnoznika(ObszarWykresu(size(), 0), mnoznik.Skala(), s, ramka);
+    if (nowy == kursor) return;
+    if (kursor.x() >= 0) update(ObszarKursora(kursor));
+    kursor = nowy;
+    update(ObszarKursora(kursor));
+}
 
-void TGrafika::Klawisz(int, Qt::KeyboardModifiers) {}
+// The cursor's two lines; only they are redrawn when it moves.
+QRect TGrafika::ObszarKursora(QPoint k) const {
+    const TObszarWykresu o = ObszarWykresu(size(), TrybMapy);
+    return QRect(k.x(), o.Gora(), 1, o.h + 1) | QRect(o.x0, k.y(), o.w + 1, 1);
+}
+
+void TGrafika::Klawisz(int klawisz, Qt::KeyboardModifiers shift) {
+    if (!isVisible() || !uchwytFokusu || !uchwytFokusu->hasFocus()) return;
+    if (TrybMapy != 0) return;
+    if (!mnoznik.Klawisz(klawisz, shift)) Odmowa();
+    Rysuj();
+}
+
+void TGrafika::Odmowa() {
+    if (Sygnal) Sygnal();
+}
+
+void TGrafika::mousePressEvent(QMouseEvent* zdarzenie) {
+    if (TrybMapy == 0) KlikMnoznika(zdarzenie);
+}
+
+void TGrafika::KlikMnoznika(QMouseEvent* zdarzenie) {
+    const QPoint p = zdarzenie->position().toPoint();
+    if (p.x() > width() - 32) {
+        const QRect gora = PrzyciskWGore(size()), dol = PrzyciskWDol(size());
+        const int zmiana = p.y() > gora.top() && p.y() < gora.bottom() ? 1
+                           : p.y() > dol.top() && p.y() < dol.bottom() ? -1
+                                                                       : 0;
+        if (zmiana == 0) return;
+        const int wybrany = mnoznik.Wybrany;
+        mnoznik.Wybrany = -1;
+        mnoznik.ZmienWartosc(zmiana);
+        mnoznik.Wybrany = wybrany;
+        Rysuj();
+        return;
+    }
+    const TObszarWykresu o = ObszarWykresu(size(), 0);
+    if (!o.Wewnatrz(p, 5)) return;
+    if (uchwytFokusu && uchwytFokusu->isVisible()) uchwytFokusu->setFocus();
+    if (o.w == 0 || o.h == 0) return;
+    const TSkalaMnoznika sk = mnoznik.Skala();
+    const int f = PozycjaPod(o, sk, p.x());
+    if (zdarzenie->button() == Qt::RightButton) {
+        if (!mnoznik.Wstaw(f)) Odmowa();
+    } else if (zdarzenie->button() == Qt::LeftButton) {
+        mnoznik.WybierzPod(f, WartoscPod(o, sk, p.y()));
+    }
+    Rysuj();
+}
+
+bool TGrafika::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt != uchwytFokusu) return QWidget::eventFilter(obiekt, zdarzenie);
+    const QEvent::Type t = zdarzenie->type();
+    if (t == QEvent::FocusIn || t == QEvent::FocusOut) Rysuj();
+    // On a chart the holder only holds the focus; the window has handled the key.
+    return t == QEvent::KeyPress && Wykres();
+}
 
 void TGrafika::UstawPalete(const TPaleta* p) {
     paleta = p;
     Odswiez();
 }
 
-void TGrafika::paintEvent(QPaintEvent*) {
+void TGrafika::paintEvent(QPaintEvent* zdarzenie) {
+    if (obraz.size() != size()) Skladaj();
     QPainter malarz(this);
-    malarz.fillRect(rect(), paleta ? paleta->TloWykresu : palette().window().color());
+    malarz.drawImage(zdarzenie->rect(), obraz, zdarzenie->rect());
+    if (kursor.x() < 0 || TrybMapy != 0) return;
+    const TObszarWykresu o = ObszarWykresu(size(), TrybMapy);
+    malarz.setPen(paleta ? paleta->KolorKursora : QColor(Qt::black));
+    malarz.drawLine(kursor.x(), o.yb, kursor.x(), o.Gora());
+    malarz.drawLine(o.x0, kursor.y(), o.x0 + o.w, kursor.y());
 }

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "EdycjaMnoznika.h"
+
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 class QLineEdit;
 class TSterownik;
@@ -43,6 +48,16 @@ public:
     void Klawisz(int klawisz, Qt::KeyboardModifiers shift);
     void UstawPalete(const TPaleta* paleta);
 
+    // The one-second refresh; public so that tests drive it tick by tick.
+    void TimerOnTimer();
+    QTimer& Zegar() { return zegar; }
+    // The refusal sound; the system beep unless replaced.
+    std::function<void()> Sygnal;
+    // The picture as last composed, and the live cursor over it (x -1 none).
+    const QImage& Obraz() const { return obraz; }
+    QPoint Kursor() const { return kursor; }
+    QLineEdit* UchwytFokusu() const { return uchwytFokusu; }
+
     int TrybMapy = 1;
     int Mapa = 2;
     int WyborBankuMnoznika = 0;
@@ -50,18 +65,33 @@ public:
     int Poziom = 1;
     bool Sasiednie = false;
 
+    TEdycjaMnoznika& Mnoznik() { return mnoznik; }
+
 protected:
     void paintEvent(QPaintEvent* zdarzenie) override;
+    void mousePressEvent(QMouseEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
+    bool Wykres() const { return TrybMapy == 0 || (TrybMapy >= 2 && TrybMapy <= 4); }
+    void Skladaj();
+    void KlikMnoznika(QMouseEvent* zdarzenie);
+    void Odmowa();
+    QRect ObszarKursora(QPoint k) const;
+
     // Banks as KasujMnoznik and KasujKorOdObr take them: 1, 2, or 3 for both.
     int BankiDoKasowania(int wybor) const;
     void KopiujMnoznik(bool zPierwszego);
     void KopiujKorOdObr(bool zPierwszego);
 
     TSterownik& s;
+    TEdycjaMnoznika mnoznik{s, WyborBankuMnoznika};
     const TPaleta* paleta = nullptr;
     TWypelnienie* wypelnienie;
     QLineEdit* uchwytFokusu = nullptr;
     QTimer zegarOsi;
+    QTimer zegar;
+    QImage tlo, obraz;
+    QPoint kursor{-1, 0};
+    bool rysowanie = false;
 };

@@ -319,10 +319,24 @@ void TestZakladki::kasowanieMapyBenzynyNaTak() {
     TOknoTestowe t(Angielski);
     t.Klik(QStringLiteral("SpeedButton3"));
     t.s().MapaEcuBen[17] = 99;
+    t.s().MapaEcuBen[16 * 4 + 7] = 50;
+    auto* wykres = t.W<TGrafika>("Grafika1");
+    // Petrol-red scatter below the legend.
+    const auto benzyna = [wykres] {
+        int n = 0;
+        const QImage& o = wykres->Obraz();
+        for (int y = 130; y < o.height() - 40; ++y)
+            for (int x = 40; x < o.width() - 80; ++x)
+                n += o.pixelColor(x, y) == QColor(255, 0, 0);
+        return n;
+    };
+    wykres->Rysuj();
+    QVERIFY(benzyna() > 0);
     TOdpowiedz tak(QMessageBox::Yes);
     t.Klik(QStringLiteral("Btn51"));
     QVERIFY(tak.pokazano);
     QCOMPARE(t.s().MapaEcuBen[17], 0);
+    QCOMPARE(benzyna(), 0);
 }
 
 void TestZakladki::fabryczneTylkoPoPotwierdzeniu() {

@@ -1,20 +1,25 @@
-// A settings change made with a click in the real window reaches selvar-sim as one block
-// write holding the new value, and a fresh read brings it back.
+// Edits made in the real window's views reach selvar-sim: a settings change as one block
+// write holding the new value, a multiplier edit as the exact recomputed block.
 
 #include "Bloki.h"
 #include "OknoTestowe.h"
 #include "ProcesSymulatora.h"
+#include "TGrafika.h"
 #include "TNastawy.h"
+#include "UkladWykresu.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 
-class TestEdytorE2e : public QObject {
+class TestWidokiE2e : public QObject {
     Q_OBJECT
 
 private slots:
     void clickReachesTheController();
+    void multiplierEditReachesTheController();
 };
 
 namespace {
@@ -34,7 +39,7 @@ QList<QStringList> ZapisyNastaw(const QString& dziennik) {
 
 } // namespace
 
-void TestEdytorE2e::clickReachesTheController() {
+void TestWidokiE2e::clickReachesTheController() {
     QTemporaryDir katalog;
     const QString lacze = katalog.filePath(QStringLiteral("selvar"));
     const QString dziennik = katalog.filePath(QStringLiteral("dziennik.json"));
@@ -78,5 +83,48 @@ void TestEdytorE2e::clickReachesTheController() {
     QVERIFY(symulator.Zakoncz());
 }
 
-QTEST_MAIN(TestEdytorE2e)
-#include "tst_edytor_e2e.moc"
+void TestWidokiE2e::multiplierEditReachesTheController() {
+    QTemporaryDir katalog;
+    const QString lacze = katalog.filePath(QStringLiteral("selvar"));
+    const QString bloki = katalog.filePath(QStringLiteral("bloki"));
+    QVERIFY(QDir().mkpath(bloki));
+    TProcesSymulatora symulator(QStringLiteral(SELVAR_SIM),
+                                {QStringLiteral("--no-ignition"), QStringLiteral("--blocks-dir"),
+                                 bloki, QStringLiteral("--link"), lacze});
+    QVERIFY(!symulator.Sciezka().isEmpty());
+    TOpcjeOkna opcje;
+    opcje.PortSterownika = lacze;
+    TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
+    t.Zegar(QStringLiteral("Timer1"))->start();
+    TSterownik& s = t.s();
+    s.Zegar().start();
+    QTRY_VERIFY_WITH_TIMEOUT(s.IdentSterownika[0] != 0 && s.DoOdczytu == 0 && s.Rozkazy == 0,
+                             15000);
+
+    t.Klik(QStringLiteral("SpeedButton3"));
+    auto* wykres = t.W<TGrafika>("Grafika1");
+    QCOMPARE(wykres->TrybMapy, 0);
+    const TObszarWykresu o = ObszarWykresu(wykres->size(), 0);
+    // A point added with the right button, then raised with Up through the window's keys.
+    QTest::mouseClick(wykres, Qt::RightButton, {}, QPoint(o.x0 + o.w / 2, o.yb - o.h / 2));
+    const int k = wykres->Mnoznik().Wybrany;
+    QVERIFY(k > 0);
+    const int wartosc = wykres->Mnoznik().Wartosc(k);
+    QTest::keyClick(wykres->UchwytFokusu(), Qt::Key_Up);
+    QTest::keyClick(wykres->UchwytFokusu(), Qt::Key_Up);
+    QCOMPARE(int(s.Mnoznik1[s.Nastawy[190 + k]]), wartosc + 2);
+
+    const auto blok = [&bloki](const char* nazwa) {
+        QFile plik(bloki + QLatin1Char('/') + QLatin1String(nazwa));
+        return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
+    };
+    const QByteArray oczekiwany(reinterpret_cast<const char*>(s.Mnoznik1), 256);
+    QTRY_COMPARE_WITH_TIMEOUT(blok("Mnoznik1.bin"), oczekiwany, 10000);
+    QCOMPARE(blok("Nastawy.bin").mid(190, 26),
+             QByteArray(reinterpret_cast<const char*>(s.Nastawy + 190), 26));
+    t.okno->close();
+    QVERIFY(symulator.Zakoncz());
+}
+
+QTEST_MAIN(TestWidokiE2e)
+#include "tst_widoki_e2e.moc"

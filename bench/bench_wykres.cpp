@@ -1,0 +1,80 @@
+// The multiplier chart at the size of a maximised 1920 x 1080 window with every map cell
+// collected: a full repaint, and one move of the live cursor.
+
+#include "MapaPortow.h"
+#include "Paleta.h"
+#include "TGrafika.h"
+#include "TSterownik.h"
+#include "Teksty.h"
+#include "UkladWykresu.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+namespace {
+
+template <typename F> double MilisekundNaRaz(int ile, F&& f) {
+    QElapsedTimer zegar;
+    zegar.start();
+    for (int i = 0; i < ile; ++i)
+        f();
+    return double(zegar.nsecsElapsed()) / 1e6 / ile;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TMapaPortow mapa;
+    TTeksty teksty;
+    teksty.Wczytaj();
+    TSterownik s(mapa, QStringLiteral("/nonexistent/lib.so"));
+    s.Teksty = &teksty;
+    for (int r = 0; r < 16; ++r)
+        for (int l = 0; l < 16; ++l) {
+            s.MapaEcuBen[16 * r + l] = static_cast<unsigned char>(20 + 8 * l + r);
+            s.MapaEcuGaz[16 * r + l] = static_cast<unsigned char>(18 + 8 * l + r);
+        }
+    s.Nastawy[81] = 1;
+    TPaleta paleta;
+    QWidget panel;
+    panel.resize(1500, 960);
+    auto* g = new TGrafika(s, &panel);
+    g->Umiesc(&panel);
+    g->UstawPalete(&paleta);
+    panel.show();
+    g->UstawTryb(0);
+    g->show();
+    g->UstawPoziom(2);
+    QApplication::processEvents();
+
+    QImage obraz(g->size(), QImage::Format_RGB32);
+    if (!g->isVisible()) return 1;
+    // The background is rebuilt only on a change of mode, choice or size; the data always.
+    const double tlo = MilisekundNaRaz(100, [&] { g->Przebuduj(); });
+    const double dane = MilisekundNaRaz(100, [&] { g->Rysuj(); });
+    const double caly = MilisekundNaRaz(100, [&] {
+        g->Odswiez();
+        g->render(&obraz);
+    });
+    const TObszarWykresu o = ObszarWykresu(g->size(), 0);
+    unsigned char ramka[128] = {};
+    int krok = 0;
+    const double kursor = MilisekundNaRaz(1000, [&] {
+        ramka[19] = static_cast<unsigned char>(20 + krok % 100);
+        ramka[44] = static_cast<unsigned char>(20 + krok++ % 60);
+        g->DaneBiezace(ramka);
+        const QPoint k = g->Kursor();
+        const QRegion linie =
+            QRegion(k.x(), o.Gora(), 1, o.h + 1) + QRegion(o.x0, k.y(), o.w + 1, 1);
+        g->render(&obraz, linie.boundingRect().topLeft(), linie);
+    });
+    std::printf("multiplier chart %dx%d, 512 map cells\n", g->width(), g->height());
+    std::printf("  background:    %.2f ms\n", tlo);
+    std::printf("  data:          %.2f ms\n", dane);
+    std::printf("  full repaint:  %.2f ms (background, data, copy to the screen)\n", caly);
+    std::printf("  cursor move:   %.3f ms\n", kursor);
+    return 0;
+}

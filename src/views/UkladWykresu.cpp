@@ -1,0 +1,112 @@
+#include "UkladWykresu.h"
+
+#include "TSterownik.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString Wzorzec(double v, int miejsca) {
+    return QLocale::c().toString(v, 'f', miejsca);
+}
+
+// The top of the load axis; a MAF sensor reads twice the range.
+int SzczytObciazenia(const TSterownik& s) {
+    return s.Nastawy[239] * (s.Nastawy[4] == 2 ? 2 : 1);
+}
+
+} // namespace
+
+TObszarWykresu ObszarWykresu(QSize widok, int tryb) {
+    TObszarWykresu o;
+    o.w = widok.width() - (tryb == 0 ? 120 : 80);
+    o.h = int(std::trunc(widok.height() - 62.5));
+    o.yb = o.h + 25;
+    return o;
+}
+
+TSkalaMnoznika SkalaMnoznika(const TSterownik& s) {
+    TSkalaMnoznika sk;
+    sk.Szeroka = s.Nastawy[80] & 1;
+    return sk;
+}
+
+QPoint PunktKrzywej(const TObszarWykresu& o, const TSkalaMnoznika& sk, int pozycja, int wartosc) {
+    const int x = int(std::trunc(double(pozycja) * o.w / sk.M + o.x0 + 1));
+    // Divisions rather than x 0.004 and x 0.01, which are not exact in binary.
+    const double y =
+        sk.Szeroka ? o.yb - wartosc * o.h / 250.0 + 1 : o.yb - (wartosc - 50) * o.h / 100.0 + 1;
+    return {x, int(std::trunc(y))};
+}
+
+int PozycjaPod(const TObszarWykresu& o, const TSkalaMnoznika& sk, int x) {
+    return o.w ? (x - o.x0) * sk.M / o.w : 0;
+}
+
+int WartoscPod(const TObszarWykresu& o, const TSkalaMnoznika& sk, int y) {
+    if (o.h == 0) return 0;
+    return sk.Szeroka ? (o.yb - y) * 250 / o.h : (o.yb - y) * 100 / o.h + 50;
+}
+
+std::vector<TPodzialka> PodzialkaCzasu(const TObszarWykresu& o, const TSkalaMnoznika& sk) {
+    std::vector<TPodzialka> p;
+    for (int v = 0; v <= sk.M; v += 20)
+        p.push_back({o.x0 + o.w * v / sk.M, QString::number(v / 10)});
+    return p;
+}
+
+std::vector<TPodzialka> PodzialkaMnoznika(const TObszarWykresu& o, const TSkalaMnoznika& sk) {
+    std::vector<TPodzialka> p;
+    if (sk.Szeroka)
+        for (int d = 0; d <= 25; d += 5)
+            p.push_back({o.yb - o.h * d / 25, Wzorzec(d * 0.1, 1)});
+    else
+        for (int d = 0; d <= 10; ++d)
+            p.push_back({o.yb - o.h * d / 10, Wzorzec(d * 0.1 + 0.5, 1)});
+    return p;
+}
+
+std::vector<TPodzialka> PodzialkaObciazenia(const TObszarWykresu& o, const TSterownik& s) {
+    std::vector<TPodzialka> p;
+    const int szczyt = SzczytObciazenia(s);
+    for (int d = 0; d <= 100; d += 10)
+        p.push_back({o.yb - o.h * d / 100, QLocale::c().toString(d * szczyt * 0.0001, 'g', 15)});
+    return p;
+}
+
+int LiniaNeutralna(const TObszarWykresu& o, const TSkalaMnoznika& sk) {
+    return o.yb - o.h * (sk.Szeroka ? 4 : 5) / 10;
+}
+
+int XKalibracji(const TObszarWykresu& o, const TSkalaMnoznika& sk, int czas) {
+    return int(std::trunc(czas * 0.05 * o.w * 10 / sk.M + o.x0));
+}
+
+int LiniaOdchylki(const TObszarWykresu& o) {
+    return int(std::trunc(o.yb - 0.2 * o.h));
+}
+
+QRect PrzyciskWGore(QSize widok) {
+    const int yc = (widok.height() - 14) / 2;
+    return QRect(QPoint(widok.width() - 32, yc - 32), QPoint(widok.width() - 2, yc - 2));
+}
+
+QRect PrzyciskWDol(QSize widok) {
+    const int yc = (widok.height() - 14) / 2;
+    return QRect(QPoint(widok.width() - 32, yc + 2), QPoint(widok.width() - 2, yc + 32));
+}
+
+QPoint KursorMnoznika(const TObszarWykresu& o, const TSkalaMnoznika& sk, const TSterownik& s,
+                      const unsigned char* ramka) {
+    const int x = std::min<int>(ramka[19], sk.M) * o.w / sk.M + o.x0;
+    const int szczyt = std::max<int>(s.Nastawy[239], 1);
+    if (s.Nastawy[4] == 2) {
+        const int p = std::min(ramka[58] + 256 * ramka[59], 4 * szczyt);
+        return {x, o.yb - p * o.h / szczyt / 4};
+    }
+    const int p = std::min(ramka[44] + 256 * ramka[45], szczyt);
+    return {x, o.yb - p * o.h / szczyt};
+}

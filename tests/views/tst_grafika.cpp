@@ -1,0 +1,144 @@
+// The map view's multiplier chart through its real widget: what is drawn by view level and
+// data, the arrow buttons, the focus holder's keys, the live cursor.
+
+#include "MapaPortow.h"
+#include "Paleta.h"
+#include "TGrafika.h"
+#include "TSterownik.h"
+#include "Teksty.h"
+#include "UkladWykresu.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+class TestGrafika : public QObject {
+    Q_OBJECT
+
+    TMapaPortow mapa;
+    TTeksty teksty;
+    TPaleta paleta;
+    std::unique_ptr<TSterownik> s;
+    std::unique_ptr<QWidget> panel;
+    TGrafika* g = nullptr;
+    int sygnalow = 0;
+
+    const QColor Petrol{255, 0, 0}, Odchylka{2, 115, 253};
+
+    // Pixels near a colour in a rectangle of the composed picture (text is smoothed).
+    int Piksele(const QRect& r, const QColor& c) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor p = g->Obraz().pixelColor(x, y);
+                n += qAbs(p.red() - c.red()) + qAbs(p.green() - c.green()) +
+                         qAbs(p.blue() - c.blue()) <
+                     60;
+            }
+        return n;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(teksty.Wczytaj());
+        teksty.UstawJezyk(Jezyki::Angielski);
+        paleta.Tlo = QColor(200, 200, 200);
+        paleta.TloWykresu = QColor(40, 40, 40);
+        paleta.KolorZnacznika = QColor(255, 0, 255);
+        paleta.KolorSiatki = QColor(128, 128, 128);
+    }
+
+    void init() {
+        s = std::make_unique<TSterownik>(mapa, QStringLiteral("/nonexistent/lib.so"));
+        s->Teksty = &teksty;
+        panel = std::make_unique<QWidget>();
+        panel->resize(520, 463);
+        g = new TGrafika(*s, panel.get());
+        g->Umiesc(panel.get());
+        g->UstawPalete(&paleta);
+        g->Sygnal = [this] { ++sygnalow; };
+        sygnalow = 0;
+        panel->show();
+        g->UstawTryb(0);
+        g->show();
+        panel->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(panel.get()));
+        g->Rysuj();
+    }
+
+    void deviationOnlyAboveTheBasicLevel() {
+        // Petrol 60 and gas 50 in three cells: three deviation points and a fit line.
+        for (int r : {3, 4, 5}) {
+            s->MapaEcuBen[16 * r + 7] = 60;
+            s->MapaEcuGaz[16 * r + 7] = 50;
+        }
+        g->UstawPoziom(1);
+        const QRect legenda(60, 105, 80, 14);
+        QVERIFY(Piksele(legenda, Odchylka) > 0);
+        const QRect wykres(40, 130, 400, 295);
+        QVERIFY(Piksele(wykres, Odchylka) > 0);
+        g->UstawPoziom(0);
+        QCOMPARE(Piksele(legenda, Odchylka), 0);
+        QCOMPARE(Piksele(wykres, Odchylka), 0);
+    }
+
+    void fitsByNumberOfCells() {
+        const TObszarWykresu o = ObszarWykresu(g->size(), 0);
+        // Below the legend.
+        const auto linia = [&] { return Piksele(QRect(o.x0, 130, o.w, o.yb - 130), Petrol); };
+        s->MapaEcuBen[16 * 4 + 7] = 50;
+        s->MapaEcuBen[16 * 5 + 7] = 60;
+        g->Rysuj();
+        QCOMPARE(linia(), 2 * 9); // two 3 x 3 squares, no fit
+        s->MapaEcuBen[16 * 6 + 7] = 70;
+        g->Rysuj();
+        QVERIFY(linia() > 3 * 9 + 20); // with the fitted line
+    }
+
+    void arrowButtonsShiftTheWholeCurve() {
+        const QRect gora = PrzyciskWGore(g->size());
+        QTest::mouseClick(g, Qt::LeftButton, {}, gora.center());
+        QCOMPARE(int(s->Mnoznik1[0]), 101);
+        QCOMPARE(int(s->Mnoznik1[200]), 101);
+        const QRect dol = PrzyciskWDol(g->size());
+        QTest::mouseClick(g, Qt::LeftButton, {}, dol.center());
+        QTest::mouseClick(g, Qt::LeftButton, {}, dol.center());
+        QCOMPARE(int(s->Mnoznik1[100]), 99);
+    }
+
+    void keysActOnlyWithTheFocusHolder() {
+        g->UchwytFokusu()->clearFocus();
+        g->Klawisz(Qt::Key_Up, {});
+        QCOMPARE(int(s->Mnoznik1[0]), 100);
+        // A click in the plot gives it the focus and selects the point under the mouse.
+        const TObszarWykresu o = ObszarWykresu(g->size(), 0);
+        QTest::mouseClick(g, Qt::LeftButton, {}, PunktKrzywej(o, {}, 0, 100));
+        QVERIFY(g->UchwytFokusu()->hasFocus());
+        QCOMPARE(g->Mnoznik().Wybrany, 0);
+        g->Klawisz(Qt::Key_Up, {});
+        QCOMPARE(int(s->Mnoznik1[0]), 101);
+        QCOMPARE(int(s->Mnoznik1[200]), 100);
+        g->Klawisz(Qt::Key_PageDown, {});
+        QCOMPARE(sygnalow, 1);
+        // A right click adds a point where the mouse is.
+        QTest::mouseClick(g, Qt::RightButton, {}, QPoint(o.x0 + o.w / 2, o.yb - o.h / 2));
+        QCOMPARE(int(s->Nastawy[214]), 100);
+        QCOMPARE(g->Mnoznik().Wybrany, 24);
+    }
+
+    void liveCursorFollowsTheFrame() {
+        unsigned char ramka[128] = {};
+        ramka[19] = 100;
+        ramka[44] = 50;
+        g->DaneBiezace(ramka);
+        const TObszarWykresu o = ObszarWykresu(g->size(), 0);
+        QCOMPARE(g->Kursor(), QPoint(o.x0 + o.w / 2, o.yb - o.h / 2));
+        g->Rysuj();
+        QCOMPARE(g->Kursor().x(), -1);
+        g->Ukryj();
+        g->DaneBiezace(ramka);
+        QCOMPARE(g->Kursor().x(), -1);
+    }
+};
+
+QTEST_MAIN(TestGrafika)
+#include "tst_grafika.moc"
