@@ -1,5 +1,6 @@
 #include "RysowanieWykresu.h"
 
+#include "EdycjaKrzywej.h"
 #include "EdycjaMnoznika.h"
 #include "Paleta.h"
 #include "RozrzutMap.h"
@@ -295,4 +296,62 @@ void RysujDaneMnoznika(QPainter& p, const TObrazWykresu& o, const TEdycjaMnoznik
     Rozrzut(p, RozrzutMapy(o.s, o.s.MapaEcuGaz, a, sk), a, Gaz);
     if (o.poziom > 0) Odchylki(p, o, a, sk);
     Krzywa(p, o, a, e, fokus);
+}
+
+void RysujTloKrzywej(QPainter& p, const TObrazWykresu& o) {
+    const TObszarWykresu a = ObszarWykresu(o.rozmiar, o.tryb);
+    RysujRameWykresu(p, o, a);
+    for (int x : SiatkaKrzywej(a, o.tryb))
+        Kropkowana(p, o.paleta.KolorSiatki, {x, a.yb}, {x, a.Gora()});
+    p.setPen(o.paleta.KolorSiatki);
+    p.drawLine(a.x0, a.yb - a.h * 5 / 10, a.x0 + a.w, a.yb - a.h * 5 / 10);
+    p.setPen(o.paleta.KolorTekstu);
+    for (const TPodzialka& d : PodzialkaKrzywej(a, o.tryb)) {
+        p.drawLine(d.Polozenie, a.yb, d.Polozenie, a.yb + 6);
+        Napis(p, d.Polozenie - 4, a.yb + 6, d.Etykieta);
+    }
+    const QString tytulX = T(o, o.tryb == 2 ? 1705 : o.tryb == 3 ? 1706 : 1707);
+    Napis(p, (o.rozmiar.width() - p.fontMetrics().horizontalAdvance(tytulX)) / 2, a.yb + 20,
+          tytulX);
+    for (const TPodzialka& d : PodzialkaKorekty(a)) {
+        p.drawLine(a.x0 - 6, d.Polozenie, a.x0, d.Polozenie);
+        Napis(p, a.x0 - 20, d.Polozenie - 6, d.Etykieta);
+    }
+    const TPodzialka prog = ProgPrzelaczenia(a, o.tryb, o.s);
+    p.setPen(QPen(o.paleta.KolorSiatki, 1, Qt::DashLine));
+    p.drawLine(prog.Polozenie, a.yb, prog.Polozenie, a.Gora());
+    p.setPen(o.paleta.KolorSiatki);
+    Napis(p, prog.Polozenie + 1, a.yb - 16, prog.Etykieta);
+    RysujTytulOsiY(p, o, a, T(o, 1708), -2);
+    RysujLegendeBanku(p, o, a);
+}
+
+void RysujKrzywaKorekty(QPainter& p, const TObrazWykresu& o, const TEdycjaKrzywej& e, bool fokus) {
+    const TObszarWykresu a = ObszarWykresu(o.rozmiar, o.tryb);
+    const TOsKrzywej os = e.Os();
+    std::vector<QPoint> punkty;
+    std::vector<int> indeksy;
+    for (int i = 0; i < TEdycjaKrzywej::Punktow; ++i)
+        if (e.Ustawiony(i)) {
+            punkty.push_back({XKrzywej(os, a.x0, a.w, e.X(i)), YKrzywej(a.yb, a.h, e.Y(i))});
+            indeksy.push_back(i);
+        }
+    p.setPen(QPen(o.paleta.KolorZnacznika, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(punkty.data(), int(punkty.size()));
+    for (size_t i = 0; i < punkty.size(); ++i) {
+        const bool wyrozniony = fokus && (e.Wybrany == indeksy[i] || e.Wybrany < 0);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(wyrozniony ? Wyrozniony : o.paleta.KolorZnacznika);
+        p.drawEllipse(punkty[i], 5, 5);
+    }
+    p.setBrush(Qt::NoBrush);
+    if (!fokus || e.Wybrany < 0 || !e.Ustawiony(e.Wybrany)) return;
+    const int x = e.X(e.Wybrany), y = e.Y(e.Wybrany);
+    const QPoint w(XKrzywej(os, a.x0, a.w, x), YKrzywej(a.yb, a.h, y));
+    p.fillRect(QRect(QPoint(w.x() - 14, w.y() + 10), QPoint(w.x() + 14, w.y() + 36)), TloEtykiety);
+    Czcionka(p, 8);
+    p.setPen(Qt::black);
+    Napis(p, w.x() - 12, w.y() + 10,
+          o.tryb == 4 ? QLocale::c().toString(x * 0.01, 'f', 2) : QString::number(x - 128));
+    Napis(p, w.x() - 12, w.y() + 22, EtykietaKorekty(y));
 }

@@ -5,6 +5,7 @@
 #include <QSize>
 
 class QPainter;
+class TEdycjaKrzywej;
 class TEdycjaMnoznika;
 class TSterownik;
 class TTeksty;
@@ -27,6 +28,11 @@ void RysujTloMnoznika(QPainter& p, const TObrazWykresu& o);
 // The multiplier chart's data: adaptation note, scatter and fits, deviation, curve.
 void RysujDaneMnoznika(QPainter& p, const TObrazWykresu& o, const TEdycjaMnoznika& edycja,
                        bool fokus);
+
+// The correction curves of modes 2 to 4: background, then the points and the curve.
+void RysujTloKrzywej(QPainter& p, const TObrazWykresu& o);
+void RysujKrzywaKorekty(QPainter& p, const TObrazWykresu& o, const TEdycjaKrzywej& edycja,
+                        bool fokus);
 
 // Shared by every chart mode.
 void RysujRameWykresu(QPainter& p, const TObrazWykresu& o, const TObszarWykresu& obszar);

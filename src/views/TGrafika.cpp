@@ -71,30 +71,38 @@ void TGrafika::Umiesc(QWidget* panel) {
 
 void TGrafika::UstawTryb(int tryb) {
     TrybMapy = tryb;
+    if (TrybKrzywej()) krzywa.Wybrany = -1;
     if (const int blok = BlokTrybu(tryb)) s.CzytajZeSterownika(blok);
     Odswiez();
 }
 
+TObrazWykresu TGrafika::ObrazWykresu() const {
+    static const TPaleta Domyslna{};
+    const int wybor = TrybMapy == 0 ? WyborBankuMnoznika : WyborBankuKorekt;
+    return {s, paleta ? *paleta : Domyslna, size(), TrybMapy, Poziom, wybor};
+}
+
 void TGrafika::Przebuduj() {
     tlo = QImage(size(), QImage::Format_RGB32);
-    static const TPaleta Domyslna{};
-    const TPaleta& p = paleta ? *paleta : Domyslna;
-    tlo.fill(p.Tlo);
+    if (tlo.isNull()) return;
+    const TObrazWykresu o = ObrazWykresu();
+    tlo.fill(o.paleta.Tlo);
     if (uchwytFokusu && Wykres()) uchwytFokusu->setGeometry(-2, -2, 1, uchwytFokusu->height());
-    if (TrybMapy != 0 || tlo.isNull()) return;
     QPainter malarz(&tlo);
-    RysujTloMnoznika(malarz, {s, p, size(), TrybMapy, Poziom, WyborBankuMnoznika});
+    if (TrybMapy == 0) RysujTloMnoznika(malarz, o);
+    if (TrybKrzywej()) RysujTloKrzywej(malarz, o);
 }
 
 void TGrafika::Skladaj() {
     if (tlo.size() != size()) Przebuduj();
     obraz = tlo;
-    if (TrybMapy == 0 && !obraz.isNull()) {
-        static const TPaleta Domyslna{};
+    const bool fokus = uchwytFokusu && uchwytFokusu->hasFocus();
+    if (!obraz.isNull() && Wykres()) {
         QPainter malarz(&obraz);
-        RysujDaneMnoznika(
-            malarz, {s, paleta ? *paleta : Domyslna, size(), TrybMapy, Poziom, WyborBankuMnoznika},
-            mnoznik, uchwytFokusu && uchwytFokusu->hasFocus());
+        if (TrybMapy == 0) RysujDaneMnoznika(malarz, ObrazWykresu(), mnoznik, fokus);
+        // A curve that has lost its points is shown, and stored, as the flat default.
+        if (TrybKrzywej() && krzywa.Zgubiona()) krzywa.Kasuj();
+        if (TrybKrzywej()) RysujKrzywaKorekty(malarz, ObrazWykresu(), krzywa, fokus);
     }
     // The copy erased the cursor.
     kursor.setX(-1);
@@ -221,12 +229,15 @@ void TGrafika::KasujPokazaneKorOdObr() {
 }
 
 void TGrafika::KasujKrzywa() {
+    if (TrybKrzywej()) krzywa.Kasuj();
     Odswiez();
 }
 
 void TGrafika::DaneBiezace(const unsigned char* ramka) {
-    if (!isVisible() || TrybMapy != 0) return;
-    const QPoint nowy = KursorMnoznika(ObszarWykresu(size(), 0), mnoznik.Skala(), s, ramka);
+    if (!isVisible() || !Wykres()) return;
+    const TObszarWykresu o = ObszarWykresu(size(), TrybMapy);
+    const QPoint nowy = TrybMapy == 0 ? KursorMnoznika(o, mnoznik.Skala(), s, ramka)
+                                      : QPoint(KursorKrzywej(o, TrybMapy, ramka), -1);
     if (nowy == kursor) return;
     if (kursor.x() >= 0) update(ObszarKursora(kursor));
     kursor = nowy;
@@ -236,13 +247,16 @@ void TGrafika::DaneBiezace(const unsigned char* ramka) {
 // The cursor's two lines; only they are redrawn when it moves.
 QRect TGrafika::ObszarKursora(QPoint k) const {
     const TObszarWykresu o = ObszarWykresu(size(), TrybMapy);
-    return QRect(k.x(), o.Gora(), 1, o.h + 1) | QRect(o.x0, k.y(), o.w + 1, 1);
+    const QRect pionowa(k.x(), o.Gora(), 1, o.h + 1);
+    return TrybMapy == 0 ? pionowa | QRect(o.x0, k.y(), o.w + 1, 1) : pionowa;
 }
 
 void TGrafika::Klawisz(int klawisz, Qt::KeyboardModifiers shift) {
     if (!isVisible() || !uchwytFokusu || !uchwytFokusu->hasFocus()) return;
-    if (TrybMapy != 0) return;
-    if (!mnoznik.Klawisz(klawisz, shift)) Odmowa();
+    if (!Wykres()) return;
+    const bool przyjety =
+        TrybMapy == 0 ? mnoznik.Klawisz(klawisz, shift) : krzywa.Klawisz(klawisz, shift);
+    if (!przyjety) Odmowa();
     Rysuj();
 }
 
@@ -252,6 +266,22 @@ void TGrafika::Odmowa() {
 
 void TGrafika::mousePressEvent(QMouseEvent* zdarzenie) {
     if (TrybMapy == 0) KlikMnoznika(zdarzenie);
+    if (TrybKrzywej()) KlikKrzywej(zdarzenie);
+}
+
+void TGrafika::KlikKrzywej(QMouseEvent* zdarzenie) {
+    const QPoint p = zdarzenie->position().toPoint();
+    const TObszarWykresu o = ObszarWykresu(size(), TrybMapy);
+    if (!o.Wewnatrz(p, 0)) return;
+    if (uchwytFokusu && uchwytFokusu->isVisible()) uchwytFokusu->setFocus();
+    if (o.w == 0 || o.h == 0) return;
+    const TOsKrzywej os = krzywa.Os();
+    const int pozycja = (p.x() - o.x0) * os.Rozpietosc / o.w + os.Start;
+    if (zdarzenie->button() == Qt::RightButton)
+        krzywa.Wstaw(pozycja);
+    else if (zdarzenie->button() == Qt::LeftButton)
+        krzywa.WybierzPod(pozycja, (o.yb - p.y()) * 128 / o.h + 64);
+    Rysuj();
 }
 
 void TGrafika::KlikMnoznika(QMouseEvent* zdarzenie) {
@@ -300,9 +330,11 @@ void TGrafika::paintEvent(QPaintEvent* zdarzenie) {
     if (obraz.size() != size()) Skladaj();
     QPainter malarz(this);
     malarz.drawImage(zdarzenie->rect(), obraz, zdarzenie->rect());
-    if (kursor.x() < 0 || TrybMapy != 0) return;
+    if (kursor.x() < 0 || !Wykres()) return;
     const TObszarWykresu o = ObszarWykresu(size(), TrybMapy);
-    malarz.setPen(paleta ? paleta->KolorKursora : QColor(Qt::black));
+    // XOR, so that the cursor shows on every chart colour.
+    malarz.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    malarz.setPen(paleta ? paleta->KolorKursora : QColor(Qt::white));
     malarz.drawLine(kursor.x(), o.yb, kursor.x(), o.Gora());
-    malarz.drawLine(o.x0, kursor.y(), o.x0 + o.w, kursor.y());
+    if (TrybMapy == 0) malarz.drawLine(o.x0, kursor.y(), o.x0 + o.w, kursor.y());
 }

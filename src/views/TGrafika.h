@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EdycjaKrzywej.h"
 #include "EdycjaMnoznika.h"
 
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <functional>
 
 class QLineEdit;
+struct TObrazWykresu;
 class TSterownik;
 class TWypelnienie;
 struct TPaleta;
@@ -66,6 +68,7 @@ public:
     bool Sasiednie = false;
 
     TEdycjaMnoznika& Mnoznik() { return mnoznik; }
+    TEdycjaKrzywej& Krzywa() { return krzywa; }
 
 protected:
     void paintEvent(QPaintEvent* zdarzenie) override;
@@ -73,9 +76,12 @@ protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
-    bool Wykres() const { return TrybMapy == 0 || (TrybMapy >= 2 && TrybMapy <= 4); }
+    bool Wykres() const { return TrybMapy == 0 || TrybKrzywej(); }
     void Skladaj();
+    bool TrybKrzywej() const { return TrybMapy >= 2 && TrybMapy <= 4; }
     void KlikMnoznika(QMouseEvent* zdarzenie);
+    void KlikKrzywej(QMouseEvent* zdarzenie);
+    TObrazWykresu ObrazWykresu() const;
     void Odmowa();
     QRect ObszarKursora(QPoint k) const;
 
@@ -86,6 +92,7 @@ private:
 
     TSterownik& s;
     TEdycjaMnoznika mnoznik{s, WyborBankuMnoznika};
+    TEdycjaKrzywej krzywa{s, TrybMapy};
     const TPaleta* paleta = nullptr;
     TWypelnienie* wypelnienie;
     QLineEdit* uchwytFokusu = nullptr;

@@ -110,3 +110,61 @@ QPoint KursorMnoznika(const TObszarWykresu& o, const TSkalaMnoznika& sk, const T
     const int p = std::min(ramka[44] + 256 * ramka[45], szczyt);
     return {x, o.yb - p * o.h / szczyt};
 }
+
+namespace {
+
+bool Cisnienie(int tryb) {
+    return tryb == 4;
+}
+
+} // namespace
+
+std::vector<int> SiatkaKrzywej(const TObszarWykresu& o, int tryb) {
+    std::vector<int> x;
+    if (Cisnienie(tryb))
+        for (int v = 25; v <= 175; v += 25)
+            x.push_back(o.x0 + o.w * v / 200);
+    else
+        for (int v = 10; v <= 120; v += 10)
+            x.push_back(o.x0 + o.w * v / 130);
+    return x;
+}
+
+std::vector<TPodzialka> PodzialkaKrzywej(const TObszarWykresu& o, int tryb) {
+    std::vector<TPodzialka> p;
+    if (Cisnienie(tryb))
+        for (int v = 0; v <= 200; v += 25)
+            p.push_back({o.x0 + o.w * v / 200, QLocale::c().toString(v * 0.01 + 0.5, 'g', 15)});
+    else
+        for (int v = 0; v <= 130; v += 10)
+            p.push_back({o.x0 + o.w * v / 130, QString::number(v - 30)});
+    return p;
+}
+
+std::vector<TPodzialka> PodzialkaKorekty(const TObszarWykresu& o) {
+    std::vector<TPodzialka> p;
+    for (int d = 0; d <= 10; ++d)
+        p.push_back({o.yb - o.h * d / 10, QString::number(d * 10 - 50)});
+    return p;
+}
+
+TPodzialka ProgPrzelaczenia(const TObszarWykresu& o, int tryb, const TSterownik& s) {
+    if (Cisnienie(tryb)) {
+        const int v = s.Nastawy[63];
+        return {(v - 50) * o.w / 200 + o.x0,
+                QLatin1Char(' ') + Wzorzec(v * 0.01, 2) + QLatin1Char(' ')};
+    }
+    const int v = s.Nastawy[tryb == 2 ? 51 : 62];
+    return {(v - 98) * o.w / 130 + o.x0, QStringLiteral(" %1 ").arg(v - 128)};
+}
+
+int KursorKrzywej(const TObszarWykresu& o, int tryb, const unsigned char* ramka) {
+    if (Cisnienie(tryb)) {
+        const int cisnienie = ramka[48] | (ramka[49] << 8);
+        const int r = std::clamp(int(std::trunc((cisnienie - 50) * 1.28)), 0, 256);
+        return r * o.w / 256 + o.x0;
+    }
+    const int bajt = ramka[tryb == 2 ? 40 : 42];
+    const int t = bajt <= 97 ? 0 : bajt - 98;
+    return std::min(t, 130) * o.w / 130 + o.x0;
+}

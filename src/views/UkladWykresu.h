@@ -51,6 +51,15 @@ int XKalibracji(const TObszarWykresu& o, const TSkalaMnoznika& sk, int czas);
 // Baseline of the deviation points: a fifth of the plot above the bottom.
 int LiniaOdchylki(const TObszarWykresu& o);
 
+// The correction curves' axes (modes 2 and 3 temperature, 4 gas pressure): grid lines,
+// ticks with labels, the correction scale, the switching threshold's x and label.
+std::vector<int> SiatkaKrzywej(const TObszarWykresu& o, int tryb);
+std::vector<TPodzialka> PodzialkaKrzywej(const TObszarWykresu& o, int tryb);
+std::vector<TPodzialka> PodzialkaKorekty(const TObszarWykresu& o);
+TPodzialka ProgPrzelaczenia(const TObszarWykresu& o, int tryb, const TSterownik& s);
+// x of the live cursor of a curve mode: temperature or gas pressure of the frame.
+int KursorKrzywej(const TObszarWykresu& o, int tryb, const unsigned char* ramka);
+
 // The two arrow buttons at the view's right edge.
 QRect PrzyciskWGore(QSize widok);
 QRect PrzyciskWDol(QSize widok);
