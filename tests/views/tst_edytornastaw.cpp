@@ -62,6 +62,9 @@ private slots:
         teksty.UstawJezyk(Jezyki::Angielski);
     }
 
+    // The views go before the controller they show.
+    void cleanup() { panel.reset(); }
+
     void init() {
         s = std::make_unique<TSterownik>(mapa, QStringLiteral("/nonexistent/lib.so"));
         s->Teksty = &teksty;

@@ -47,6 +47,9 @@ private slots:
         paleta.KolorSiatki = QColor(128, 128, 128);
     }
 
+    // The views go before the controller they show.
+    void cleanup() { panel.reset(); }
+
     void init() {
         s = std::make_unique<TSterownik>(mapa, QStringLiteral("/nonexistent/lib.so"));
         s->Teksty = &teksty;
