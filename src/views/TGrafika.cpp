@@ -2,10 +2,12 @@
 
 #include "Paleta.h"
 #include "RysowanieWykresu.h"
+#include "TSiatkaMapy.h"
 #include "TSterownik.h"
 #include "Wypelnienie.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,6 +73,7 @@ void TGrafika::Umiesc(QWidget* panel) {
 
 void TGrafika::UstawTryb(int tryb) {
     TrybMapy = tryb;
+    if (!TrybSiatek()) UkryjSiatki();
     if (TrybKrzywej()) krzywa.Wybrany = -1;
     if (const int blok = BlokTrybu(tryb)) s.CzytajZeSterownika(blok);
     Odswiez();
@@ -91,6 +94,14 @@ void TGrafika::Przebuduj() {
     QPainter malarz(&tlo);
     if (TrybMapy == 0) RysujTloMnoznika(malarz, o);
     if (TrybKrzywej()) RysujTloKrzywej(malarz, o);
+    if (TrybSiatek()) {
+        PrzebudujSiatki();
+        NapisySiatek(malarz);
+    }
+}
+
+void TGrafika::showEvent(QShowEvent*) {
+    if (TrybSiatek()) PrzebudujSiatki();
 }
 
 void TGrafika::Skladaj() {
@@ -103,6 +114,10 @@ void TGrafika::Skladaj() {
         // A curve that has lost its points is shown, and stored, as the flat default.
         if (TrybKrzywej() && krzywa.Zgubiona()) krzywa.Kasuj();
         if (TrybKrzywej()) RysujKrzywaKorekty(malarz, ObrazWykresu(), krzywa, fokus);
+    }
+    if (TrybSiatek() && siatkaA) {
+        siatkaA->update();
+        siatkaB->update();
     }
     // The copy erased the cursor.
     kursor.setX(-1);
@@ -127,7 +142,8 @@ void TGrafika::Odswiez() {
 }
 
 void TGrafika::Ukryj() {
-    if (uchwytFokusu) uchwytFokusu->setGeometry(-2, -2, 1, uchwytFokusu->height());
+    UkryjSiatki();
+    ZaparkujUchwyt();
     hide();
 }
 
@@ -234,7 +250,9 @@ void TGrafika::KasujKrzywa() {
 }
 
 void TGrafika::DaneBiezace(const unsigned char* ramka) {
-    if (!isVisible() || !Wykres()) return;
+    if (!isVisible()) return;
+    if (TrybSiatek()) ZywaKomorka(ramka);
+    if (!Wykres()) return;
     const TObszarWykresu o = ObszarWykresu(size(), TrybMapy);
     const QPoint nowy = TrybMapy == 0 ? KursorMnoznika(o, mnoznik.Skala(), s, ramka)
                                       : QPoint(KursorKrzywej(o, TrybMapy, ramka), -1);
@@ -252,7 +270,9 @@ QRect TGrafika::ObszarKursora(QPoint k) const {
 }
 
 void TGrafika::Klawisz(int klawisz, Qt::KeyboardModifiers shift) {
-    if (!isVisible() || !uchwytFokusu || !uchwytFokusu->hasFocus()) return;
+    if (!isVisible()) return;
+    if (TrybMapy == 1 || TrybMapy == 5) KlawiszZywej(klawisz);
+    if (!uchwytFokusu || !uchwytFokusu->hasFocus()) return;
     if (!Wykres()) return;
     const bool przyjety =
         TrybMapy == 0 ? mnoznik.Klawisz(klawisz, shift) : krzywa.Klawisz(klawisz, shift);
@@ -317,8 +337,14 @@ bool TGrafika::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     if (obiekt != uchwytFokusu) return QWidget::eventFilter(obiekt, zdarzenie);
     const QEvent::Type t = zdarzenie->type();
     if (t == QEvent::FocusIn || t == QEvent::FocusOut) Rysuj();
+    if (t != QEvent::KeyPress) return false;
+    const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
+    if (naglowek.x() >= 0 && (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter)) {
+        ZatwierdzNaglowek();
+        return true;
+    }
     // On a chart the holder only holds the focus; the window has handled the key.
-    return t == QEvent::KeyPress && Wykres();
+    return Wykres();
 }
 
 void TGrafika::UstawPalete(const TPaleta* p) {

@@ -2,6 +2,7 @@
 
 #include "EdycjaKrzywej.h"
 #include "EdycjaMnoznika.h"
+#include "Siatki.h"
 
 #include <QImage>
 #include <QTimer>
@@ -9,7 +10,9 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QLineEdit;
+class TSiatkaMapy;
 struct TObrazWykresu;
 class TSterownik;
 class TWypelnienie;
@@ -69,10 +72,13 @@ public:
 
     TEdycjaMnoznika& Mnoznik() { return mnoznik; }
     TEdycjaKrzywej& Krzywa() { return krzywa; }
+    TSiatkaMapy* SiatkaA() const { return siatkaA; }
+    TSiatkaMapy* SiatkaB() const { return siatkaB; }
 
 protected:
     void paintEvent(QPaintEvent* zdarzenie) override;
     void mousePressEvent(QMouseEvent* zdarzenie) override;
+    void showEvent(QShowEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
@@ -82,6 +88,21 @@ private:
     void KlikMnoznika(QMouseEvent* zdarzenie);
     void KlikKrzywej(QMouseEvent* zdarzenie);
     TObrazWykresu ObrazWykresu() const;
+
+    // The grids of modes 1, 5, 6 and 7 (in their own file).
+    bool TrybSiatek() const { return TrybMapy == 1 || TrybMapy >= 5; }
+    TWidokSiatek WidokSiatek() const;
+    void UtworzSiatki();
+    void PrzebudujSiatki();
+    void NapisySiatek(QPainter& p);
+    void UkryjSiatki();
+    void ZywaKomorka(const unsigned char* ramka);
+    bool KlawiszSiatkiB(QKeyEvent* zdarzenie);
+    void KlawiszZywej(int klawisz);
+    void ZapiszSiatkeB();
+    void KlikSiatkiB(int kolumna, int wiersz);
+    void ZatwierdzNaglowek();
+    void ZaparkujUchwyt();
     void Odmowa();
     QRect ObszarKursora(QPoint k) const;
 
@@ -101,4 +122,9 @@ private:
     QImage tlo, obraz;
     QPoint kursor{-1, 0};
     bool rysowanie = false;
+    TSiatkaMapy* siatkaA = nullptr;
+    TSiatkaMapy* siatkaB = nullptr;
+    QRect widzianeZaznaczenie;
+    int liczbaWGore = 0, liczbaWDol = 0; // Ctrl+Up and Ctrl+Down presses in a row
+    QPoint naglowek{-1, -1};             // the header under edit
 };

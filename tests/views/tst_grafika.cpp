@@ -4,6 +4,7 @@
 #include "MapaPortow.h"
 #include "Paleta.h"
 #include "TGrafika.h"
+#include "TSiatkaMapy.h"
 #include "TSterownik.h"
 #include "Teksty.h"
 #include "UkladWykresu.h"
@@ -140,6 +141,68 @@ private slots:
         g->Ukryj();
         g->DaneBiezace(ramka);
         QCOMPARE(g->Kursor().x(), -1);
+    }
+
+    void gridsByLevel() {
+        g->UstawPoziom(0);
+        g->UstawTryb(1);
+        QVERIFY(g->SiatkaB()->isVisible());
+        QVERIFY(!g->SiatkaA()->isVisible());
+        QCOMPARE(g->SiatkaB()->pos(), g->pos() + QPoint(5, 16));
+        g->UstawPoziom(1);
+        QVERIFY(g->SiatkaA()->isVisible());
+        g->UstawTryb(0);
+        QVERIFY(!g->SiatkaB()->isVisible());
+    }
+
+    void gridBKeysWithFeathering() {
+        g->UstawTryb(1);
+        g->ZmieniajSasiednie(true);
+        TSiatkaMapy* b = g->SiatkaB();
+        // The cell of RPM index 5 and load index 8: grid column 6, row 8.
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->ProstokatKomorki(6, 8).center());
+        QCOMPARE(b->Zaznaczenie, QRect(6, 8, 1, 1));
+        const auto c = [&](int r, int l) { return int(s->KorOdObr1[16 * r + l]); };
+        for (int n = 0; n < 3; ++n)
+            QTest::keyClick(b, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(c(5, 8), 103);
+        QCOMPARE(c(4, 8), 101); // one ring out: every second press
+        QTest::keyClick(b, Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(b, Qt::Key_Down, Qt::ControlModifier);
+        // The count started again: the ring followed on the second press down only.
+        QCOMPARE(c(5, 8), 101);
+        QCOMPARE(c(4, 8), 100);
+        QTest::keyClick(b, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(c(0, 0), 101);
+        // + on the live cell, whatever has the focus.
+        unsigned char ramka[128] = {};
+        ramka[15] = 2;
+        ramka[16] = 3;
+        g->DaneBiezace(ramka);
+        QCOMPARE(b->Zywa, QPoint(3, 13));
+        g->Klawisz(Qt::Key_Plus, {});
+        QCOMPARE(c(2, 3), 102);
+    }
+
+    void axisHeadersInGridB() {
+        g->UstawTryb(1);
+        TSiatkaMapy* b = g->SiatkaB();
+        QLineEdit* edytor = g->UchwytFokusu();
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->ProstokatKomorki(1, 0).center());
+        QVERIFY(edytor->hasFocus());
+        QCOMPARE(edytor->text(), QStringLiteral("600"));
+        edytor->setText(QStringLiteral("20000"));
+        QTest::keyClick(edytor, Qt::Key_Return);
+        QCOMPARE(int(s->Nastawy[240]), 200);
+        QCOMPARE(edytor->width(), 1); // parked again
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->ProstokatKomorki(0, 4).center());
+        edytor->setText(QStringLiteral("1,25"));
+        QTest::keyClick(edytor, Qt::Key_Return);
+        QCOMPARE(int(s->Nastawy[224 + 12]), 125);
+        // With the petrol time as load the row headers are not edited.
+        s->Nastawy[76] = 1;
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->ProstokatKomorki(0, 4).center());
+        QCOMPARE(edytor->width(), 1);
     }
 };
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Siatki.h"
+
+#include <QWidget>
+
+#include <functional>
+
+// One 17 x 17 grid of the map view: headers in row 0 and column 0, a table's cells in the
+// rest, drawn by the view's rules. It keeps a selection and a live cell; what the cells
+// say and how they look comes from its owner.
+class TSiatkaMapy : public QWidget {
+public:
+    explicit TSiatkaMapy(QWidget* rodzic);
+
+    void Rozmiesc(const QRect& miejsce, int wysokosc, int szerokosc);
+    void UstawCzcionki(int komorki, int naroznik);
+
+    // Grid coordinates: column 0..16, row 0..16.
+    std::function<QString(int kolumna, int wiersz)> Tekst;
+    std::function<TKoloryKomorki(int kolumna, int wiersz)> Kolory;
+    // Keys and clicks the owner acts on before the grid's own handling; true = handled.
+    std::function<bool(QKeyEvent*)> OnKlawisz;
+    std::function<void(int kolumna, int wiersz)> OnKlik;
+    std::function<void()> OnZaznaczenie;
+
+    QRect Zaznaczenie{1, 1, 1, 1}; // columns left..right, rows top..bottom
+    QRect Ramka;                   // a selection to frame, empty for none
+    QPoint Zywa{-1, -1};           // the live cell
+    QPoint KomorkaPod(QPoint punkt) const;
+    QRect ProstokatKomorki(int kolumna, int wiersz) const;
+    int WysokoscKomorki() const { return c; }
+
+protected:
+    void paintEvent(QPaintEvent* zdarzenie) override;
+    void mousePressEvent(QMouseEvent* zdarzenie) override;
+    void mouseMoveEvent(QMouseEvent* zdarzenie) override;
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
+
+private:
+    void RysujKomorke(QPainter& p, int kolumna, int wiersz);
+    void Zaznacz(QPoint od, QPoint doKomorki);
+
+    int c = 20, e = 40; // cell height and width, line included
+    int rozmiar = 8, rozmiarNaroznika = 8;
+    QPoint kotwica{1, 1}, biezaca{1, 1};
+};
