@@ -1,15 +1,18 @@
-// The multiplier chart at the size of a maximised 1920 x 1080 window with every map cell
-// collected: a full repaint, and one move of the live cursor.
+// The map view at the size of a maximised 1920 x 1080 window with every map cell collected:
+// the multiplier chart's full repaint and one move of its live cursor; the grids' full
+// repaint and one cell edit.
 
 #include "MapaPortow.h"
 #include "Paleta.h"
 #include "TGrafika.h"
+#include "TSiatkaMapy.h"
 #include "TSterownik.h"
 #include "Teksty.h"
 #include "UkladWykresu.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 
 #include <cstdio>
 
@@ -71,10 +74,29 @@ int main(int argc, char** argv) {
             QRegion(k.x(), o.Gora(), 1, o.h + 1) + QRegion(o.x0, k.y(), o.w + 1, 1);
         g->render(&obraz, linie.boundingRect().topLeft(), linie);
     });
+    // The grids of mode 1 at the advanced level: both maps and the RPM corrections.
+    g->UstawTryb(1);
+    QApplication::processEvents();
+    QImage panelObraz(panel.size(), QImage::Format_RGB32);
+    const double siatki = MilisekundNaRaz(50, [&] {
+        g->Odswiez();
+        panel.render(&panelObraz);
+    });
+    TSiatkaMapy* b = g->SiatkaB();
+    QImage obrazB(b->size(), QImage::Format_RGB32);
+    const double komorka = MilisekundNaRaz(200, [&] {
+        QKeyEvent klawisz(QEvent::KeyPress, krok++ % 2 ? Qt::Key_Up : Qt::Key_Down,
+                          Qt::ControlModifier);
+        QApplication::sendEvent(b, &klawisz);
+        b->render(&obrazB);
+    });
     std::printf("multiplier chart %dx%d, 512 map cells\n", g->width(), g->height());
     std::printf("  background:    %.2f ms\n", tlo);
     std::printf("  data:          %.2f ms\n", dane);
     std::printf("  full repaint:  %.2f ms (background, data, copy to the screen)\n", caly);
     std::printf("  cursor move:   %.3f ms\n", kursor);
+    std::printf("grids of mode 1, advanced level\n");
+    std::printf("  full repaint:  %.2f ms\n", siatki);
+    std::printf("  cell edit:     %.2f ms (Ctrl+Up and grid B repainted)\n", komorka);
     return 0;
 }

@@ -86,7 +86,8 @@ TObrazWykresu TGrafika::ObrazWykresu() const {
 }
 
 void TGrafika::Przebuduj() {
-    tlo = QImage(size(), QImage::Format_RGB32);
+    // Both pictures keep their memory while the size stays: a repaint allocates nothing.
+    if (tlo.size() != size()) tlo = QImage(size(), QImage::Format_RGB32);
     if (tlo.isNull()) return;
     const TObrazWykresu o = ObrazWykresu();
     tlo.fill(o.paleta.Tlo);
@@ -106,7 +107,8 @@ void TGrafika::showEvent(QShowEvent*) {
 
 void TGrafika::Skladaj() {
     if (tlo.size() != size()) Przebuduj();
-    obraz = tlo;
+    if (obraz.size() != tlo.size()) obraz = QImage(tlo.size(), tlo.format());
+    if (!obraz.isNull()) std::memcpy(obraz.bits(), tlo.constBits(), size_t(tlo.sizeInBytes()));
     const bool fokus = uchwytFokusu && uchwytFokusu->hasFocus();
     if (!obraz.isNull() && Wykres()) {
         QPainter malarz(&obraz);

@@ -6,6 +6,7 @@
 #include "ProcesSymulatora.h"
 #include "TGrafika.h"
 #include "TNastawy.h"
+#include "TSiatkaMapy.h"
 #include "UkladWykresu.h"
 
 #include <QDir>
@@ -19,7 +20,7 @@ class TestWidokiE2e : public QObject {
 
 private slots:
     void clickReachesTheController();
-    void multiplierEditReachesTheController();
+    void mapViewEditsReachTheController();
 };
 
 namespace {
@@ -83,7 +84,7 @@ void TestWidokiE2e::clickReachesTheController() {
     QVERIFY(symulator.Zakoncz());
 }
 
-void TestWidokiE2e::multiplierEditReachesTheController() {
+void TestWidokiE2e::mapViewEditsReachTheController() {
     QTemporaryDir katalog;
     const QString lacze = katalog.filePath(QStringLiteral("selvar"));
     const QString bloki = katalog.filePath(QStringLiteral("bloki"));
@@ -122,6 +123,28 @@ void TestWidokiE2e::multiplierEditReachesTheController() {
     QTRY_COMPARE_WITH_TIMEOUT(blok("Mnoznik1.bin"), oczekiwany, 10000);
     QCOMPARE(blok("Nastawy.bin").mid(190, 26),
              QByteArray(reinterpret_cast<const char*>(s.Nastawy + 190), 26));
+
+    // A block of the RPM-correction grid raised twice.
+    t.Klik(QStringLiteral("SpeedButton12"));
+    auto* siatka = t.W<TSiatkaMapy>("SiatkaB");
+    QVERIFY(siatka->isVisible());
+    QTest::mouseClick(siatka, Qt::LeftButton, {}, siatka->ProstokatKomorki(4, 10).center());
+    QTest::keyClick(siatka, Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(siatka, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(int(s.KorOdObr1[16 * 3 + 6]), 102);
+    QTRY_COMPARE_WITH_TIMEOUT(blok("KorOdObr1.bin"),
+                              QByteArray(reinterpret_cast<const char*>(s.KorOdObr1), 256), 10000);
+
+    // A point added to the reducer-temperature curve, once the curve is read afresh.
+    t.Klik(QStringLiteral("SpeedButton13"));
+    QCOMPARE(wykres->TrybMapy, 2);
+    QTRY_VERIFY_WITH_TIMEOUT(s.DoOdczytu == 0, 10000);
+    const TObszarWykresu pk = ObszarWykresu(wykres->size(), 2);
+    QTest::mouseClick(wykres, Qt::RightButton, {}, QPoint(pk.x0 + pk.w / 3, pk.yb - pk.h / 2));
+    QTest::keyClick(wykres->UchwytFokusu(), Qt::Key_Up);
+    QTRY_COMPARE_WITH_TIMEOUT(blok("KorOdTempRed.bin"),
+                              QByteArray(reinterpret_cast<const char*>(s.KorOdTempRed), 256),
+                              10000);
     t.okno->close();
     QVERIFY(symulator.Zakoncz());
 }
