@@ -137,8 +137,9 @@ void TGrafika::NapisySiatek(QPainter& p) {
     pozycja(odstep + T(1249) + odstep, QColor(190, 255, 190), Qt::black, 6);
     pozycja(odstep + T(1244) + QStringLiteral(" & ") + T(1249) + odstep, QColor(255, 255, 210),
             Qt::black, 0);
-    pozycja(QStringLiteral("- ") + T(1710) + odstep, QColor(), QColor(0, 0, 236), 0);
-    pozycja(QStringLiteral("+ ") + T(1711) + odstep, QColor(), QColor(176, 0, 0), 0);
+    // On the cells' own background, so that the two colours read on a dark scheme too.
+    pozycja(QStringLiteral(" - ") + T(1710) + odstep, QColor(255, 255, 210), QColor(0, 0, 236), 0);
+    pozycja(QStringLiteral("+ ") + T(1711) + odstep, QColor(255, 255, 210), QColor(176, 0, 0), 0);
 }
 
 void TGrafika::UkryjSiatki() {
