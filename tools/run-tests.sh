@@ -12,4 +12,5 @@ if [ "$1" = "--sanitize" ]; then
 fi
 cmake -S . -B "$KATALOG" -G Ninja -DCMAKE_BUILD_TYPE=Debug $OPCJE >/dev/null
 cmake --build "$KATALOG"
-ctest --test-dir "$KATALOG" --output-on-failure -j2
+# Most suites wait on simulators in real time, so four at once keep two cores busy.
+ctest --test-dir "$KATALOG" --output-on-failure -j4
