@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Kolor.h"
+
 #include <QColor>
 
 // The named colours of the colour scheme. The main window computes them; every view and
@@ -31,4 +33,9 @@ struct TPaleta {
 inline QColor Rozjasnij(const QColor& c, int n) {
     auto kanal = [n](int v) { return qBound(0, v + n, 255); };
     return QColor(kanal(c.red()), kanal(c.green()), kanal(c.blue()));
+}
+
+// The core's colour as the toolkit's.
+inline QColor DoKoloru(TKolor k) {
+    return QColor::fromRgb(QRgb(k.rgb));
 }

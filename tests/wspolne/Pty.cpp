@@ -1,9 +1,12 @@
 #include "Pty.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 
 #include <cerrno>
+#include <utility>
+#include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -32,13 +35,43 @@ bool PiszWszystko(int fd, const QByteArray& bajty, int msMaks) {
     return true;
 }
 
+namespace {
+
+// A serial port's lock file of a pseudo-terminal. A test that hung its line up frees the
+// terminal's number while its port still holds the lock; a suite running beside it that is
+// given the same number could not open it.
+bool Zablokowany(const char* nazwa) {
+    QString plik = QString::fromLocal8Bit(nazwa);
+    plik.remove(QStringLiteral("/dev/")).replace(QLatin1Char('/'), QLatin1Char('_'));
+    for (const char* katalog : {"/var/lock/", "/run/lock/", "/tmp/"})
+        if (QFile::exists(QLatin1String(katalog) + QStringLiteral("LCK..") + plik)) return true;
+    return false;
+}
+
+} // namespace
+
 TPty::TPty() {
-    char nazwa[256] = {};
-    termios tryb{};
-    cfmakeraw(&tryb);
-    if (openpty(&master, &slave, nazwa, &tryb, nullptr) != 0) return;
-    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
-    sciezka = QString::fromLocal8Bit(nazwa);
+    std::vector<std::pair<int, int>> pominiete;
+    for (int proba = 0; proba < 16; ++proba) {
+        char nazwa[256] = {};
+        termios tryb{};
+        cfmakeraw(&tryb);
+        int m = -1, s = -1;
+        if (openpty(&m, &s, nazwa, &tryb, nullptr) != 0) break;
+        if (Zablokowany(nazwa)) {
+            pominiete.emplace_back(m, s);
+            continue;
+        }
+        master = m;
+        slave = s;
+        fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+        sciezka = QString::fromLocal8Bit(nazwa);
+        break;
+    }
+    for (const auto& [m, s] : pominiete) {
+        close(s);
+        close(m);
+    }
 }
 
 TPty::~TPty() {
