@@ -4,7 +4,7 @@
 // own, the simulator with its blocks mirrored and its requests logged, and the settings-file
 // layout the tests compare against.
 
-#include "OknaPlikow.h"
+#include "PlikTestowy.h"
 #include "SymulatorTestowy.h"
 
 #include <QElapsedTimer>
@@ -142,10 +142,3 @@ inline int Suma(const QByteArray& b) {
         s += static_cast<unsigned char>(c);
     return s & 0xFF;
 }
-
-// The core's own file dialog for reading a recording in the test.
-struct TPlikDoOdczytu : TOknaPlikow {
-    QString sciezka;
-    QString Otworz(const TDialogPliku&) override { return sciezka; }
-    QString Zapisz(const TDialogPliku&) override { return sciezka; }
-};

@@ -434,7 +434,7 @@ private slots:
         TSterownik s(mapa, QStringLiteral("/nonexistent/libftd2xx.so"));
         s.Zegar().stop();
         s.Teksty = &teksty;
-        TPlikDoOdczytu dialog;
+        TPlikTestowy dialog;
         dialog.sciezka = osc;
         s.OknaPlikow = &dialog;
         std::vector<unsigned char> probki(std::size_t(TSterownik::MaksProbek) *

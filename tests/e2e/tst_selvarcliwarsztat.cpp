@@ -3,6 +3,7 @@
 // and the JSON output for scripts.
 
 #include "CliNaSymulatorze.h"
+#include "DziennikSymulatora.h"
 #include "EksportCsv.h"
 #include "MapaPortow.h"
 #include "TSterownik.h"
@@ -41,34 +42,12 @@ int ZmienioneOdczyty(const TSterownikSym& sym) {
     return ile;
 }
 
-QByteArray Hex(const QJsonValue& v) {
-    return QByteArray::fromHex(v.toString().toLatin1());
-}
-
-// What each live reply the simulator sent makes of the receiver's 128-byte frame: the reply,
-// then the OBD module's state (bytes 6..41 of its last 0x70 frame) at positions 92..127; a
-// connection, which starts with the identity request, starts without that state.
-QList<QByteArray> RamkiWyslane(const TSterownikSym& sym) {
-    QList<QByteArray> ramki;
-    QByteArray stan;
-    for (const QJsonObject& l : sym.Dziennik()) {
-        if (l.value(QStringLiteral("code")).toInt() == 0x81) stan = QByteArray(36, '\0');
-        for (const QJsonValue& v : l.value(QStringLiteral("replies")).toArray()) {
-            const QByteArray r = Hex(v);
-            if (r.startsWith('6') && quint8(r[3]) == 0x70) stan = r.mid(6, 36);
-            if (r.startsWith('V') && (quint8(r[3]) & 0xF0) == 0x90 && r.size() == 92)
-                ramki << r + stan;
-        }
-    }
-    return ramki;
-}
-
 // A scope file read back through the core, as the oscilloscope opens it.
 struct TOdczytanyZapis {
     TMapaPortow mapa;
     TTeksty teksty;
     TSterownik s{mapa, QStringLiteral("/nonexistent/libftd2xx.so")};
-    TPlikDoOdczytu dialog;
+    TPlikTestowy dialog;
     std::vector<unsigned char> probki =
         std::vector<unsigned char>(std::size_t(TSterownik::MaksProbek) * TSterownik::RozmiarProbki);
     int ile = 0;
@@ -87,7 +66,7 @@ struct TOdczytanyZapis {
     }
     // The samples are consecutive frames the simulator sent.
     bool ToRamkiWyslane(const TSterownikSym& sym) const {
-        const QList<QByteArray> wyslane = RamkiWyslane(sym);
+        const QList<QByteArray> wyslane = RamkiWyslane(sym.Dziennik());
         const qsizetype od = wyslane.indexOf(Probka(0));
         if (od < 0 || od + ile > wyslane.size()) return false;
         for (int i = 0; i < ile; ++i)

@@ -1,11 +1,15 @@
-// Edits made in the real window's views reach selvar-sim: a settings change as one block
-// write holding the new value, a multiplier edit as the exact recomputed block.
+// The real window's views against selvar-sim: a settings change reaches it as one block
+// write holding the new value, map and curve edits as the exact recomputed blocks, and the
+// oscilloscope records its frames into a file that reads back and exports as selvar-cli does.
 
 #include "Bloki.h"
+#include "DziennikSymulatora.h"
 #include "OknoTestowe.h"
+#include "PlikTestowy.h"
 #include "ProcesSymulatora.h"
 #include "TGrafika.h"
 #include "TNastawy.h"
+#include "TScope.h"
 #include "TSiatkaMapy.h"
 #include "UkladWykresu.h"
 
@@ -14,6 +18,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QProcess>
 
 class TestWidokiE2e : public QObject {
     Q_OBJECT
@@ -21,6 +26,7 @@ class TestWidokiE2e : public QObject {
 private slots:
     void clickReachesTheController();
     void mapViewEditsReachTheController();
+    void scopeRecordsReadsBackAndExports();
 };
 
 namespace {
@@ -145,6 +151,76 @@ void TestWidokiE2e::mapViewEditsReachTheController() {
     QTRY_COMPARE_WITH_TIMEOUT(blok("KorOdTempRed.bin"),
                               QByteArray(reinterpret_cast<const char*>(s.KorOdTempRed), 256),
                               10000);
+    t.okno->close();
+    QVERIFY(symulator.Zakoncz());
+}
+
+void TestWidokiE2e::scopeRecordsReadsBackAndExports() {
+    QTemporaryDir katalog;
+    const QString lacze = katalog.filePath(QStringLiteral("selvar"));
+    const QString dziennik = katalog.filePath(QStringLiteral("dziennik.json"));
+    TProcesSymulatora symulator(QStringLiteral(SELVAR_SIM),
+                                {QStringLiteral("--warm"), QStringLiteral("--log"), dziennik,
+                                 QStringLiteral("--link"), lacze});
+    QVERIFY(!symulator.Sciezka().isEmpty());
+    TOpcjeOkna opcje;
+    opcje.PortSterownika = lacze;
+    TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
+    t.Zegar(QStringLiteral("Timer1"))->start();
+    TSterownik& s = t.s();
+    s.Zegar().start();
+    QTRY_VERIFY_WITH_TIMEOUT(s.IdentSterownika[0] != 0 && s.DoOdczytu == 0, 15000);
+    TPlikTestowy pliki;
+    s.OknaPlikow = &pliki;
+
+    t.Klik(QStringLiteral("SpeedButton5"));
+    auto* scope = t.W<TScope>("Scope1");
+    QVERIFY(scope->isVisible());
+    const QString zapis = katalog.filePath(QStringLiteral("jazda.osc"));
+    pliki.sciezka = zapis;
+    scope->Komenda(4);
+    QVERIFY(s.PlikOsc);
+    const int od = scope->IleProbek;
+    QTRY_VERIFY_WITH_TIMEOUT(scope->IleProbek >= od + 20, 10000);
+    scope->Komenda(4);
+    QVERIFY(!s.PlikOsc);
+    const int nagrane = scope->IleProbek;
+
+    // Read back in File mode: every sample the window recorded.
+    std::vector<unsigned char> przed(scope->Probki(), scope->Probki() + nagrane * 128);
+    scope->Komenda(5);
+    QCOMPARE(scope->Tryb, 5);
+    QCOMPARE(scope->IleProbek, nagrane);
+    QVERIFY(std::equal(przed.begin(), przed.end(), scope->Probki()));
+    // Each sample is a live frame the simulator sent, in the order it sent them.
+    QFile log(dziennik);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QList<QJsonObject> linie;
+    for (const QByteArray& l : log.readAll().split('\n'))
+        if (!l.isEmpty()) linie << QJsonDocument::fromJson(l).object();
+    const QList<QByteArray> wyslane = RamkiWyslane(linie);
+    const QByteArray pierwsza(reinterpret_cast<const char*>(scope->Probki()), 128);
+    const qsizetype i0 = wyslane.indexOf(pierwsza);
+    QVERIFY(i0 >= 0 && i0 + nagrane <= wyslane.size());
+    for (int i = 0; i < nagrane; ++i)
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(scope->Probki()) + i * 128, 128),
+                 wyslane[i0 + i]);
+
+    // The window's export and selvar-cli's of the same file, byte for byte.
+    pliki.sciezka = katalog.filePath(QStringLiteral("okno.csv"));
+    scope->EksportCsv();
+    QProcess cli;
+    cli.start(QStringLiteral(SELVAR_CLI),
+              {QStringLiteral("osc2csv"), zapis, katalog.filePath(QStringLiteral("cli.csv"))});
+    QVERIFY(cli.waitForFinished(20000));
+    QCOMPARE(cli.exitCode(), 0);
+    const auto tresc = [&katalog](const char* nazwa) {
+        QFile f(katalog.filePath(QLatin1String(nazwa)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QVERIFY(tresc("okno.csv").count("\r\n") == nagrane + 1);
+    QCOMPARE(tresc("okno.csv"), tresc("cli.csv"));
+    s.OknaPlikow = nullptr;
     t.okno->close();
     QVERIFY(symulator.Zakoncz());
 }

