@@ -4,10 +4,15 @@
 
 #include "BrakUprawnien.h"
 #include "FormAdmin.h"
+#include "FormCal.h"
 #include "FormDevice.h"
+#include "FormInj.h"
+#include "FormLevel.h"
 #include "FormLogo.h"
+#include "FormNastaw.h"
 #include "FormParam.h"
 #include "FormProg.h"
+#include "FormSeq.h"
 #include "FormService.h"
 #include "IdentyfikatorKomputera.h"
 #include "Kontrolki.h"
@@ -111,6 +116,11 @@ void TForm1::UtworzCzesci() {
 
     formDevice = new TFormDevice(*sterownik, teksty, this);
     formService = new TFormService(*sterownik, teksty, this);
+    formCal = new TFormCal(*sterownik, this);
+    formInj = new TFormInj(*sterownik, this);
+    formSeq = new TFormSeq(*sterownik, this);
+    formLevel = new TFormLevel(*sterownik, this);
+    formNastaw = new TFormNastaw(*sterownik, this);
     formProg = new TFormProg(*sterownik, teksty, komunikaty, *oknaPlikow, this);
     formAdmin = new TFormAdmin(this);
     formParam = new TFormParam(*sterownik, teksty, this);

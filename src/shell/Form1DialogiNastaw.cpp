@@ -1,46 +1,40 @@
 // The dialogs the settings editor's buttons open.
 
-#include "Kontrolki.h"
+#include "FormCal.h"
+#include "FormInj.h"
+#include "FormLevel.h"
+#include "FormNastaw.h"
+#include "FormSeq.h"
 #include "TForm1.h"
 #include "TNastawy.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QVBoxLayout>
-
-namespace {
-
-int TytulDialogu(DialogNastaw d) {
+void TForm1::OtworzDialogNastaw(DialogNastaw d, int indeks) {
+    const auto tytul = [this](int id) { return QStringLiteral("SELVAR - ") + PodajTekst(id); };
+    TDialogNastaw* dialog = nullptr;
+    QString naglowek = QStringLiteral("SELVAR");
     switch (d) {
     case DialogNastaw::KorektyWtryskiwaczy:
-        return 1281;
+        dialog = formInj;
+        naglowek = tytul(1281);
+        break;
     case DialogNastaw::Kalkulator:
-        return 1380;
+        dialog = formCal;
+        naglowek = tytul(1380);
+        break;
     case DialogNastaw::Sekwencja:
-        return 1375;
+        dialog = formSeq;
+        naglowek = tytul(1375);
+        break;
     case DialogNastaw::CzujnikPoziomu:
-        return 1372;
+        dialog = formLevel;
+        naglowek = tytul(1372);
+        break;
     case DialogNastaw::Grupa:
-        return 0;
+        formNastaw->Klucz = indeks;
+        dialog = formNastaw;
+        break;
     }
-    return 0;
-}
-
-} // namespace
-
-void TForm1::OtworzDialogNastaw(DialogNastaw d, int indeks) {
-    const int tytul = TytulDialogu(d);
-    QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("DialogNastaw"));
-    dialog.setWindowTitle(tytul ? QStringLiteral("SELVAR - ") + PodajTekst(tytul)
-                                : QStringLiteral("SELVAR"));
-    UstawTlo(&dialog, paleta.Tlo, paleta.KolorDialogu);
-    auto* uklad = new QVBoxLayout(&dialog);
-    uklad->addWidget(new QLabel(indeks > 0 ? nastawy->StrNazwa(indeks) : PodajTekst(tytul)));
-    auto* przyciski = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-    connect(przyciski, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    uklad->addWidget(przyciski);
-    dialog.exec();
+    dialog->Przygotuj(nastawy, paleta, naglowek);
+    dialog->exec();
     nastawy->update();
 }

@@ -1,7 +1,9 @@
 // The link events of both links: title, status, errors, history, calibration, live frames.
 
 #include "FormDevice.h"
+#include "FormLevel.h"
 #include "FormProg.h"
+#include "FormSeq.h"
 #include "Kontrolki.h"
 #include "ListaWykresow.h"
 #include "SiatkaCzasow.h"
@@ -171,6 +173,8 @@ void TForm1::RamkaBiezaca() {
     }
     grafika->DaneBiezace(r);
     scope->DodajProbke(r);
+    formSeq->RamkaBiezaca(r);
+    formLevel->RamkaBiezaca(r);
     HistoriaRamki();
 }
 

@@ -36,6 +36,12 @@ class TFormParam;
 class TFormProg;
 enum class DialogNastaw;
 class TFormService;
+class TDialogNastaw;
+class TFormCal;
+class TFormInj;
+class TFormLevel;
+class TFormNastaw;
+class TFormSeq;
 class TGrafika;
 class TListaWykresow;
 class TNastawy;
@@ -245,6 +251,12 @@ private:
 
     TFormDevice* formDevice = nullptr;
     TFormService* formService = nullptr;
+    // The settings editor's dialogs.
+    TFormCal* formCal = nullptr;
+    TFormInj* formInj = nullptr;
+    TFormSeq* formSeq = nullptr;
+    TFormLevel* formLevel = nullptr;
+    TFormNastaw* formNastaw = nullptr;
     TFormAdmin* formAdmin = nullptr;
     TFormParam* formParam = nullptr;
     TFormProg* formProg = nullptr;

@@ -62,6 +62,14 @@ TGrafika::TGrafika(TSterownik& sterownik, QWidget* rodzic)
     hide();
 }
 
+TGrafika::~TGrafika() {
+    // The holder's focus leaving must not reach a view that is going.
+    if (uchwytFokusu) uchwytFokusu->removeEventFilter(this);
+    delete uchwytFokusu;
+    delete siatkaA;
+    delete siatkaB;
+}
+
 void TGrafika::Umiesc(QWidget* panel) {
     wypelnienie->Przenies(panel);
     if (uchwytFokusu) return;

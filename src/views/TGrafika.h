@@ -23,6 +23,8 @@ struct TPaleta;
 class TGrafika : public QWidget {
 public:
     explicit TGrafika(TSterownik& sterownik, QWidget* rodzic = nullptr);
+    // The grids and the focus holder live in the parent panel: they go with the view.
+    ~TGrafika() override;
 
     // Places the view on a panel; the first call also creates the focus holder there.
     void Umiesc(QWidget* panel);

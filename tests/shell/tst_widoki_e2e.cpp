@@ -4,6 +4,10 @@
 
 #include "Bloki.h"
 #include "DziennikSymulatora.h"
+#include "FormInj.h"
+#include "FormLevel.h"
+#include "FormNastaw.h"
+#include "FormSeq.h"
 #include "OknoTestowe.h"
 #include "PlikTestowy.h"
 #include "ProcesSymulatora.h"
@@ -19,6 +23,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSpinBox>
 
 class TestWidokiE2e : public QObject {
     Q_OBJECT
@@ -27,6 +32,7 @@ private slots:
     void clickReachesTheController();
     void mapViewEditsReachTheController();
     void scopeRecordsReadsBackAndExports();
+    void settingDialogsReachTheController();
 };
 
 namespace {
@@ -221,6 +227,90 @@ void TestWidokiE2e::scopeRecordsReadsBackAndExports() {
     QVERIFY(tresc("okno.csv").count("\r\n") == nagrane + 1);
     QCOMPARE(tresc("okno.csv"), tresc("cli.csv"));
     s.OknaPlikow = nullptr;
+    t.okno->close();
+    QVERIFY(symulator.Zakoncz());
+}
+
+void TestWidokiE2e::settingDialogsReachTheController() {
+    QTemporaryDir katalog;
+    const QString lacze = katalog.filePath(QStringLiteral("selvar"));
+    const QString dziennik = katalog.filePath(QStringLiteral("dziennik.json"));
+    const QString bloki = katalog.filePath(QStringLiteral("bloki"));
+    QVERIFY(QDir().mkpath(bloki));
+    TProcesSymulatora symulator(QStringLiteral(SELVAR_SIM),
+                                {QStringLiteral("--no-ignition"), QStringLiteral("--log"), dziennik,
+                                 QStringLiteral("--blocks-dir"), bloki, QStringLiteral("--link"),
+                                 lacze});
+    QVERIFY(!symulator.Sciezka().isEmpty());
+    TOpcjeOkna opcje;
+    opcje.PortSterownika = lacze;
+    TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
+    t.Zegar(QStringLiteral("Timer1"))->start();
+    TSterownik& s = t.s();
+    s.Zegar().start();
+    QTRY_VERIFY_WITH_TIMEOUT(s.IdentSterownika[0] != 0 && s.DoOdczytu == 0 && s.Rozkazy == 0,
+                             15000);
+    auto* edytor = t.W<TNastawy>("Nastawy1");
+    const auto kody = [&dziennik] {
+        QFile f(dziennik);
+        QList<int> k;
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray& l : f.readAll().split('\n'))
+                if (!l.isEmpty()) k << QJsonDocument::fromJson(l).object().value("code").toInt();
+        return k;
+    };
+    const auto nastawySymulatora = [&bloki] {
+        QFile f(bloki + QStringLiteral("/Nastawy.bin"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto wyslane = [&] {
+        return s.DoZapisu == 0 && s.BezPotwierdzenia == 0 &&
+               nastawySymulatora().mid(1) ==
+                   QByteArray(reinterpret_cast<const char*>(s.Nastawy) + 1, 255);
+    };
+
+    // The level dialog asks for the frame with the sensor's reading while it is open.
+    auto* poziom = t.okno->findChild<TFormLevel*>(QStringLiteral("FormLevel"));
+    poziom->Przygotuj(edytor, TPaleta{}, QStringLiteral("SELVAR"));
+    poziom->show();
+    QVERIFY(s.FlagiParam & 0x2);
+    const qsizetype przed = kody().size();
+    const auto poll = [&](qsizetype od, int kod) {
+        const QList<int> k = kody().mid(od);
+        return k.contains(kod) || k.contains(kod | 0x4);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(poll(przed, 0x92), 10000);
+    poziom->findChild<QSpinBox*>(QStringLiteral("UpDown1"))->stepUp(); // setting 44
+    QTRY_VERIFY_WITH_TIMEOUT(wyslane(), 10000);
+    poziom->accept();
+    const qsizetype poZamknieciu = kody().size();
+    QTRY_VERIFY_WITH_TIMEOUT(poll(poZamknieciu, 0x90), 10000);
+    QVERIFY(!poll(poZamknieciu + 2, 0x92));
+
+    // A correction, an injector taken off and a volume step, each written at once.
+    auto* korekty = t.okno->findChild<TFormInj*>(QStringLiteral("FormInj"));
+    korekty->Przygotuj(edytor, TPaleta{}, QStringLiteral("SELVAR"));
+    korekty->show();
+    const int korekta = s.Nastawy[217];
+    korekty->findChild<QSpinBox*>(QStringLiteral("UpDown2"))->stepDown();
+    QCOMPARE(int(s.Nastawy[217]), korekta - 1);
+    QTRY_VERIFY_WITH_TIMEOUT(wyslane(), 10000);
+    korekty->accept();
+    auto* sekwencja = t.okno->findChild<TFormSeq*>(QStringLiteral("FormSeq"));
+    sekwencja->Przygotuj(edytor, TPaleta{}, QStringLiteral("SELVAR"));
+    sekwencja->show();
+    TSiatkaKomorek* macierz = sekwencja->Macierz();
+    QTest::mouseClick(macierz, Qt::LeftButton, {}, macierz->ProstokatKomorki(2, 2).center());
+    QVERIFY(s.Nastawy[31] & 0x2);
+    QTRY_VERIFY_WITH_TIMEOUT(wyslane(), 10000);
+    sekwencja->accept();
+    auto* grupa = t.okno->findChild<TFormNastaw*>(QStringLiteral("FormNastaw"));
+    grupa->Klucz = 96;
+    grupa->Przygotuj(edytor, TPaleta{}, QStringLiteral("SELVAR"));
+    grupa->show();
+    grupa->findChild<QSpinBox*>(QStringLiteral("UpDown3"))->stepUp(); // the volume
+    QTRY_VERIFY_WITH_TIMEOUT(wyslane(), 10000);
+    grupa->accept();
     t.okno->close();
     QVERIFY(symulator.Zakoncz());
 }

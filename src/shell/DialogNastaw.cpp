@@ -1,0 +1,35 @@
+#include "DialogNastaw.h"
+
+#include "Kontrolki.h"
+#include "Paleta.h"
+#include "TSterownik.h"
+#include "Teksty.h"
+
+#include <QLabel>
+#include <QTimer>
+
+TDialogNastaw::TDialogNastaw(TSterownik& sterownik, QWidget* rodzic)
+    : QDialog(rodzic), s(sterownik) {}
+
+void TDialogNastaw::Przygotuj(TNastawy* e, const TPaleta& paleta, const QString& tytul) {
+    edytor = e;
+    kolorTekstu = paleta.KolorDialogu;
+    UstawTlo(this, paleta.Tlo, paleta.KolorDialogu);
+    setWindowTitle(tytul);
+}
+
+void TDialogNastaw::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    // Without an editor there is nothing to edit.
+    if (!edytor || !Wypelnij()) QTimer::singleShot(0, this, &QDialog::reject);
+}
+
+QString TDialogNastaw::T(int id) const {
+    return s.Teksty ? s.Teksty->PodajTekst(id) : QString();
+}
+
+QLabel* TDialogNastaw::Etykieta(const QString& nazwa) {
+    auto* l = new QLabel(this);
+    l->setObjectName(nazwa);
+    return l;
+}

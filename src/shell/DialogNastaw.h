@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class TNastawy;
+class TSterownik;
+struct TPaleta;
+
+// What the dialogs the settings editor opens share: the editor, through which they read and
+// store settings (so that dependencies and writes are the editor's), the scheme's colours
+// and the caption, all handed over by the opener before each showing.
+class TDialogNastaw : public QDialog {
+public:
+    TDialogNastaw(TSterownik& sterownik, QWidget* rodzic);
+
+    void Przygotuj(TNastawy* edytor, const TPaleta& paleta, const QString& tytul);
+    // A live frame while the dialog is open; only some dialogs use them.
+    virtual void RamkaBiezaca(const unsigned char*) {}
+
+protected:
+    // Sets the dialog up from the settings before it shows; false closes it at once.
+    virtual bool Wypelnij() = 0;
+    void showEvent(QShowEvent* zdarzenie) override;
+
+    QString T(int id) const;
+    QLabel* Etykieta(const QString& nazwa);
+
+    TSterownik& s;
+    TNastawy* edytor = nullptr;
+    QColor kolorTekstu;
+};
