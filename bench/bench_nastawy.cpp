@@ -1,11 +1,9 @@
 // The settings editor's repaint: page 0 at the advanced view level filling the centre of a
 // 1920 x 1080 window, whole and after a click on a step button.
 
-#include "MapaPortow.h"
-#include "Paleta.h"
 #include "TNastawy.h"
-#include "TSterownik.h"
-#include "Teksty.h"
+
+#include "StanowiskoWidoku.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,29 +11,12 @@
 
 #include <cstdio>
 
-namespace {
-
-template <typename F> double MilisekundNaRaz(int ile, F&& f) {
-    QElapsedTimer zegar;
-    zegar.start();
-    for (int i = 0; i < ile; ++i)
-        f();
-    return double(zegar.nsecsElapsed()) / 1e6 / ile;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    TMapaPortow mapa;
-    TTeksty teksty;
-    teksty.Wczytaj();
-    TSterownik s(mapa, QStringLiteral("/nonexistent/lib.so"));
-    s.Teksty = &teksty;
-    TPaleta paleta;
-    QWidget panel;
-    // The centre panel of a maximised 1920 x 1080 window, without the right column.
-    panel.resize(1500, 960);
+    TStanowiskoWidoku st;
+    TSterownik& s = st.s;
+    TPaleta& paleta = st.paleta;
+    QWidget& panel = st.panel;
     auto* e = new TNastawy(s, &panel);
     e->Umiesc(&panel);
     e->UstawPalete(&paleta);

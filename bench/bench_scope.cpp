@@ -2,11 +2,9 @@
 // window: one redraw at every zoom level and every band layout; the slowest is what a user
 // would feel.
 
-#include "MapaPortow.h"
-#include "Paleta.h"
 #include "TScope.h"
-#include "TSterownik.h"
-#include "Teksty.h"
+
+#include "StanowiskoWidoku.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,14 +16,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    TMapaPortow mapa;
-    TTeksty teksty;
-    teksty.Wczytaj();
-    TSterownik s(mapa, QStringLiteral("/nonexistent/lib.so"));
-    s.Teksty = &teksty;
-    TPaleta paleta;
-    QWidget panel;
-    panel.resize(1500, 960);
+    TStanowiskoWidoku st;
+    TSterownik& s = st.s;
+    TPaleta& paleta = st.paleta;
+    QWidget& panel = st.panel;
     auto* o = new TScope(s, &panel);
     o->Umiesc(&panel);
     o->UstawPalete(&paleta);

@@ -2,13 +2,11 @@
 // the multiplier chart's full repaint and one move of its live cursor; the grids' full
 // repaint and one cell edit.
 
-#include "MapaPortow.h"
-#include "Paleta.h"
 #include "TGrafika.h"
 #include "TSiatkaMapy.h"
-#include "TSterownik.h"
-#include "Teksty.h"
 #include "UkladWykresu.h"
+
+#include "StanowiskoWidoku.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,34 +14,18 @@
 
 #include <cstdio>
 
-namespace {
-
-template <typename F> double MilisekundNaRaz(int ile, F&& f) {
-    QElapsedTimer zegar;
-    zegar.start();
-    for (int i = 0; i < ile; ++i)
-        f();
-    return double(zegar.nsecsElapsed()) / 1e6 / ile;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    TMapaPortow mapa;
-    TTeksty teksty;
-    teksty.Wczytaj();
-    TSterownik s(mapa, QStringLiteral("/nonexistent/lib.so"));
-    s.Teksty = &teksty;
+    TStanowiskoWidoku st;
+    TSterownik& s = st.s;
     for (int r = 0; r < 16; ++r)
         for (int l = 0; l < 16; ++l) {
             s.MapaEcuBen[16 * r + l] = static_cast<unsigned char>(20 + 8 * l + r);
             s.MapaEcuGaz[16 * r + l] = static_cast<unsigned char>(18 + 8 * l + r);
         }
     s.Nastawy[81] = 1;
-    TPaleta paleta;
-    QWidget panel;
-    panel.resize(1500, 960);
+    TPaleta& paleta = st.paleta;
+    QWidget& panel = st.panel;
     auto* g = new TGrafika(s, &panel);
     g->Umiesc(&panel);
     g->UstawPalete(&paleta);

@@ -1,6 +1,7 @@
 #include "RysowanieScope.h"
 
 #include "Paleta.h"
+#include "Pisanie.h"
 #include "TSterownik.h"
 #include "Teksty.h"
 #include "UkladScope.h"
@@ -15,17 +16,6 @@ namespace {
 
 QString T(const TObrazScope& o, int id) {
     return o.s.Teksty ? o.s.Teksty->PodajTekst(id) : QString();
-}
-
-void Czcionka(QPainter& p, int rozmiar, bool gruba) {
-    QFont f = p.font();
-    f.setPointSize(rozmiar);
-    f.setBold(gruba);
-    p.setFont(f);
-}
-
-void Napis(QPainter& p, int x, int y, const QString& t) {
-    p.drawText(x, y + p.fontMetrics().ascent(), t);
 }
 
 // Columns of the chart, each sample 1/f pixels wide below one sample per pixel.

@@ -3,6 +3,7 @@
 #include "EdycjaKrzywej.h"
 #include "EdycjaMnoznika.h"
 #include "Paleta.h"
+#include "Pisanie.h"
 #include "RozrzutMap.h"
 #include "TSterownik.h"
 #include "Teksty.h"
@@ -22,20 +23,32 @@ QString T(const TObrazWykresu& o, int id) {
     return o.s.Teksty ? o.s.Teksty->PodajTekst(id) : QString();
 }
 
-void Czcionka(QPainter& p, int rozmiar, bool gruba = false) {
-    QFont f = p.font();
-    f.setPointSize(rozmiar);
-    f.setBold(gruba);
-    p.setFont(f);
+// The break points of a chart joined by the curve, the selected one (or all when none is)
+// highlighted while the chart has the focus, and its two-line label box.
+struct TPunktyWykresu {
+    std::vector<QPoint> punkty;
+    std::vector<int> indeksy;
+};
+
+void RysujPunkty(QPainter& p, const TObrazWykresu& o, const TPunktyWykresu& w, int wybrany,
+                 bool fokus) {
+    p.setPen(QPen(o.paleta.KolorZnacznika, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(w.punkty.data(), int(w.punkty.size()));
+    for (size_t i = 0; i < w.punkty.size(); ++i) {
+        const bool wyrozniony = fokus && (wybrany == w.indeksy[i] || wybrany < 0);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(wyrozniony ? Wyrozniony : o.paleta.KolorZnacznika);
+        p.drawEllipse(w.punkty[i], 5, 5);
+    }
+    p.setBrush(Qt::NoBrush);
 }
 
-// Text whose top-left corner is at (x, y), as the chart's coordinates count.
-void Napis(QPainter& p, int x, int y, const QString& t) {
-    p.drawText(x, y + p.fontMetrics().ascent(), t);
-}
-
-void NapisDoPrawej(QPainter& p, int prawa, int y, const QString& t) {
-    Napis(p, prawa - p.fontMetrics().horizontalAdvance(t), y, t);
+void EtykietaPunktu(QPainter& p, QPoint w, const QString& gora, const QString& dol) {
+    p.fillRect(QRect(QPoint(w.x() - 14, w.y() + 10), QPoint(w.x() + 14, w.y() + 36)), TloEtykiety);
+    Czcionka(p, 8);
+    p.setPen(Qt::black);
+    Napis(p, w.x() - 12, w.y() + 10, gora);
+    Napis(p, w.x() - 12, w.y() + 22, dol);
 }
 
 void Kropkowana(QPainter& p, const QColor& c, QPoint a, QPoint b) {
@@ -200,31 +213,18 @@ QString NotaAdaptacji(const TObrazWykresu& o) {
 void Krzywa(QPainter& p, const TObrazWykresu& o, const TObszarWykresu& a, const TEdycjaMnoznika& e,
             bool fokus) {
     const TSkalaMnoznika sk = e.Skala();
-    std::vector<QPoint> punkty;
-    std::vector<int> indeksy;
+    TPunktyWykresu w;
     for (int k = 0; k <= TEdycjaMnoznika::Ostatni; ++k)
         if (e.Ustawiony(k) && e.Pozycja(k) <= sk.M) {
-            punkty.push_back(PunktKrzywej(a, sk, e.Pozycja(k), e.Wartosc(k) + e.Adaptacja()));
-            indeksy.push_back(k);
+            w.punkty.push_back(PunktKrzywej(a, sk, e.Pozycja(k), e.Wartosc(k) + e.Adaptacja()));
+            w.indeksy.push_back(k);
         }
-    p.setPen(QPen(o.paleta.KolorZnacznika, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(punkty.data(), int(punkty.size()));
-    for (size_t i = 0; i < punkty.size(); ++i) {
-        const bool wyrozniony = fokus && (e.Wybrany == indeksy[i] || e.Wybrany < 0);
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(wyrozniony ? Wyrozniony : o.paleta.KolorZnacznika);
-        p.drawEllipse(punkty[i], 5, 5);
-    }
-    p.setBrush(Qt::NoBrush);
+    RysujPunkty(p, o, w, e.Wybrany, fokus);
     if (!fokus || e.Wybrany < 0) return;
-    const QPoint w =
-        PunktKrzywej(a, sk, e.Pozycja(e.Wybrany), e.Wartosc(e.Wybrany) + e.Adaptacja());
-    p.fillRect(QRect(QPoint(w.x() - 14, w.y() + 10), QPoint(w.x() + 14, w.y() + 36)), TloEtykiety);
-    Czcionka(p, 8);
-    p.setPen(Qt::black);
-    Napis(p, w.x() - 12, w.y() + 10, QLocale::c().toString(e.Pozycja(e.Wybrany) * 0.1, 'f', 1));
-    Napis(p, w.x() - 12, w.y() + 22,
-          QLocale::c().toString((e.Wartosc(e.Wybrany) + e.Adaptacja()) * 0.01, 'f', 2));
+    const int v = e.Wartosc(e.Wybrany) + e.Adaptacja();
+    EtykietaPunktu(p, PunktKrzywej(a, sk, e.Pozycja(e.Wybrany), v),
+                   QLocale::c().toString(e.Pozycja(e.Wybrany) * 0.1, 'f', 1),
+                   QLocale::c().toString(v * 0.01, 'f', 2));
 }
 
 } // namespace
@@ -329,29 +329,16 @@ void RysujTloKrzywej(QPainter& p, const TObrazWykresu& o) {
 void RysujKrzywaKorekty(QPainter& p, const TObrazWykresu& o, const TEdycjaKrzywej& e, bool fokus) {
     const TObszarWykresu a = ObszarWykresu(o.rozmiar, o.tryb);
     const TOsKrzywej os = e.Os();
-    std::vector<QPoint> punkty;
-    std::vector<int> indeksy;
+    TPunktyWykresu w;
     for (int i = 0; i < TEdycjaKrzywej::Punktow; ++i)
         if (e.Ustawiony(i)) {
-            punkty.push_back({XKrzywej(os, a.x0, a.w, e.X(i)), YKrzywej(a.yb, a.h, e.Y(i))});
-            indeksy.push_back(i);
+            w.punkty.push_back({XKrzywej(os, a.x0, a.w, e.X(i)), YKrzywej(a.yb, a.h, e.Y(i))});
+            w.indeksy.push_back(i);
         }
-    p.setPen(QPen(o.paleta.KolorZnacznika, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(punkty.data(), int(punkty.size()));
-    for (size_t i = 0; i < punkty.size(); ++i) {
-        const bool wyrozniony = fokus && (e.Wybrany == indeksy[i] || e.Wybrany < 0);
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(wyrozniony ? Wyrozniony : o.paleta.KolorZnacznika);
-        p.drawEllipse(punkty[i], 5, 5);
-    }
-    p.setBrush(Qt::NoBrush);
+    RysujPunkty(p, o, w, e.Wybrany, fokus);
     if (!fokus || e.Wybrany < 0 || !e.Ustawiony(e.Wybrany)) return;
     const int x = e.X(e.Wybrany), y = e.Y(e.Wybrany);
-    const QPoint w(XKrzywej(os, a.x0, a.w, x), YKrzywej(a.yb, a.h, y));
-    p.fillRect(QRect(QPoint(w.x() - 14, w.y() + 10), QPoint(w.x() + 14, w.y() + 36)), TloEtykiety);
-    Czcionka(p, 8);
-    p.setPen(Qt::black);
-    Napis(p, w.x() - 12, w.y() + 10,
-          o.tryb == 4 ? QLocale::c().toString(x * 0.01, 'f', 2) : QString::number(x - 128));
-    Napis(p, w.x() - 12, w.y() + 22, EtykietaKorekty(y));
+    EtykietaPunktu(p, QPoint(XKrzywej(os, a.x0, a.w, x), YKrzywej(a.yb, a.h, y)),
+                   o.tryb == 4 ? QLocale::c().toString(x * 0.01, 'f', 2) : QString::number(x - 128),
+                   EtykietaKorekty(y));
 }

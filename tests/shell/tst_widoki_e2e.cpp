@@ -50,31 +50,62 @@ QList<QStringList> ZapisyNastaw(const QString& dziennik) {
     return zapisy;
 }
 
+// The window connected to a selvar-sim of its own, whose requests are logged and whose
+// blocks are mirrored in a folder of the test.
+struct TOknoNaSymulatorze {
+    QTemporaryDir katalog;
+    const QString dziennik = katalog.filePath(QStringLiteral("dziennik.json"));
+    const QString bloki = katalog.filePath(QStringLiteral("bloki"));
+    const QString lacze = katalog.filePath(QStringLiteral("selvar"));
+    const bool folder = QDir().mkpath(bloki);
+    TProcesSymulatora symulator;
+    std::unique_ptr<TOknoTestowe> okno;
+
+    explicit TOknoNaSymulatorze(const QStringList& argumenty)
+        : symulator(QStringLiteral(SELVAR_SIM),
+                    argumenty + QStringList{QStringLiteral("--log"), dziennik,
+                                            QStringLiteral("--blocks-dir"), bloki,
+                                            QStringLiteral("--link"), lacze}) {}
+
+    // Opens the window on the simulator and waits until every block is read.
+    bool Polacz() {
+        if (!folder || symulator.Sciezka().isEmpty()) return false;
+        TOpcjeOkna opcje;
+        opcje.PortSterownika = lacze;
+        okno = std::make_unique<TOknoTestowe>(
+            [](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
+        okno->Zegar(QStringLiteral("Timer1"))->start();
+        TSterownik& s = okno->s();
+        s.Zegar().start();
+        return QTest::qWaitFor(
+            [&s] { return s.IdentSterownika[0] != 0 && s.DoOdczytu == 0 && s.Rozkazy == 0; },
+            15000);
+    }
+    QString Plik(const char* nazwa) const { return katalog.filePath(QLatin1String(nazwa)); }
+    QByteArray Blok(const char* nazwa) const {
+        QFile plik(bloki + QLatin1Char('/') + QLatin1String(nazwa));
+        return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
+    }
+    bool Zakoncz() {
+        okno->okno->close();
+        return symulator.Zakoncz();
+    }
+};
+
 } // namespace
 
 void TestWidokiE2e::clickReachesTheController() {
-    QTemporaryDir katalog;
-    const QString lacze = katalog.filePath(QStringLiteral("selvar"));
-    const QString dziennik = katalog.filePath(QStringLiteral("dziennik.json"));
-    TProcesSymulatora symulator(QStringLiteral(SELVAR_SIM),
-                                {QStringLiteral("--no-ignition"), QStringLiteral("--log"), dziennik,
-                                 QStringLiteral("--link"), lacze});
-    QVERIFY(!symulator.Sciezka().isEmpty());
-    TOpcjeOkna opcje;
-    opcje.PortSterownika = lacze;
-    TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
-    t.Zegar(QStringLiteral("Timer1"))->start();
+    TOknoNaSymulatorze w({QStringLiteral("--no-ignition")});
+    QVERIFY(w.Polacz());
+    TOknoTestowe& t = *w.okno;
     TSterownik& s = t.s();
-    s.Zegar().start();
-    // Connected, identified and every block read.
-    QTRY_VERIFY_WITH_TIMEOUT(s.IdentSterownika[0] != 0 && s.DoOdczytu == 0 && s.Rozkazy == 0,
-                             15000);
+    const QString dziennik = w.dziennik;
 
     auto* edytor = t.W<TNastawy>("Nastawy1");
     QVERIFY(edytor->isVisible());
     TKomorka komorka{-1, -1};
-    for (int w = 0; w < int(edytor->Mapa().size()); ++w)
-        if (edytor->Mapa()[size_t(w)][0] == 50) komorka = {0, w};
+    for (int wiersz = 0; wiersz < int(edytor->Mapa().size()); ++wiersz)
+        if (edytor->Mapa()[size_t(wiersz)][0] == 50) komorka = {0, wiersz};
     QVERIFY(komorka.Wiersz > 0);
     const int przed = s.Nastawy[50];
     const QRect r = edytor->ProstokatKomorki(komorka.Kolumna, komorka.Wiersz);
@@ -92,27 +123,14 @@ void TestWidokiE2e::clickReachesTheController() {
     s.CzytajZeSterownika(Bloki::Nastawy);
     QTRY_VERIFY_WITH_TIMEOUT(s.DoOdczytu == 0, 10000);
     QCOMPARE(int(s.Nastawy[50]), przed + 1);
-    t.okno->close();
-    QVERIFY(symulator.Zakoncz());
+    QVERIFY(w.Zakoncz());
 }
 
 void TestWidokiE2e::mapViewEditsReachTheController() {
-    QTemporaryDir katalog;
-    const QString lacze = katalog.filePath(QStringLiteral("selvar"));
-    const QString bloki = katalog.filePath(QStringLiteral("bloki"));
-    QVERIFY(QDir().mkpath(bloki));
-    TProcesSymulatora symulator(QStringLiteral(SELVAR_SIM),
-                                {QStringLiteral("--no-ignition"), QStringLiteral("--blocks-dir"),
-                                 bloki, QStringLiteral("--link"), lacze});
-    QVERIFY(!symulator.Sciezka().isEmpty());
-    TOpcjeOkna opcje;
-    opcje.PortSterownika = lacze;
-    TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
-    t.Zegar(QStringLiteral("Timer1"))->start();
+    TOknoNaSymulatorze w({QStringLiteral("--no-ignition")});
+    QVERIFY(w.Polacz());
+    TOknoTestowe& t = *w.okno;
     TSterownik& s = t.s();
-    s.Zegar().start();
-    QTRY_VERIFY_WITH_TIMEOUT(s.IdentSterownika[0] != 0 && s.DoOdczytu == 0 && s.Rozkazy == 0,
-                             15000);
 
     t.Klik(QStringLiteral("SpeedButton3"));
     auto* wykres = t.W<TGrafika>("Grafika1");
@@ -127,10 +145,7 @@ void TestWidokiE2e::mapViewEditsReachTheController() {
     QTest::keyClick(wykres->UchwytFokusu(), Qt::Key_Up);
     QCOMPARE(int(s.Mnoznik1[s.Nastawy[190 + k]]), wartosc + 2);
 
-    const auto blok = [&bloki](const char* nazwa) {
-        QFile plik(bloki + QLatin1Char('/') + QLatin1String(nazwa));
-        return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
-    };
+    const auto blok = [&w](const char* nazwa) { return w.Blok(nazwa); };
     const QByteArray oczekiwany(reinterpret_cast<const char*>(s.Mnoznik1), 256);
     QTRY_COMPARE_WITH_TIMEOUT(blok("Mnoznik1.bin"), oczekiwany, 10000);
     QCOMPARE(blok("Nastawy.bin").mid(190, 26),
@@ -157,32 +172,22 @@ void TestWidokiE2e::mapViewEditsReachTheController() {
     QTRY_COMPARE_WITH_TIMEOUT(blok("KorOdTempRed.bin"),
                               QByteArray(reinterpret_cast<const char*>(s.KorOdTempRed), 256),
                               10000);
-    t.okno->close();
-    QVERIFY(symulator.Zakoncz());
+    QVERIFY(w.Zakoncz());
 }
 
 void TestWidokiE2e::scopeRecordsReadsBackAndExports() {
-    QTemporaryDir katalog;
-    const QString lacze = katalog.filePath(QStringLiteral("selvar"));
-    const QString dziennik = katalog.filePath(QStringLiteral("dziennik.json"));
-    TProcesSymulatora symulator(QStringLiteral(SELVAR_SIM),
-                                {QStringLiteral("--warm"), QStringLiteral("--log"), dziennik,
-                                 QStringLiteral("--link"), lacze});
-    QVERIFY(!symulator.Sciezka().isEmpty());
-    TOpcjeOkna opcje;
-    opcje.PortSterownika = lacze;
-    TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
-    t.Zegar(QStringLiteral("Timer1"))->start();
+    TOknoNaSymulatorze w({QStringLiteral("--warm")});
+    QVERIFY(w.Polacz());
+    TOknoTestowe& t = *w.okno;
     TSterownik& s = t.s();
-    s.Zegar().start();
-    QTRY_VERIFY_WITH_TIMEOUT(s.IdentSterownika[0] != 0 && s.DoOdczytu == 0, 15000);
+    const QString dziennik = w.dziennik;
     TPlikTestowy pliki;
     s.OknaPlikow = &pliki;
 
     t.Klik(QStringLiteral("SpeedButton5"));
     auto* scope = t.W<TScope>("Scope1");
     QVERIFY(scope->isVisible());
-    const QString zapis = katalog.filePath(QStringLiteral("jazda.osc"));
+    const QString zapis = w.Plik("jazda.osc");
     pliki.sciezka = zapis;
     scope->Komenda(4);
     QVERIFY(s.PlikOsc);
@@ -213,43 +218,28 @@ void TestWidokiE2e::scopeRecordsReadsBackAndExports() {
                  wyslane[i0 + i]);
 
     // The window's export and selvar-cli's of the same file, byte for byte.
-    pliki.sciezka = katalog.filePath(QStringLiteral("okno.csv"));
+    pliki.sciezka = w.Plik("okno.csv");
     scope->EksportCsv();
     QProcess cli;
-    cli.start(QStringLiteral(SELVAR_CLI),
-              {QStringLiteral("osc2csv"), zapis, katalog.filePath(QStringLiteral("cli.csv"))});
+    cli.start(QStringLiteral(SELVAR_CLI), {QStringLiteral("osc2csv"), zapis, w.Plik("cli.csv")});
     QVERIFY(cli.waitForFinished(20000));
     QCOMPARE(cli.exitCode(), 0);
-    const auto tresc = [&katalog](const char* nazwa) {
-        QFile f(katalog.filePath(QLatin1String(nazwa)));
+    const auto tresc = [&w](const char* nazwa) {
+        QFile f(w.Plik(nazwa));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
     QVERIFY(tresc("okno.csv").count("\r\n") == nagrane + 1);
     QCOMPARE(tresc("okno.csv"), tresc("cli.csv"));
     s.OknaPlikow = nullptr;
-    t.okno->close();
-    QVERIFY(symulator.Zakoncz());
+    QVERIFY(w.Zakoncz());
 }
 
 void TestWidokiE2e::settingDialogsReachTheController() {
-    QTemporaryDir katalog;
-    const QString lacze = katalog.filePath(QStringLiteral("selvar"));
-    const QString dziennik = katalog.filePath(QStringLiteral("dziennik.json"));
-    const QString bloki = katalog.filePath(QStringLiteral("bloki"));
-    QVERIFY(QDir().mkpath(bloki));
-    TProcesSymulatora symulator(QStringLiteral(SELVAR_SIM),
-                                {QStringLiteral("--no-ignition"), QStringLiteral("--log"), dziennik,
-                                 QStringLiteral("--blocks-dir"), bloki, QStringLiteral("--link"),
-                                 lacze});
-    QVERIFY(!symulator.Sciezka().isEmpty());
-    TOpcjeOkna opcje;
-    opcje.PortSterownika = lacze;
-    TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
-    t.Zegar(QStringLiteral("Timer1"))->start();
+    TOknoNaSymulatorze w({QStringLiteral("--no-ignition")});
+    QVERIFY(w.Polacz());
+    TOknoTestowe& t = *w.okno;
     TSterownik& s = t.s();
-    s.Zegar().start();
-    QTRY_VERIFY_WITH_TIMEOUT(s.IdentSterownika[0] != 0 && s.DoOdczytu == 0 && s.Rozkazy == 0,
-                             15000);
+    const QString dziennik = w.dziennik;
     auto* edytor = t.W<TNastawy>("Nastawy1");
     const auto kody = [&dziennik] {
         QFile f(dziennik);
@@ -259,10 +249,7 @@ void TestWidokiE2e::settingDialogsReachTheController() {
                 if (!l.isEmpty()) k << QJsonDocument::fromJson(l).object().value("code").toInt();
         return k;
     };
-    const auto nastawySymulatora = [&bloki] {
-        QFile f(bloki + QStringLiteral("/Nastawy.bin"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
+    const auto nastawySymulatora = [&w] { return w.Blok("Nastawy.bin"); };
     const auto wyslane = [&] {
         return s.DoZapisu == 0 && s.BezPotwierdzenia == 0 &&
                nastawySymulatora().mid(1) ==
@@ -311,8 +298,7 @@ void TestWidokiE2e::settingDialogsReachTheController() {
     grupa->findChild<QSpinBox*>(QStringLiteral("UpDown3"))->stepUp(); // the volume
     QTRY_VERIFY_WITH_TIMEOUT(wyslane(), 10000);
     grupa->accept();
-    t.okno->close();
-    QVERIFY(symulator.Zakoncz());
+    QVERIFY(w.Zakoncz());
 }
 
 QTEST_MAIN(TestWidokiE2e)
