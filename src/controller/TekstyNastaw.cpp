@@ -66,11 +66,10 @@ QString TekstLiczby(const TSterownik& s, int indeks, int wartosc, const QLocale&
     if (miejsca >= 5) return {};
     QLocale bezGrup = jezyk;
     bezGrup.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (miejsca == 0) return bezGrup.toString(x, 'g', 15);
     // A value that rounds to zero must not read "-0.00".
     const double skala = std::pow(10.0, miejsca);
-    x = std::round(x * skala) / skala + 0.0;
-    if (miejsca > 0) return bezGrup.toString(x, 'f', miejsca);
-    return bezGrup.toString(x, 'g', 15);
+    return bezGrup.toString(std::round(x * skala) / skala + 0.0, 'f', miejsca);
 }
 
 } // namespace

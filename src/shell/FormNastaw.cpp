@@ -20,7 +20,9 @@ TFormNastaw::TFormNastaw(TSterownik& sterownik, QWidget* rodzic)
     for (int k = 0; k < 3; ++k) {
         const int y = 20 + k * 50;
         etykiety[size_t(k)] = Etykieta(QStringLiteral("Label%1").arg(k + 1));
-        etykiety[size_t(k)]->setGeometry(12, y, 220, 26);
+        // Names of two lines wrap rather than run under the value box.
+        etykiety[size_t(k)]->setGeometry(12, y - 8, 220, 42);
+        etykiety[size_t(k)]->setWordWrap(true);
         pola[size_t(k)] = new QLineEdit(this);
         pola[size_t(k)]->setObjectName(QStringLiteral("Edit%1").arg(k + 1));
         pola[size_t(k)]->setReadOnly(true);

@@ -78,7 +78,7 @@ TFormSeq::TFormSeq(TSterownik& sterownik, QWidget* rodzic) : TDialogNastaw(stero
         if (k == 0 || w == 0) {
             p.fillRect(r, palette().window());
             p.setPen(kolorTekstu);
-            p.drawText(r, Qt::AlignCenter, QString::number(k == 0 ? w : k));
+            if (k != 0 || w != 0) p.drawText(r, Qt::AlignCenter, QString::number(k == 0 ? w : k));
             return;
         }
         const bool drugi = s.Nastawy[30] & (1 << (w - 1));

@@ -50,6 +50,11 @@ private slots:
         // 7 x 0.1 s, one decimal.
         QTest::newRow("one decimal") << 55 << 7 << "0.7"
                                      << "0,7";
+        // (131 - 128) x 0.025 ms in the shortest form: no decimals set does not mean none shown.
+        QTest::newRow("injector correction") << 217 << 131 << "0.075"
+                                             << "0,075";
+        QTest::newRow("no correction") << 217 << 128 << "0"
+                                       << "0";
         // 181 x 0.0078125, shown with two decimals.
         QTest::newRow("rounded") << 94 << 181 << "1.41"
                                  << "1,41";
