@@ -152,11 +152,15 @@ void TNastawy::Odmowa() {
     if (Sygnal) Sygnal();
 }
 
+// Only out-of-range choices are corrected; painting needs no texts here.
 void TNastawy::PoprawWybory() {
     for (const TWierszStrony& wiersz : mapa)
-        for (int indeks : wiersz)
-            if (indeks > 0 && FormaNastawy(s.ListaNastaw[indeks]) == Formy::Wybor)
-                StrWartosc(indeks);
+        for (int indeks : wiersz) {
+            if (indeks <= 0) continue;
+            const TNastawa& n = s.ListaNastaw[indeks];
+            const int v = Wartosc(indeks);
+            if (FormaNastawy(n) == Formy::Wybor && (v < n.Min || v > n.Max)) StrWartosc(indeks);
+        }
 }
 
 void TNastawy::paintEvent(QPaintEvent*) {

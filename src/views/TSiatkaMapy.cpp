@@ -11,7 +11,6 @@ const QColor Magenta(255, 0, 255);
 
 TSiatkaMapy::TSiatkaMapy(QWidget* rodzic) : QWidget(rodzic) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(false);
     hide();
 }
 

@@ -29,7 +29,6 @@ public:
     QPoint Zywa{-1, -1};           // the live cell
     QPoint KomorkaPod(QPoint punkt) const;
     QRect ProstokatKomorki(int kolumna, int wiersz) const;
-    int WysokoscKomorki() const { return c; }
 
 protected:
     void paintEvent(QPaintEvent* zdarzenie) override;
