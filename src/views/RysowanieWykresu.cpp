@@ -279,8 +279,10 @@ void RysujTloMnoznika(QPainter& p, const TObrazWykresu& o) {
     if (o.poziom > 0) SkalaOdchylki(p, a);
     ZnacznikKalibracji(p, o, a, sk);
     Legenda(p, o, a);
-    Strzalka(p, PrzyciskWGore(o.rozmiar), true, o.paleta);
-    Strzalka(p, PrzyciskWDol(o.rozmiar), false, o.paleta);
+    if (o.przyciski) {
+        Strzalka(p, PrzyciskWGore(o.rozmiar), true, o.paleta);
+        Strzalka(p, PrzyciskWDol(o.rozmiar), false, o.paleta);
+    }
     RysujLegendeBanku(p, o, a);
 }
 

@@ -19,7 +19,8 @@ struct TObrazWykresu {
     QSize rozmiar;
     int tryb = 0;
     int poziom = 1;
-    int wyborBanku = 0; // of the table shown
+    int wyborBanku = 0;    // of the table shown
+    bool przyciski = true; // the arrow buttons, which paper has no use for
 };
 
 // The background every chart mode shares (frame, grid, bank legend) with mode 0's axes,

@@ -2,6 +2,7 @@
 
 #include "Bloki.h"
 #include "TSterownik.h"
+#include "Teksty.h"
 
 #include <QLocale>
 
@@ -133,6 +134,23 @@ TKoloryKomorki KoloryB(const TSterownik& s, const TWidokSiatek& w, int r, int l)
     if (c == 100) return {Qt::white};
     const int k = std::min(std::abs(c - 100) + 20, 255);
     return {c > 100 ? QColor(255, 255 - k, 255 - k) : QColor(255 - k, 255 - k, 255)};
+}
+
+QString TekstSiatki(const TSterownik& s, const TWidokSiatek& w, bool siatkaB, int k, int wiersz) {
+    if (k == 0 && wiersz == 0) {
+        const int id = siatkaB ? NaroznikB(s, w) : NaroznikA(s);
+        return s.Teksty ? s.Teksty->PodajTekst(id) : QString();
+    }
+    if (wiersz == 0) return NaglowekKolumny(s, k - 1);
+    if (k == 0) return NaglowekWiersza(s, w, 16 - wiersz, siatkaB);
+    return siatkaB ? TekstB(s, w, k - 1, 16 - wiersz) : TekstA(s, w, k - 1, 16 - wiersz);
+}
+
+TKoloryKomorki KoloryKomorkiSiatki(const TSterownik& s, const TWidokSiatek& w, bool siatkaB, int k,
+                                   int wiersz) {
+    if (k == 0 && wiersz == 0) return {Szary};
+    if (k == 0 || wiersz == 0) return {siatkaB ? Szary : TloNaglowkaA(w)};
+    return siatkaB ? KoloryB(s, w, k - 1, 16 - wiersz) : KoloryA(s, w, k - 1, 16 - wiersz);
 }
 
 TTablicaB TablicaB(TSterownik& s, const TWidokSiatek& w) {

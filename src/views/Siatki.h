@@ -40,6 +40,12 @@ TKoloryKomorki KoloryA(const TSterownik& s, const TWidokSiatek& w, int r, int l)
 TKoloryKomorki KoloryB(const TSterownik& s, const TWidokSiatek& w, int r, int l);
 QColor TloNaglowkaA(const TWidokSiatek& w);
 
+// Any cell of grid A or B by grid column 0..16 and row 0..16, headers and corner included.
+QString TekstSiatki(const TSterownik& s, const TWidokSiatek& w, bool siatkaB, int kolumna,
+                    int wiersz);
+TKoloryKomorki KoloryKomorkiSiatki(const TSterownik& s, const TWidokSiatek& w, bool siatkaB,
+                                   int kolumna, int wiersz);
+
 // The table grid B edits, its limits and its block bit.
 struct TTablicaB {
     unsigned char* dane;

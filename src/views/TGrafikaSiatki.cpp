@@ -14,24 +14,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-const QColor Szary(225, 225, 225);
-
-// The largest size from 25 down to 5 at which a text fits a cell's width and a line its
-// height; 4 when none does.
-int Rozmiar(const QFont& baza, const QString& tekst, int szerokosc, int wysokosc) {
-    QFont f = baza;
-    for (int r = 25; r >= 5; --r) {
-        f.setPointSize(r);
-        const QFontMetrics fm(f);
-        if (fm.horizontalAdvance(tekst) < szerokosc && fm.height() < wysokosc) return r;
-    }
-    return 4;
-}
-
-} // namespace
-
 TWidokSiatek TGrafika::WidokSiatek() const {
     return {TrybMapy, Mapa, BankSiatek(s, WyborBankuKorekt)};
 }
@@ -45,30 +27,13 @@ void TGrafika::UtworzSiatki() {
     siatkaB = new TSiatkaMapy(rodzic);
     siatkaB->setObjectName(QStringLiteral("SiatkaB"));
     siatkaB->setFocusPolicy(Qt::StrongFocus);
-    const auto T = [this](int id) { return s.Teksty ? s.Teksty->PodajTekst(id) : QString(); };
-    siatkaA->Tekst = [this, T](int k, int w) {
-        const TWidokSiatek v = WidokSiatek();
-        if (k == 0 && w == 0) return T(NaroznikA(s));
-        if (w == 0) return NaglowekKolumny(s, k - 1);
-        if (k == 0) return NaglowekWiersza(s, v, 16 - w, false);
-        return TekstA(s, v, k - 1, 16 - w);
-    };
-    siatkaA->Kolory = [this](int k, int w) {
-        if (k == 0 && w == 0) return TKoloryKomorki{Szary};
-        if (k == 0 || w == 0) return TKoloryKomorki{TloNaglowkaA(WidokSiatek())};
-        return KoloryA(s, WidokSiatek(), k - 1, 16 - w);
-    };
-    siatkaB->Tekst = [this, T](int k, int w) {
-        const TWidokSiatek v = WidokSiatek();
-        if (k == 0 && w == 0) return T(NaroznikB(s, v));
-        if (w == 0) return NaglowekKolumny(s, k - 1);
-        if (k == 0) return NaglowekWiersza(s, v, 16 - w, true);
-        return TekstB(s, v, k - 1, 16 - w);
-    };
-    siatkaB->Kolory = [this](int k, int w) {
-        if (k == 0 || w == 0) return TKoloryKomorki{Szary};
-        return KoloryB(s, WidokSiatek(), k - 1, 16 - w);
-    };
+    for (TSiatkaMapy* g : {siatkaA, siatkaB}) {
+        const bool b = g == siatkaB;
+        g->Tekst = [this, b](int k, int w) { return TekstSiatki(s, WidokSiatek(), b, k, w); };
+        g->Kolory = [this, b](int k, int w) {
+            return KoloryKomorkiSiatki(s, WidokSiatek(), b, k, w);
+        };
+    }
     siatkaB->OnKlawisz = [this](QKeyEvent* z) { return KlawiszSiatkiB(z); };
     siatkaB->OnKlik = [this](int k, int w) { KlikSiatkiB(k, w); };
     siatkaB->OnZaznaczenie = [this] {
@@ -84,10 +49,7 @@ void TGrafika::PrzebudujSiatki() {
     const TWidokSiatek v = WidokSiatek();
     for (TSiatkaMapy* g : {siatkaA, siatkaB}) {
         const QRect miejsce = (g == siatkaA ? u.A : u.B).translated(pos());
-        g->Rozmiesc(miejsce, u.C, u.E);
-        const QString naroznik = s.Teksty ? s.Teksty->PodajTekst(NaroznikB(s, v)) : QString();
-        g->UstawCzcionki(Rozmiar(font(), QStringLiteral("5000"), u.E - 2, u.C - 1),
-                         Rozmiar(font(), naroznik, u.E - 4, u.C - 1));
+        g->Rozmiesc(miejsce, u.C, u.E, TekstSiatki(s, v, true, 0, 0));
     }
     siatkaA->setVisible(u.PokazA && isVisible());
     siatkaB->setVisible(isVisible());

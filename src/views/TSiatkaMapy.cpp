@@ -5,74 +5,35 @@
 
 #include <algorithm>
 
-namespace {
-const QColor Magenta(255, 0, 255);
-}
-
 TSiatkaMapy::TSiatkaMapy(QWidget* rodzic) : QWidget(rodzic) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
 }
 
-void TSiatkaMapy::Rozmiesc(const QRect& miejsce, int wysokosc, int szerokosc) {
-    c = std::max(wysokosc, 2);
-    e = std::max(szerokosc, 2);
+void TSiatkaMapy::Rozmiesc(const QRect& miejsce, int wysokosc, int szerokosc,
+                           const QString& naroznik) {
+    obraz.czcionka = font();
+    DopasujSiatke(obraz, wysokosc, szerokosc, naroznik);
     setGeometry(miejsce);
     update();
 }
 
-void TSiatkaMapy::UstawCzcionki(int komorki, int naroznik) {
-    rozmiar = komorki;
-    rozmiarNaroznika = naroznik;
-    update();
-}
-
 QRect TSiatkaMapy::ProstokatKomorki(int kolumna, int wiersz) const {
-    return {2 + kolumna * e, 2 + wiersz * c, e - 1, c - 1};
+    return ::ProstokatKomorki(obraz, kolumna, wiersz);
 }
 
 QPoint TSiatkaMapy::KomorkaPod(QPoint punkt) const {
-    return {std::clamp((punkt.x() - 2) / e, 0, 16), std::clamp((punkt.y() - 2) / c, 0, 16)};
+    return {std::clamp((punkt.x() - 2) / obraz.e, 0, 16),
+            std::clamp((punkt.y() - 2) / obraz.c, 0, 16)};
 }
 
 void TSiatkaMapy::paintEvent(QPaintEvent*) {
+    obraz.tekst = Tekst;
+    obraz.kolory = Kolory;
+    obraz.ramka = Ramka;
+    obraz.zywa = Zywa;
     QPainter p(this);
-    p.fillRect(rect(), QColor(160, 160, 160));
-    for (int w = 0; w <= 16; ++w)
-        for (int k = 0; k <= 16; ++k)
-            RysujKomorke(p, k, w);
-}
-
-void TSiatkaMapy::RysujKomorke(QPainter& p, int k, int w) {
-    const QRect r = ProstokatKomorki(k, w);
-    const TKoloryKomorki kolory = Kolory ? Kolory(k, w) : TKoloryKomorki{Qt::white};
-    const bool dane = k > 0 && w > 0;
-    // The selection's outer edges: magenta, then the cell refilled 2 pixels inside them.
-    if (dane && Ramka.isValid() && Ramka.contains(k, w)) {
-        p.fillRect(r, Magenta);
-        const QMargins wciecie(k == Ramka.left() ? 2 : 0, w == Ramka.top() ? 2 : 0,
-                               k == Ramka.right() ? 2 : 0, w == Ramka.bottom() ? 2 : 0);
-        p.fillRect(r.marginsRemoved(wciecie), kolory.tlo);
-    } else {
-        p.fillRect(r, kolory.tlo);
-    }
-    QFont f = font();
-    f.setPointSize(k == 0 && w == 0 ? rozmiarNaroznika : rozmiar);
-    p.setFont(f);
-    p.setPen(kolory.tekst);
-    const QString t = Tekst ? Tekst(k, w) : QString();
-    const int srodekY =
-        r.top() + (r.height() + p.fontMetrics().ascent() - p.fontMetrics().descent()) / 2;
-    const int szer = p.fontMetrics().horizontalAdvance(t);
-    const int x = dane ? r.right() - 1 - szer : r.left() + (r.width() - szer) / 2;
-    p.drawText(x, srodekY, t);
-    if (QPoint(k, w) == Zywa && dane) {
-        p.setPen(Qt::black);
-        p.setBrush(Magenta);
-        const int d = r.height() - 1;
-        p.drawEllipse(r.left(), r.top(), d, d);
-        p.setBrush(Qt::NoBrush);
-    }
+    RysujSiatke(p, obraz);
 }
 
 void TSiatkaMapy::Zaznacz(QPoint od, QPoint doKomorki) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Siatki.h"
+#include "RysowanieSiatki.h"
 
 #include <QWidget>
 
@@ -13,8 +13,9 @@ class TSiatkaMapy : public QWidget {
 public:
     explicit TSiatkaMapy(QWidget* rodzic);
 
-    void Rozmiesc(const QRect& miejsce, int wysokosc, int szerokosc);
-    void UstawCzcionki(int komorki, int naroznik);
+    // Cells of the given height and width, lines included, in the owner's font; the corner's
+    // caption sets its own size.
+    void Rozmiesc(const QRect& miejsce, int wysokosc, int szerokosc, const QString& naroznik);
 
     // Grid coordinates: column 0..16, row 0..16.
     std::function<QString(int kolumna, int wiersz)> Tekst;
@@ -37,10 +38,8 @@ protected:
     void keyPressEvent(QKeyEvent* zdarzenie) override;
 
 private:
-    void RysujKomorke(QPainter& p, int kolumna, int wiersz);
     void Zaznacz(QPoint od, QPoint doKomorki);
 
-    int c = 20, e = 40; // cell height and width, line included
-    int rozmiar = 8, rozmiarNaroznika = 8;
+    TObrazSiatki obraz; // sizes and fonts; texts, colours and marks are taken on paint
     QPoint kotwica{1, 1}, biezaca{1, 1};
 };
