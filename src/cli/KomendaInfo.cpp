@@ -6,14 +6,10 @@
 #include "Kontekst.h"
 #include "OpisSterownika.h"
 #include "SesjaSterownika.h"
-#include "TekstyBledow.h"
 #include "Wydruk.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
-
-#include <algorithm>
-#include <array>
 
 namespace {
 
@@ -51,21 +47,10 @@ int KomendaInfo(TKontekst& k) {
 
 int KomendaBledy(TKontekst& k) {
     TSesjaSterownika sesja(k);
-    // The reply as received; a shorter one reads as zeros beyond its end.
-    std::array<unsigned char, TSterownik::RozmiarProbki> lista{};
-    sesja.PoOdpowiedzi = [&](int kod, int dlugosc) {
-        if (kod != 0x82) return;
-        lista.fill(0);
-        std::copy_n(sesja.s.RamkaRx, std::min<int>(dlugosc, int(lista.size())), lista.begin());
-    };
-    // Whether stored errors are shown depends on the flags of a live frame.
-    if (!sesja.Polacz() ||
-        !sesja.Czekaj([&] { return sesja.ListyBledow > 0 && sesja.RamkiBiezace > 0; }))
-        return sesja.Kod();
-    const bool zapamietane = sesja.s.StanPracy[1] & 0x10;
-    const QStringList linie = LinieBledow(lista.data(), zapamietane, k.teksty);
+    if (!sesja.Polacz() || !sesja.CzekajNaBledy()) return sesja.Kod();
+    const QStringList linie = sesja.LinieBledowSesji();
     if (k.opcje.json) {
-        WypiszJson(BledyJson(linie, zapamietane));
+        WypiszJson(BledyJson(linie, sesja.s.StanPracy[1] & 0x10));
         return KodyWyjscia::Sukces;
     }
     // The panel's tab before the heading means nothing on a terminal.

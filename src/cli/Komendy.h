@@ -15,3 +15,4 @@ int KomendaPokaz(TKontekst& k);   // show
 int KomendaRoznice(TKontekst& k); // diff
 int KomendaObd(TKontekst& k);
 int KomendaFlash(TKontekst& k);
+int KomendaRaport(TKontekst& k); // report

@@ -15,10 +15,12 @@ struct TKomenda {
     bool portZamiastPliku = false; // --port may stand for its one file
 };
 constexpr TKomenda Komendy[] = {
-    {"info", 0, true, false},     {"errors", 0, true, false},      {"backup", 1, true, false},
-    {"restore", 1, true, false},  {"live", 0, true, false},        {"record", 1, true, false},
-    {"osc2csv", 2, false, false}, {"show", 1, false, false, true}, {"diff", 2, false, false},
-    {"obd", 0, false, true},      {"flash", 1, true, false},
+    {"info", 0, true, false},     {"errors", 0, true, false},
+    {"backup", 1, true, false},   {"restore", 1, true, false},
+    {"live", 0, true, false},     {"record", 1, true, false},
+    {"osc2csv", 2, false, false}, {"show", 1, false, false, true},
+    {"diff", 2, false, false},    {"obd", 0, false, true},
+    {"flash", 1, true, false},    {"report", 1, false, false, true},
 };
 
 const TKomenda* ZnajdzKomende(const QString& nazwa) {
@@ -33,10 +35,15 @@ struct TOpcjaKomendy {
     const char* komendy[5];
 };
 constexpr TOpcjaKomendy OpcjeKomend[] = {
-    {"count", {"live"}}, {"csv", {"live"}},
-    {"clear", {"obd"}},  {"force", {"backup", "osc2csv", "record"}},
-    {"yes", {"flash"}},  {"seconds", {"record"}},
-    {"all", {"show"}},   {"json", {"info", "errors", "live", "show", "diff"}},
+    {"count", {"live"}},
+    {"csv", {"live"}},
+    {"clear", {"obd"}},
+    {"force", {"backup", "osc2csv", "record", "report"}},
+    {"output", {"report"}},
+    {"yes", {"flash"}},
+    {"seconds", {"record"}},
+    {"all", {"show"}},
+    {"json", {"info", "errors", "live", "show", "diff"}},
 };
 
 TRozbiorOpcji Blad(const QString& tekst) {
@@ -70,6 +77,7 @@ void DodajOpcje(QCommandLineParser& p) {
         {"seconds", {}, "N"},
         {"all", {}},
         {"json", {}},
+        {{"o", "output"}, {}, "FILE"},
     });
 }
 
@@ -134,6 +142,9 @@ QString Wartosci(const QCommandLineParser& p, TOpcjeCli& o) {
     o.json = p.isSet(QStringLiteral("json"));
     o.wszystkie = p.isSet(QStringLiteral("all"));
     o.tak = p.isSet(QStringLiteral("yes"));
+    o.wyjscie = p.value(QStringLiteral("output"));
+    if (o.komenda == QLatin1String("report") && o.wyjscie.isEmpty())
+        return QStringLiteral("report needs -o REPORT.pdf");
     return {};
 }
 
@@ -200,6 +211,11 @@ QString TekstPomocy() {
         "                            codes; --clear clears the trouble codes\n"
         "  flash FILE.img [--yes]    update the controller's firmware through its\n"
         "                            bootloader; --yes allows an older version\n"
+        "  report FILE.set -o REPORT.pdf\n"
+        "                            installation report for the car's owner (or,\n"
+        "                            with --port instead of the file, of the\n"
+        "                            controller, with its errors): identity, history,\n"
+        "                            settings, multiplier chart and map grids, on A4\n"
         "\n"
         "Options:\n"
         "  --port N|PATH       controller port: 1..1023 serial port COMn, 1024+i FTDI\n"
@@ -209,8 +225,9 @@ QString TekstPomocy() {
         "  --timeout S         seconds without an answer before a link counts as\n"
         "                      dead (default 10)\n"
         "  --trace FILE        write every log line of the links to FILE\n"
-        "  --force             backup, record, osc2csv: overwrite an existing output\n"
-        "                      file\n"
+        "  --force             backup, record, osc2csv, report: overwrite an existing\n"
+        "                      output file\n"
+        "  -o, --output FILE   report: the PDF to write\n"
         "  --count N           live: stop after N frames\n"
         "  --csv               live: CSV lines instead of a table\n"
         "  --clear             obd: clear the trouble codes\n"

@@ -3,9 +3,11 @@
 #include "Bloki.h"
 #include "IdentyfikatorKomputera.h"
 #include "Kontekst.h"
+#include "TekstyBledow.h"
 
 #include <QDate>
 
+#include <algorithm>
 #include <bit>
 
 namespace {
@@ -44,7 +46,11 @@ void TSesjaSterownika::Zdarzenie(int kodZdarzenia, int a1, int a2) {
     if (kodZdarzenia != 0) return;
     ostatniaOdpowiedz.restart();
     Identyfikacje += a1 == 0x81;
-    ListyBledow += a1 == 0x82;
+    if (a1 == 0x82) {
+        ++ListyBledow;
+        ListaBledow.fill(0);
+        std::copy_n(s.RamkaRx, std::min<int>(a2, int(ListaBledow.size())), ListaBledow.begin());
+    }
     RamkiBiezace += RamkaBiezaca(a1, a2);
     if (PoOdpowiedzi) PoOdpowiedzi(a1, a2);
 }
@@ -85,4 +91,12 @@ bool TSesjaSterownika::CzekajNaCalosc() {
 
 bool AplikacjaOdpowiada(const TSesjaSterownika& sesja) {
     return sesja.Identyfikacje > 0 && sesja.s.IdentSterownika[5] == 0;
+}
+
+bool TSesjaSterownika::CzekajNaBledy() {
+    return Czekaj([this] { return ListyBledow > 0 && RamkiBiezace > 0; });
+}
+
+QStringList TSesjaSterownika::LinieBledowSesji() const {
+    return LinieBledow(ListaBledow.data(), s.StanPracy[1] & 0x10, k.teksty);
 }

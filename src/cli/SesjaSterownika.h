@@ -3,6 +3,9 @@
 #include "Sesja.h"
 #include "TSterownik.h"
 
+#include <QStringList>
+
+#include <array>
 #include <functional>
 
 // The controller link of one command: the port opened, the link engine running on the
@@ -19,6 +22,11 @@ public:
     // Waits for what a fresh connection reads: every block, and the OBD module's settings
     // when the controller has one.
     bool CzekajNaCalosc();
+    // Waits for an error list and a live frame (whose flags say whether the stored error
+    // counters are shown).
+    bool CzekajNaBledy();
+    // The error panel's lines from the last list.
+    QStringList LinieBledowSesji() const;
 
     TSterownik s;
     // Each accepted reply, after the counters below are updated: code and frame length.
@@ -28,6 +36,8 @@ public:
     int Identyfikacje = 0;
     int RamkiBiezace = 0;
     int ListyBledow = 0;
+    // The last error list as received; a shorter one reads as zeros beyond its end.
+    std::array<unsigned char, TSterownik::RozmiarProbki> ListaBledow{};
 
 private:
     void Zdarzenie(int kod, int a1, int a2);

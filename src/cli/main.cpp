@@ -7,9 +7,12 @@
 #include "OpcjeCli.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -25,7 +28,7 @@ constexpr TWpisKomendy Wykonawcy[] = {
     {"live", KomendaNaZywo},     {"record", KomendaNagrywanie},
     {"osc2csv", KomendaOsc2Csv}, {"show", KomendaPokaz},
     {"diff", KomendaRoznice},    {"obd", KomendaObd},
-    {"flash", KomendaFlash},
+    {"flash", KomendaFlash},     {"report", KomendaRaport},
 };
 
 int Wykonaj(const TOpcjeCli& opcje) {
@@ -39,10 +42,21 @@ int Wykonaj(const TOpcjeCli& opcje) {
     return KodyWyjscia::Uzycie;
 }
 
+// Only the report draws, and drawing text needs the toolkit's fonts: then the application
+// is a GUI one on the offscreen platform, so that it runs without a display.
+std::unique_ptr<QCoreApplication> Aplikacja(int& argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "report") == 0) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = Aplikacja(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("selvar-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SELVAR_WERSJA));
 

@@ -1,6 +1,6 @@
 // selvar-cli's workshop commands end to end against selvar-sim: backups that a line
 // corrupting data unseen cannot make wrong, recordings, settings files read and compared,
-// and the JSON output for scripts.
+// the JSON output for scripts and the installation report.
 
 #include "CliNaSymulatorze.h"
 #include "DziennikSymulatora.h"
@@ -9,8 +9,11 @@
 #include "TSterownik.h"
 #include "Teksty.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -81,6 +84,37 @@ QByteArray Domyslne() {
     TSterownik s(mapa, QStringLiteral("/nonexistent/libftd2xx.so"));
     s.Zegar().stop();
     return s.ObrazModelu(false);
+}
+
+// A poppler tool's standard output; empty when it fails.
+QByteArray Poppler(const QString& program, const QStringList& argumenty) {
+    QProcess p;
+    p.start(program, argumenty);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    return p.readAllStandardOutput();
+}
+
+// The pages of a PDF rendered in grey at 30 dots an inch, as a printer without colour would.
+QList<QImage> Strony(const QString& pdf) {
+    const QString przedrostek = pdf + QStringLiteral("-strona");
+    Poppler(QStringLiteral("pdftoppm"), {"-r", "30", "-gray", "-png", pdf, przedrostek});
+    QList<QImage> strony;
+    const QFileInfo info(pdf);
+    for (const QFileInfo& f :
+         QDir(info.path())
+             .entryInfoList({info.fileName() + "-strona*.png"}, QDir::Files, QDir::Name))
+        strony << QImage(f.filePath());
+    return strony;
+}
+
+// The share of a page's pixels dark enough to read on paper.
+double Zadrukowane(const QImage& strona) {
+    const QImage szary = strona.convertToFormat(QImage::Format_Grayscale8);
+    qint64 ciemne = 0;
+    for (int y = 0; y < szary.height(); ++y)
+        for (int x = 0; x < szary.width(); ++x)
+            ciemne += qGray(szary.pixel(x, y)) < 128;
+    return double(ciemne) / (qint64(szary.width()) * szary.height());
 }
 
 } // namespace
@@ -285,6 +319,46 @@ private slots:
         QVERIFY(w.Wyjscie().startsWith(QLatin1String("Engine parameters\n")));
         QVERIFY2(w.Wyjscie().contains(QStringLiteral("\nBar code:             SHOW42\n")),
                  w.wyjscie.constData());
+    }
+
+    void reportOfTheControllerPrintsItsDataOnA4() {
+        TSterownikSym sym({"--no-ignition", "--barcode", "REPORT42", "--error", "6.2"});
+        TCli cli;
+        const QString pdf = cli.Sciezka(QStringLiteral("raport.pdf"));
+        const TWynik w = cli.Uruchom({"report", "--port", sym.Port(), "-o", pdf, "-q"});
+        QCOMPARE(w.kod, 0);
+        const QList<QImage> strony = Strony(pdf);
+        QVERIFY2(strony.size() >= 2, qPrintable(QString::number(strony.size())));
+        // A4 portrait at 30 dpi: 248 x 351 pixels.
+        QCOMPARE(strony.at(0).size(), QSize(248, 351));
+        const double tusz = Zadrukowane(strony.at(0));
+        QVERIFY2(tusz > 0.01 && tusz < 0.5, qPrintable(QString::number(tusz)));
+        const QString tekst = QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
+        for (const char* czesc :
+             {"Installation report", "REPORT42", "Gas pressure sensor voltage",
+              "Switching to LPG when RPM rises above", "700 [rpm]", "Multiplier", "RPM correction"})
+            QVERIFY2(tekst.contains(QLatin1String(czesc)), czesc);
+    }
+
+    void reportOfAFileKeepsWhatWasThere() {
+        TCli cli;
+        const QString set = cli.Sciezka(QStringLiteral("k.set"));
+        const QString pdf = cli.Sciezka(QStringLiteral("raport.pdf"));
+        QVERIFY(Zapisz(set, Domyslne()));
+        QVERIFY(Zapisz(pdf, "earlier report"));
+        QCOMPARE(cli.Uruchom({"report", set, "-o", pdf, "-q"}).kod, 3);
+        QCOMPARE(Czytaj(pdf), QByteArray("earlier report"));
+        QCOMPARE(cli.Uruchom({"report", set, "-o", pdf, "--force", "-q", "--lang", "pl"}).kod, 0);
+        const QString tekst = QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
+        QVERIFY(tekst.contains(QStringLiteral("Raport z instalacji")));
+        QVERIFY(tekst.contains(QStringLiteral("plik ustawień ich nie zawiera")));
+
+        const QString zly = cli.Sciezka(QStringLiteral("zly.set"));
+        const QString nowy = cli.Sciezka(QStringLiteral("nowy.pdf"));
+        QVERIFY(Zapisz(zly, "set file"));
+        QCOMPARE(cli.Uruchom({"report", zly, "-o", nowy}).kod, 3);
+        QVERIFY(!QFileInfo::exists(nowy));
+        QCOMPARE(cli.Uruchom({"report", set}).kod, 1); // no -o
     }
 };
 
