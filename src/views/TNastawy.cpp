@@ -118,10 +118,13 @@ QString TNastawy::StrWartosc(int indeks, int wartosc) {
     if (indeks < 0 || indeks >= LiczbaNastaw) return {};
     if (wartosc == -1) wartosc = Wartosc(indeks);
     const TNastawa& n = s.ListaNastaw[indeks];
-    // A stored choice the record does not know is corrected, and the correction sent.
+    // A stored choice the record does not know is corrected, and the correction sent. It
+    // mends the data, so it is no edit of the user's: a setting not available now or the
+    // read-only strip takes it too (refused, it would beep at every repaint).
     if (FormaNastawy(n) == Formy::Wybor && (wartosc < n.Min || wartosc > n.Max)) {
         wartosc = std::clamp(wartosc, int(n.Min), int(n.Max));
-        UstawNastawe(indeks, wartosc, TrybZakresu);
+        ZapiszNastawe(s, indeks, wartosc, TrybZakresu);
+        update();
     }
     return TekstWartosci(s, indeks, wartosc, QLocale());
 }

@@ -247,6 +247,16 @@ private slots:
         e->grab();
         QCOMPARE(int(s->Nastawy[40]), 3);
         QCOMPARE(int(s->Nastawy[41]), 11);
+        // Also a setting not available now (4, a choice of 0..3, shown from level 2, wants
+        // byte 1 = 7 on this board), without a refusal's beep.
+        Pokaz(Strony::Glowna, 2);
+        QVERIFY(!e->Dostepna(4));
+        s->Nastawy[4] = 5;
+        const int sygnalowPrzed = sygnalow;
+        e->grab();
+        e->grab();
+        QCOMPARE(int(s->Nastawy[4]), 3);
+        QCOMPARE(sygnalow, sygnalowPrzed);
     }
 
     void buttonsOpenTheirDialogs() {
