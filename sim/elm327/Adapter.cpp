@@ -77,19 +77,20 @@ void TAdapter::Wykonaj() {
 
     kawalki = plan.Kawalki();
     nastepny = 0;
-    poczatek = zegar.elapsed();
+    poczatek = zegar.nsecsElapsed();
     tx.clear();
     zajety = true;
     Graj();
 }
 
 void TAdapter::Graj() {
-    const qint64 teraz = zegar.elapsed();
+    constexpr qint64 Milisekunda = 1000000;
+    const qint64 teraz = zegar.nsecsElapsed();
     while (nastepny < kawalki.size()) {
         const TPlan::TKawalek& k = kawalki[nastepny];
-        const qint64 kiedy = poczatek + k.poMs;
+        const qint64 kiedy = poczatek + k.poMs * Milisekunda;
         if (kiedy > teraz) {
-            krok.start(static_cast<int>(kiedy - teraz));
+            krok.start(static_cast<int>((kiedy - teraz + Milisekunda - 1) / Milisekunda));
             return;
         }
         tx += k.tekst;

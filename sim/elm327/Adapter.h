@@ -56,7 +56,7 @@ private:
     bool zajety = false; // an answer is going out
     std::vector<TPlan::TKawalek> kawalki;
     std::size_t nastepny = 0;
-    qint64 poczatek = 0;
+    qint64 poczatek = 0; // ns: whole milliseconds would cut a delay short by up to one
     double czasKomendy = 0;
     QByteArray rx, tx;
 };
