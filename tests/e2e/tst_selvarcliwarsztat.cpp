@@ -5,6 +5,7 @@
 #include "CliNaSymulatorze.h"
 #include "DziennikSymulatora.h"
 #include "EksportCsv.h"
+#include "IdentyfikatorKomputera.h"
 #include "MapaPortow.h"
 #include "TSterownik.h"
 #include "Teksty.h"
@@ -334,10 +335,22 @@ private slots:
         const double tusz = Zadrukowane(strony.at(0));
         QVERIFY2(tusz > 0.01 && tusz < 0.5, qPrintable(QString::number(tusz)));
         const QString tekst = QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
-        for (const char* czesc :
-             {"Installation report", "REPORT42", "Gas pressure sensor voltage",
-              "Switching to LPG when RPM rises above", "700 [rpm]", "Multiplier", "RPM correction"})
+        // The simulator's board has two banks, set apart: each gets its chart and grid.
+        for (const char* czesc : {"Installation report", "REPORT42", "Gas pressure sensor voltage",
+                                  "Switching to LPG when RPM rises above", "700 [rpm]",
+                                  "Multiplier - Bank 2", "RPM correction - Bank 2", "Acceleration"})
             QVERIFY2(tekst.contains(QLatin1String(czesc)), czesc);
+        // This computer, as the history's user column writes it.
+        TMapaPortow mapa;
+        TSterownik wzor(mapa, QStringLiteral("/nonexistent/libftd2xx.so"));
+        wzor.Zegar().stop();
+        const quint32 id = IdentyfikatorKomputera();
+        wzor.Historia[0] = 8;
+        for (int i = 0; i < 4; ++i)
+            wzor.Historia[4 + i] = static_cast<unsigned char>(id >> (24 - 8 * i));
+        QVERIFY2(tekst.contains(QStringLiteral("Computer")) &&
+                     tekst.contains(wzor.StrHistoria(5, 0)),
+                 qPrintable(wzor.StrHistoria(5, 0)));
     }
 
     void reportOfAFileKeepsWhatWasThere() {

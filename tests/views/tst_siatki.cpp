@@ -1,10 +1,14 @@
 // The map grids' rules: layout by mode and level, texts, colours, block edits with their
-// feathering, the axis entries.
+// feathering, the axis entries; a whole grid as it is drawn, on screen and on paper.
 
 #include "MapaPortow.h"
+#include "RysowanieSiatki.h"
 #include "Siatki.h"
 #include "TSterownik.h"
+#include "Teksty.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 
 class TestSiatki : public QObject {
@@ -107,7 +111,56 @@ private slots:
         QCOMPARE(KoloryB(*s, {1, 0, 1}, 2, 5).tlo, QColor(225, 225, 255));
         QCOMPARE(TekstB(*s, {7, 0, 1}, 0, 0), QStringLiteral("0"));
     }
+
+    void wholeGridCellsWithHeadersAndCorner() {
+        TTeksty teksty; // the corner's captions need no table
+        s->Teksty = &teksty;
+        s->MapaEcuBen[16 * 2 + 5] = 45; // r 2, l 5: grid column 3, row 16 - 5
+        s->Nastawy[240] = 12;           // first RPM column, 50 rpm units
+        s->Nastawy[224] = 6;            // lowest load row, 0.01 bar units
+        const TWidokSiatek benzyna{1, 0, 1};
+        QCOMPARE(TekstSiatki(*s, benzyna, false, 3, 11), QStringLiteral("4.5"));
+        QCOMPARE(TekstSiatki(*s, benzyna, false, 0, 0), QStringLiteral("bar/rpm"));
+        QCOMPARE(TekstSiatki(*s, benzyna, true, 1, 0), QStringLiteral("600"));
+        QCOMPARE(TekstSiatki(*s, benzyna, true, 0, 16), QStringLiteral("0.06"));
+        const QColor szary(225, 225, 225), rozowy(255, 190, 190);
+        QCOMPARE(KoloryKomorkiSiatki(*s, benzyna, false, 0, 0).tlo, szary);
+        QCOMPARE(KoloryKomorkiSiatki(*s, benzyna, false, 4, 0).tlo, rozowy);
+        QCOMPARE(KoloryKomorkiSiatki(*s, benzyna, true, 4, 0).tlo, szary);
+        QCOMPARE(KoloryKomorkiSiatki(*s, benzyna, false, 3, 11).tlo, rozowy);
+    }
+
+    void gridDrawsIntoAnyPicture() {
+        TObrazSiatki o;
+        DopasujSiatke(o, 20, 40, QStringLiteral("bar/rpm"));
+        QCOMPARE(RozmiarSiatki(o), QSize(17 * 40 + 4, 17 * 20 + 4));
+        const QRect r = ProstokatKomorki(o, 3, 11);
+        QCOMPARE(r, QRect(2 + 3 * 40, 2 + 11 * 20, 39, 19));
+        o.kolory = [](int k, int w) {
+            return TKoloryKomorki{k == 3 && w == 11 ? QColor(Qt::yellow) : QColor(Qt::white)};
+        };
+        o.ramka = QRect(5, 5, 2, 2); // columns 5..6, rows 5..6
+        o.zywa = {8, 2};
+        QImage obraz(RozmiarSiatki(o), QImage::Format_RGB32);
+        obraz.fill(Qt::black);
+        QPainter p(&obraz);
+        RysujSiatke(p, o);
+        p.end();
+        const QColor linie(160, 160, 160), magenta(255, 0, 255);
+        QCOMPARE(obraz.pixelColor(1, 1), linie);
+        QCOMPARE(obraz.pixelColor(r.right() + 1, r.center().y()), linie);
+        QCOMPARE(obraz.pixelColor(r.left() + 2, r.top() + 2), QColor(Qt::yellow));
+        // The frame: two magenta pixels on the outer edges, the cell's colour inside.
+        const QRect rama = ProstokatKomorki(o, 5, 5);
+        QCOMPARE(obraz.pixelColor(rama.topLeft()), magenta);
+        QCOMPARE(obraz.pixelColor(rama.left() + 1, rama.top() + 1), magenta);
+        QCOMPARE(obraz.pixelColor(rama.left() + 3, rama.top() + 3), QColor(Qt::white));
+        QCOMPARE(obraz.pixelColor(ProstokatKomorki(o, 6, 6).bottomRight()), magenta);
+        // The live cell: a magenta disc at its left.
+        const QRect zywa = ProstokatKomorki(o, 8, 2);
+        QCOMPARE(obraz.pixelColor(zywa.left() + 9, zywa.top() + 9), magenta);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestSiatki)
+QTEST_MAIN(TestSiatki)
 #include "tst_siatki.moc"
