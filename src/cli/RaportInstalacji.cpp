@@ -25,6 +25,14 @@ TPaleta PaletaWydruku() {
     return p;
 }
 
+// The identifier as the history's user column shows it: "1A2B-3C4D".
+QString TekstKomputera(quint32 id) {
+    return QStringLiteral("%1-%2")
+        .arg(id >> 16, 4, 16, QLatin1Char('0'))
+        .arg(id & 0xFFFF, 4, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
 // Numbers only, so that it reads the same in every language of the report.
 QString Data(const TDaneRaportu& d) {
     return d.utworzono.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
@@ -32,7 +40,6 @@ QString Data(const TDaneRaportu& d) {
 
 void Naglowek(TStronyRaportu& r, const TTeksty& t, const TDaneRaportu& d) {
     r.Tytul(QStringLiteral("SELVAR - ") + t.PodajTekst(1392));
-    r.Kolumny(1);
     r.Pozycja(t.PodajTekst(1393), Data(d));
     r.Pozycja(t.PodajTekst(1394), TekstKomputera(d.komputer));
     r.Pozycja(t.PodajTekst(1397), d.zrodlo);
@@ -152,13 +159,6 @@ void Siatki(TStronyRaportu& r, const TSterownik& s, const TTeksty& t) {
 }
 
 } // namespace
-
-QString TekstKomputera(quint32 id) {
-    return QStringLiteral("%1-%2")
-        .arg(id >> 16, 4, 16, QLatin1Char('0'))
-        .arg(id & 0xFFFF, 4, 16, QLatin1Char('0'))
-        .toUpper();
-}
 
 bool ZapiszRaport(QIODevice& plik, TSterownik& s, const TTeksty& t, const TDaneRaportu& d) {
     const QString tytul = QStringLiteral("SELVAR - ") + t.PodajTekst(1392);

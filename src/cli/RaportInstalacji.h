@@ -23,6 +23,3 @@ struct TDaneRaportu {
 // multiplier chart and the map grids as the map view draws them. False when the
 // document could not be written.
 bool ZapiszRaport(QIODevice& plik, TSterownik& s, const TTeksty& teksty, const TDaneRaportu& d);
-
-// The identifier as the history's user column shows it: "1A2B-3C4D".
-QString TekstKomputera(quint32 identyfikator);

@@ -37,9 +37,9 @@ public:
     void Kolumny(int ile);
     // A block of this size for a drawing, on a fresh page when the rest does not hold it.
     QRect Miejsce(QSize rozmiar);
-    void NowaStrona();
 
 private:
+    void NowaStrona();
     int Lewa() const;
     int SzerokoscKolumny() const;
     // Room for a line of this height in the current column, moving on when there is none.
