@@ -6,6 +6,8 @@
 #include "Teksty.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QTimer>
 
 TDialogNastaw::TDialogNastaw(TSterownik& sterownik, QWidget* rodzic)
@@ -32,4 +34,19 @@ QLabel* TDialogNastaw::Etykieta(const QString& nazwa) {
     auto* l = new QLabel(this);
     l->setObjectName(nazwa);
     return l;
+}
+
+QLineEdit* TDialogNastaw::PoleWartosci(int n, const QRect& miejsce) {
+    auto* pole = new QLineEdit(this);
+    pole->setObjectName(QStringLiteral("Edit%1").arg(n));
+    pole->setReadOnly(true);
+    pole->setGeometry(miejsce);
+    return pole;
+}
+
+QSpinBox* TDialogNastaw::Krokowe(int n, const QRect& miejsce) {
+    auto* krokowe = new QSpinBox(this);
+    krokowe->setObjectName(QStringLiteral("UpDown%1").arg(n));
+    krokowe->setGeometry(miejsce);
+    return krokowe;
 }

@@ -3,6 +3,8 @@
 #include <QDialog>
 
 class QLabel;
+class QLineEdit;
+class QSpinBox;
 class TNastawy;
 class TSterownik;
 struct TPaleta;
@@ -25,6 +27,9 @@ protected:
 
     QString T(int id) const;
     QLabel* Etykieta(const QString& nazwa);
+    // The read-only value box EditN and its step box UpDownN of row n (from 1).
+    QLineEdit* PoleWartosci(int n, const QRect& miejsce);
+    QSpinBox* Krokowe(int n, const QRect& miejsce);
 
     TSterownik& s;
     TNastawy* edytor = nullptr;

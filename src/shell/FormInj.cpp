@@ -21,15 +21,10 @@ TFormInj::TFormInj(TSterownik& sterownik, QWidget* rodzic) : TDialogNastaw(stero
         etykiety[size_t(k)] = Etykieta(QStringLiteral("Label%1").arg(k + 1));
         etykiety[size_t(k)]->setText(QString::number(k + 1));
         etykiety[size_t(k)]->setGeometry(30, y, 30, 24);
-        pola[size_t(k)] = new QLineEdit(this);
-        pola[size_t(k)]->setObjectName(QStringLiteral("Edit%1").arg(k + 1));
-        pola[size_t(k)]->setReadOnly(true);
-        pola[size_t(k)]->setGeometry(70, y, 90, 24);
-        krokowe[size_t(k)] = new QSpinBox(this);
-        krokowe[size_t(k)]->setObjectName(QStringLiteral("UpDown%1").arg(k + 1));
+        pola[size_t(k)] = PoleWartosci(k + 1, QRect(70, y, 90, 24));
+        krokowe[size_t(k)] = Krokowe(k + 1, QRect(166, y, 70, 24));
         krokowe[size_t(k)]->setRange(78, 178);
         krokowe[size_t(k)]->setValue(128);
-        krokowe[size_t(k)]->setGeometry(166, y, 70, 24);
         connect(krokowe[size_t(k)], &QSpinBox::valueChanged, this,
                 [this, k](int v) { Zmiana(k, v); });
         jednostki[size_t(k)] = Etykieta(QStringLiteral("Label%1").arg(QChar('A' + k)));

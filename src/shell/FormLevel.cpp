@@ -37,15 +37,10 @@ TFormLevel::TFormLevel(TSterownik& sterownik, QWidget* rodzic) : TDialogNastaw(s
     for (int k = 0; k < 4; ++k) { // setting 44 - k, between lamp k and lamp k + 1
         const int nastawa = 44 - k;
         const int y = 20 + (3 - k) * 72 + 40;
-        pola[size_t(k)] = new QLineEdit(this);
-        pola[size_t(k)]->setObjectName(QStringLiteral("Edit%1").arg(k + 1));
-        pola[size_t(k)]->setReadOnly(true);
-        pola[size_t(k)]->setGeometry(90, y, 110, 26);
-        krokowe[size_t(k)] = new QSpinBox(this);
-        krokowe[size_t(k)]->setObjectName(QStringLiteral("UpDown%1").arg(k + 1));
+        pola[size_t(k)] = PoleWartosci(k + 1, QRect(90, y, 110, 26));
+        krokowe[size_t(k)] = Krokowe(k + 1, QRect(206, y, 70, 26));
         krokowe[size_t(k)]->setRange(0, 255);
         krokowe[size_t(k)]->setProperty("tag", nastawa);
-        krokowe[size_t(k)]->setGeometry(206, y, 70, 26);
         connect(krokowe[size_t(k)], &QSpinBox::valueChanged, this,
                 [this, nastawa](int v) { Krok(nastawa, v); });
     }

@@ -23,13 +23,8 @@ TFormNastaw::TFormNastaw(TSterownik& sterownik, QWidget* rodzic)
         // Names of two lines wrap rather than run under the value box.
         etykiety[size_t(k)]->setGeometry(12, y - 8, 220, 42);
         etykiety[size_t(k)]->setWordWrap(true);
-        pola[size_t(k)] = new QLineEdit(this);
-        pola[size_t(k)]->setObjectName(QStringLiteral("Edit%1").arg(k + 1));
-        pola[size_t(k)]->setReadOnly(true);
-        pola[size_t(k)]->setGeometry(240, y, 90, 26);
-        krokowe[size_t(k)] = new QSpinBox(this);
-        krokowe[size_t(k)]->setObjectName(QStringLiteral("UpDown%1").arg(k + 1));
-        krokowe[size_t(k)]->setGeometry(336, y, 70, 26);
+        pola[size_t(k)] = PoleWartosci(k + 1, QRect(240, y, 90, 26));
+        krokowe[size_t(k)] = Krokowe(k + 1, QRect(336, y, 70, 26));
         connect(krokowe[size_t(k)], &QSpinBox::valueChanged, this,
                 [this, k](int v) { Krok(k, v); });
     }
