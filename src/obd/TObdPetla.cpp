@@ -65,7 +65,9 @@ void TObd::WynikKasowania() {
 void TObd::StanPortu() {
     const QString numer = QString::number(NumerPortu);
     if (!PortConnected()) {
-        Status(0, Tekst(TekstyObd::BrakPolaczenia), false);
+        // The rows below were the last car's: not what is connected now.
+        BrakPojazdu = false;
+        Status(0, Tekst(TekstyObd::BrakPolaczenia), true);
         Opoznienie = 5000;
         DoOnTekst(QStringLiteral("%1) brak połączenia").arg(Stan), KoloryObd::Postep);
         Stan = 0;

@@ -19,6 +19,8 @@ public:
     void Przygotuj(TNastawy* edytor, const TPaleta& paleta, const QString& tytul);
     // A live frame while the dialog is open; only some dialogs use them.
     virtual void RamkaBiezaca(const unsigned char*) {}
+    // The link is down: the live values it shows are no longer the controller's.
+    virtual void BrakLacza() {}
 
 protected:
     // Sets the dialog up from the settings before it shows; false closes it at once.

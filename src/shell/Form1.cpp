@@ -299,5 +299,11 @@ bool TForm1::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     const bool pierwszy = w == fokus || (w == this && (!fokus || fokus->window() != this));
     if (!pierwszy) return false;
     auto* klawisz = static_cast<QKeyEvent*>(zdarzenie);
-    return Klawisz(klawisz->key(), klawisz->modifiers());
+    // + and - by what they type: on many layouts + is a shifted key of another name.
+    int kod = klawisz->key();
+    if (klawisz->text() == QLatin1String("+")) kod = Qt::Key_Plus;
+    if (klawisz->text() == QLatin1String("-")) kod = Qt::Key_Minus;
+    const bool funkcyjny = kod >= Qt::Key_F1 && kod <= Qt::Key_F12;
+    if (!funkcyjny && WpisywanieTekstu()) return false;
+    return Klawisz(kod, klawisz->modifiers());
 }

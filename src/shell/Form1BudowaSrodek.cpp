@@ -107,10 +107,18 @@ QWidget* TForm1::ZbudujRzedyZakladek() {
     panelTopTab[0]->setFixedHeight(28);
     panelTopTab[1]->setFixedHeight(25);
     panelTopTab[2]->setFixedHeight(25);
-    Rzad(panelTopTab[0], {1, 2, 3, 4, 5, 6}, [this](QToolButton* b) { ZakladkaGlownaKlik(b); });
-    Rzad(panelTopTab[1], {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26},
-         [this](QToolButton* b) { ZakladkaMapyKlik(b); });
-    Rzad(panelTopTab[2], {31, 32, 33, 34}, [this](QToolButton* b) { ZakladkaObdKlik(b); });
+    Rzad(panelTopTab[0], {1, 2, 3, 4, 5, 6}, [this](QToolButton* b) {
+        zakladkaWybrana = true;
+        ZakladkaGlownaKlik(b);
+    });
+    Rzad(panelTopTab[1], {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26}, [this](QToolButton* b) {
+        zakladkaWybrana = true;
+        ZakladkaMapyKlik(b);
+    });
+    Rzad(panelTopTab[2], {31, 32, 33, 34}, [this](QToolButton* b) {
+        zakladkaWybrana = true;
+        ZakladkaObdKlik(b);
+    });
     // Sub-tab numbers: the first row 0..5, the second row 6..11.
     for (int n = 11; n <= 16; ++n)
         UstawTag(Przycisk(n), n - 11);

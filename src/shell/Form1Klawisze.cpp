@@ -1,4 +1,5 @@
-// The keyboard: the window sees every key first, then the views get it.
+// The keyboard: the window sees every key first, then the views get it; a text entry
+// keeps what is typed into it.
 
 #include "Kontrolki.h"
 #include "TForm1.h"
@@ -7,12 +8,33 @@
 #include "TScope.h"
 #include "TSterownik.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QToolButton>
+
+bool TForm1::WpisywanieTekstu() const {
+    QWidget* f = QApplication::focusWidget();
+    if (!f) return false;
+    // The map view's focus holder is an entry only while it edits an axis header.
+    if (f == grafika->UchwytFokusu()) return grafika->EdycjaNaglowka();
+    if (const auto* e = qobject_cast<QLineEdit*>(f)) return !e->isReadOnly();
+    if (const auto* e = qobject_cast<QTextEdit*>(f)) return !e->isReadOnly();
+    if (const auto* e = qobject_cast<QPlainTextEdit*>(f)) return !e->isReadOnly();
+    // The editor's value list takes Enter, Escape and the arrows as its choice.
+    return qobject_cast<QAbstractSpinBox*>(f) || qobject_cast<QComboBox*>(f) ||
+           f == nastawy->ListaWartosci();
+}
 
 bool TForm1::Klawisz(int klawisz, Qt::KeyboardModifiers shift) {
     bool obsluzony = true;
     const bool deweloper = TrybSerwisowy != 0;
+    if (klawisz >= Qt::Key_F1 && klawisz <= Qt::Key_F6) zakladkaWybrana = true;
     switch (klawisz) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -81,7 +103,6 @@ bool TForm1::Klawisz(int klawisz, Qt::KeyboardModifiers shift) {
     }
     grafika->Klawisz(klawisz, shift);
     scope->Klawisz(klawisz, shift);
-    nastawy->KlawiszKodu(klawisz);
     return obsluzony;
 }
 

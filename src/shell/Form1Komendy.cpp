@@ -76,7 +76,8 @@ void TForm1::KomendaKlik(QPushButton* przycisk) {
         s.KasujBledyObd(1);
         break;
     case 401:
-        s.KasujBledy = 1;
+        // The stored counters are the evidence a workshop shows the warranty desk.
+        if (Potwierdz(2108)) s.KasujBledy = 1;
         break;
     case 402:
         s.TestGlosnika = 1;

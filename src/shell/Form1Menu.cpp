@@ -73,6 +73,7 @@ void TForm1::ZbudujMenu() {
     connect(NowaAkcja(plik, QStringLiteral("MenuFile5")), &QAction::triggered, this, [this] {
         scope->Komenda(5);
         Przycisk(54)->setChecked(true);
+        zakladkaWybrana = true;
         WybierzZakladke(4);
     });
     connect(NowaAkcja(plik, QStringLiteral("MenuFile6")), &QAction::triggered, this,

@@ -1,6 +1,8 @@
 // The right column: live grids, the OBD status picture, and the parameter table dialog.
 
+#include "FormLevel.h"
 #include "FormParam.h"
+#include "FormSeq.h"
 #include "Kontrolki.h"
 #include "Obrazki.h"
 #include "SiatkaCzasow.h"
@@ -12,6 +14,17 @@
 void TForm1::ZerujPanele() {
     siatkaCzasow->Wyczysc();
     UlozPrawa();
+}
+
+// Nothing the controller no longer says stays on show: grids, lamps, the dialogs' values.
+void TForm1::GasZywe() {
+    zyweWartosci = false;
+    siatkaParametrow->BrakLacza();
+    siatkaCzasow->BrakLacza();
+    lampki13 = lampki14 = -1;
+    RysujStacyjke(0, 0);
+    formSeq->BrakLacza();
+    formLevel->BrakLacza();
 }
 
 void TForm1::UlozPrawa() {

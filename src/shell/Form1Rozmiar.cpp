@@ -95,8 +95,7 @@ void TForm1::Rozmiar() {
         b->setFixedHeight(wysokosc);
         UstawRozmiar(b, wysokosc == 28 ? 8 : 10);
     }
-    if (panel81->height() > 1 && !panel81->isHidden())
-        panel81->setFixedHeight(grafika->height() / 2 + 5);
+    DopasujRzadMap();
     UlozZakladki();
     UlozKomendy();
     UlozPrawa();
@@ -188,7 +187,11 @@ void TForm1::PoZmianieRozmiaru(QObject* obiekt) {
         DopasujDol();
     else if (obiekt == panelRight)
         UlozPrawa();
-    else if ((obiekt == panelWidoku || obiekt == panelNasInfoObd) && nastawy->parent() == obiekt &&
-             nastawy->isVisible())
-        nastawy->Rozmiesc();
+    else if (obiekt == panelWidoku)
+        DopasujRzadMap();
+}
+
+void TForm1::DopasujRzadMap() {
+    if (panel81->height() > 1 && !panel81->isHidden())
+        panel81->setFixedHeight(panelWidoku->height() / 2 + 5);
 }

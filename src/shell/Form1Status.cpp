@@ -47,13 +47,19 @@ void TForm1::Lampki() {
     if (b13 == lampki13 && b14 == lampki14) return;
     lampki13 = b13;
     lampki14 = b14;
+    RysujStacyjke(b13, b14);
+}
+
+void TForm1::RysujStacyjke(int b13, int b14) {
     QImage obraz = stacyjka;
-    RysujLampki(obraz, b13, b14);
+    RysujLampki(obraz, static_cast<unsigned char>(b13), static_cast<unsigned char>(b14));
     image1->setPixmap(QPixmap::fromImage(obraz));
 }
 
 void TForm1::BrakPolaczenia() {
+    if (zyweWartosci) GasZywe();
     panelStatus->UstawKolory(QColor(0xFF, 0xFB, 0xF0), QColor(0xFF, 0x00, 0x00));
     RozmiarCzcionki(panelStatus, 10);
-    panelStatus->setText(PodajTekst(1240));
+    // A file on show is not the controller: the views say what they show.
+    panelStatus->setText(PodajTekst(plikNaEkranie ? 2109 : 1240));
 }

@@ -41,6 +41,8 @@ bool BlokNowy(int kod) {
 void TForm1::ZdarzenieLacza(int kod, int a1, int a2, int a3) {
     switch (kod) {
     case 0:
+        // The module speaks in frames of its own, long before the next identity.
+        if (sterownik->ModulObd != modulObdPokazany) PodzakladkiModulow();
         if (Biezaca(a1, a2))
             RamkaBiezaca();
         else if (a1 == Identyfikator)
@@ -57,6 +59,7 @@ void TForm1::ZdarzenieLacza(int kod, int a1, int a2, int a3) {
         break;
     case 3:
         if (a1 == 0) setWindowTitle(TytulPodstawowy);
+        plikNaEkranie = false;
         ofertaFirmware = false;
         break;
     case 4:
@@ -67,7 +70,7 @@ void TForm1::ZdarzenieLacza(int kod, int a1, int a2, int a3) {
         break;
     case TObd::KodZdarzenia:
         if (a1 != 101 && a1 != 102) break;
-        if (a1 == 102 && a2 != 0) WybierzZakladke(5);
+        if (a1 == 102 && a2 != 0 && !zakladkaWybrana) WybierzZakladke(5);
         ProtokolObd = a2;
         UlozPrawa();
         break;
@@ -82,11 +85,9 @@ void TForm1::Identyfikacja() {
     if (s.IdentSterownika[5] == 0) {
         tytul += QStringLiteral("  -  ") + s.StrNazwaSterownika() + QStringLiteral(" v") +
                  s.StrWersjaCyframi(1);
-        Przycisk(33)->setVisible(s.PlytkaV3);
-        Przycisk(32)->setVisible(s.ModulObd);
         Przycisk(31)->setChecked(true);
+        PodzakladkiModulow();
         if (ZakladkaGlowna == 5) ZakladkaObdKlik(Przycisk(31));
-        UlozZakladki();
     } else if (s.IdentSterownika[5] == 1 && !s.FlashUzbrojony) {
         tytul +=
             QStringLiteral(" - ") + s.StrNazwaSterownika() + QLatin1Char(' ') + PodajTekst(1365);
@@ -99,6 +100,13 @@ void TForm1::Identyfikacja() {
     panelStatus->UstawKolory(QColor(0xFF, 0xFB, 0xF0), QColor(0x00, 0x80, 0x00));
     panelStatus->setText(PodajTekst(1241));
     UlozPrawa();
+}
+
+void TForm1::PodzakladkiModulow() {
+    modulObdPokazany = sterownik->ModulObd;
+    Przycisk(32)->setVisible(modulObdPokazany);
+    Przycisk(33)->setVisible(sterownik->PlytkaV3);
+    UlozZakladki();
 }
 
 void TForm1::Bledy() {
@@ -120,6 +128,9 @@ void TForm1::BlokDanych() {
 }
 
 void TForm1::PlikOffline() {
+    plikNaEkranie = true;
+    GasZywe();
+    BrakPolaczenia();
     // No automatic reconnection while a file is on show.
     Akcja(QStringLiteral("MenuConn0"))->setData(-1);
     // The plain title and the file: a second file replaces the first in the title.
@@ -164,6 +175,7 @@ void TForm1::Kalibracja(int etap, int krok) {
 
 void TForm1::RamkaBiezaca() {
     const unsigned char* r = sterownik->RamkaRx;
+    zyweWartosci = true;
     StatusRamki();
     Lampki();
     siatkaParametrow->Aktualizuj();

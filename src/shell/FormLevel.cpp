@@ -122,6 +122,13 @@ void TFormLevel::Sprawdz() {
     }
 }
 
+void TFormLevel::BrakLacza() {
+    ostatnieLampki = ostatnieNapiecie = 255;
+    for (QFrame* f : lampki)
+        Pomaluj(f, Szary);
+    edit5->setText(QStringLiteral("-"));
+}
+
 void TFormLevel::RamkaBiezaca(const unsigned char* r) {
     if (!isVisible()) return;
     if (r[13] != ostatnieLampki) {

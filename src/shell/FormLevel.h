@@ -16,6 +16,7 @@ public:
     TFormLevel(TSterownik& sterownik, QWidget* rodzic);
 
     void RamkaBiezaca(const unsigned char* ramka) override;
+    void BrakLacza() override;
     // The box of a threshold setting (41..44) and its text colour.
     QLineEdit* Pole(int nastawa) const { return pola[size_t(44 - nastawa)]; }
     QFrame* Lampka(int i) const { return lampki[size_t(i)]; } // 0 reserve, 1..4 levels

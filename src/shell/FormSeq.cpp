@@ -243,6 +243,10 @@ void TFormSeq::KlikBanku(int k, int w) {
     banki->update();
 }
 
+void TFormSeq::BrakLacza() {
+    edit1->setText(QStringLiteral("-"));
+}
+
 void TFormSeq::RamkaBiezaca(const unsigned char* r) {
     if (!isVisible()) return;
     const int obroty = (r[17] | (r[18] << 8)) * 10;

@@ -35,6 +35,7 @@ public:
     TFormSeq(TSterownik& sterownik, QWidget* rodzic);
 
     void RamkaBiezaca(const unsigned char* ramka) override;
+    void BrakLacza() override;
     TSiatkaKomorek* Macierz() const { return macierz; }
     TSiatkaKomorek* Wylaczone() const { return wylaczone; }
     TSiatkaKomorek* Banki() const { return banki; }

@@ -56,7 +56,9 @@ public:
         } else {
             p->fillRect(r, kolory.TloWartosci);
             p->setFont(Czcionka(siatka.font(), siatka.RozmiarWartosci, true));
-            p->setPen(i.column() == 1 ? QColor(0xFF, 0x00, 0x00) : QColor(0x00, 0xA0, 0x00));
+            const QColor kolor =
+                i.column() == 1 ? QColor(0xFF, 0x00, 0x00) : QColor(0x00, 0xA0, 0x00);
+            p->setPen(siatka.BezLacza() ? kolory.TekstNieaktywny : kolor);
             p->drawText(r.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
                         i.data().toString());
         }
@@ -141,6 +143,7 @@ void TSiatkaCzasow::Rozmiesc(int szerokosc, int wysokoscWiersza) {
 
 bool TSiatkaCzasow::Aktualizuj() {
     if (rowCount() != WierszeWymagane()) return false;
+    bezLacza = false;
     const QLocale locale;
     auto czas = [this](int pozycja) {
         return (s.RamkaRx[pozycja] | (s.RamkaRx[pozycja + 1] << 8)) * 0.004;
@@ -162,6 +165,15 @@ bool TSiatkaCzasow::Aktualizuj() {
 void TSiatkaCzasow::Wyczysc() {
     benzyna.fill(Niepokazany);
     gaz.fill(Niepokazany);
+}
+
+void TSiatkaCzasow::BrakLacza() {
+    bezLacza = true;
+    Wyczysc();
+    for (int w = 0; w < rowCount(); ++w)
+        for (int k : {1, 3})
+            if (QTableWidgetItem* pole = item(w, k)) pole->setText(QStringLiteral("-"));
+    viewport()->update();
 }
 
 void TSiatkaCzasow::mousePressEvent(QMouseEvent* zdarzenie) {

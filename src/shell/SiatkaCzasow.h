@@ -24,6 +24,9 @@ public:
     // right and the column must be laid out again first.
     bool Aktualizuj();
     void Wyczysc();
+    // The link is down: no time is shown until the next live frame.
+    void BrakLacza();
+    bool BezLacza() const { return bezLacza; }
 
     bool Zwiniete = false;
     int RozmiarEtykiet = 8;
@@ -43,4 +46,5 @@ private:
     TSterownik& s;
     const TPaleta& p;
     std::array<double, 8> benzyna{}, gaz{};
+    bool bezLacza = false;
 };

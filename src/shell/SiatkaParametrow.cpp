@@ -31,7 +31,7 @@ public:
         } else if (i.column() == 1) {
             p->fillRect(r, kolory.TloWartosci);
             p->setFont(Czcionka(siatka.font(), siatka.RozmiarWartosci, true));
-            p->setPen(kolory.KolorBanera);
+            p->setPen(siatka.BezLacza() ? kolory.TekstNieaktywny : kolory.KolorBanera);
             p->drawText(r.adjusted(0, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter,
                         i.data().toString());
         }
@@ -121,10 +121,18 @@ void TSiatkaParametrow::DobierzCzcionki() {
 
 void TSiatkaParametrow::Aktualizuj() {
     UstawWiersze();
+    bezLacza = false;
     for (int w = 0; w < rowCount(); ++w) {
         const QString tekst = s.StrParamBiez(Widok, w);
         if (!tekst.isEmpty()) item(w, 1)->setText(tekst);
     }
+}
+
+void TSiatkaParametrow::BrakLacza() {
+    Wyczysc();
+    bezLacza = true;
+    for (int w = 0; w < rowCount(); ++w)
+        if (QTableWidgetItem* k = item(w, 1)) k->setText(QStringLiteral("-"));
 }
 
 void TSiatkaParametrow::Wyczysc() {

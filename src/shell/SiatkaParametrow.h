@@ -21,6 +21,9 @@ public:
     void Aktualizuj();
     // Forgets every shown value so that the next frame writes all of them.
     void Wyczysc();
+    // The link is down: a dash in the disabled colour until the next live frame.
+    void BrakLacza();
+    bool BezLacza() const { return bezLacza; }
 
     QString Nazwa(int wiersz) const;
     QString Jednostka(int wiersz) const;
@@ -40,4 +43,5 @@ private:
     TSterownik& s;
     const TTeksty& t;
     const TPaleta& p;
+    bool bezLacza = false;
 };

@@ -159,6 +159,8 @@ private:
     void PoZmianieRozmiaru(QObject* obiekt);
     void UlozZakladki();
     void UlozKomendy();
+    // The petrol/gas row beside the map view: half the view's height, whatever the route.
+    void DopasujRzadMap();
     void ZwinLewa(bool zwin);
     void ZwinPrawa(bool zwin);
     void PokazLewa(bool widoczna);
@@ -192,6 +194,8 @@ private:
 
     // Keys (Form1Klawisze.cpp).
     bool Klawisz(int klawisz, Qt::KeyboardModifiers shift);
+    // A text entry of the window has the keyboard focus: typed keys are its own.
+    bool WpisywanieTekstu() const;
     void KlawiszMapy();
     void KlawiszObd();
     void KlawiszF8();
@@ -200,6 +204,7 @@ private:
 
     // Link events and the status (Form1Zdarzenia.cpp, Form1Status.cpp).
     void Identyfikacja();
+    void PodzakladkiModulow();
     void OtworzDialogNastaw(DialogNastaw dialog, int indeks);
     void Bledy();
     void BlokDanych();
@@ -208,11 +213,13 @@ private:
     void RamkaBiezaca();
     void StatusRamki();
     void Lampki();
+    void RysujStacyjke(int b13, int b14);
     void HistoriaRamki();
     void BrakPolaczenia();
 
     // Live panels (Form1Panele.cpp).
     void ZerujPanele();
+    void GasZywe();
     void UlozPrawa();
     void RysujObrazObd();
     void TabelaParametrow();
@@ -321,10 +328,18 @@ private:
     int licznikPowitania = 0;
     bool pokazane = false;
     bool ofertaFirmware = false;
+    // The user has chosen a tab since the start: the window no longer switches by itself.
+    bool zakladkaWybrana = false;
+    // The OBD-module sub-tab as last shown, so that its row is laid out again on a change.
+    bool modulObdPokazany = false;
     bool zamkniete = false;
     QColor kolorDiagnostyki;
     QImage stacyjka;
     int lampki13 = -1, lampki14 = -1;
+    // The live column shows the controller's values (a live frame since the link came up).
+    bool zyweWartosci = false;
+    // The views show a file opened offline, not a controller.
+    bool plikNaEkranie = false;
     std::function<int()> wysokoscDolu;
     bool lewaWidoczna = false; // the tab shows the left column
     bool lewaZwinieta = false, prawaZwinieta = false;

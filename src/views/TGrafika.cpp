@@ -109,8 +109,9 @@ void TGrafika::Przebuduj() {
     }
 }
 
+// Composed again on every show: the picture kept from the last visit may be of another mode.
 void TGrafika::showEvent(QShowEvent*) {
-    if (TrybSiatek()) PrzebudujSiatki();
+    Odswiez();
 }
 
 void TGrafika::Skladaj() {
@@ -351,6 +352,11 @@ bool TGrafika::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
     if (naglowek.x() >= 0 && (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter)) {
         ZatwierdzNaglowek();
+        return true;
+    }
+    if (naglowek.x() >= 0 && klawisz == Qt::Key_Escape) {
+        ZaparkujUchwyt();
+        siatkaB->setFocus();
         return true;
     }
     // On a chart the holder only holds the focus; the window has handled the key.

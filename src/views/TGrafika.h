@@ -64,6 +64,8 @@ public:
     const QImage& Obraz() const { return obraz; }
     QPoint Kursor() const { return kursor; }
     QLineEdit* UchwytFokusu() const { return uchwytFokusu; }
+    // The focus holder edits an axis header of grid B.
+    bool EdycjaNaglowka() const { return naglowek.x() >= 0; }
 
     int TrybMapy = 1;
     int Mapa = 2;
@@ -126,7 +128,6 @@ private:
     bool rysowanie = false;
     TSiatkaMapy* siatkaA = nullptr;
     TSiatkaMapy* siatkaB = nullptr;
-    QRect widzianeZaznaczenie;
     int liczbaWGore = 0, liczbaWDol = 0; // Ctrl+Up and Ctrl+Down presses in a row
     QPoint naglowek{-1, -1};             // the header under edit
 };

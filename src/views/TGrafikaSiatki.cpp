@@ -36,10 +36,16 @@ void TGrafika::UtworzSiatki() {
     }
     siatkaB->OnKlawisz = [this](QKeyEvent* z) { return KlawiszSiatkiB(z); };
     siatkaB->OnKlik = [this](int k, int w) { KlikSiatkiB(k, w); };
-    siatkaB->OnZaznaczenie = [this] {
-        widzianeZaznaczenie = siatkaB->Zaznaczenie;
-        siatkaA->Ramka = s.Nastawy[76] == 0 ? widzianeZaznaczenie : QRect();
+    // The block the keys will change is framed where the installer works, and mirrored in
+    // grid A while both share the load axis (setting 76 at 0).
+    siatkaB->Ramka = [this] { return siatkaB->hasFocus() ? siatkaB->Zaznaczenie : QRect(); };
+    siatkaA->Ramka = [this] {
+        return siatkaB->hasFocus() && s.Nastawy[76] == 0 ? siatkaB->Zaznaczenie : QRect();
+    };
+    siatkaB->OnZaznaczenie = [this] { siatkaA->update(); };
+    siatkaB->OnFokus = [this] {
         siatkaA->update();
+        siatkaB->update();
     };
 }
 

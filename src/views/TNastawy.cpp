@@ -41,6 +41,8 @@ void TNastawy::Umiesc(QWidget* panel) {
 void TNastawy::UstawWidok(int strona) {
     if (strona >= 0) Strona = strona;
     mapa = MapaStrony(Strona, Poziom, s.PlytkaV3);
+    // Row 0 is the page's heading; a row past a shorter page would leave the arrows dead.
+    Wybrana.Wiersz = std::clamp(Wybrana.Wiersz, 1, std::max(1, Wierszy() - 1));
     update();
 }
 
@@ -313,6 +315,14 @@ void TNastawy::KlawiszStrzalki(int klawisz) {
     const int v = Wartosc(wpis) + (klawisz == Qt::Key_Left ? -1 : 1);
     if (v < n.Min || v > n.Max) return Odmowa();
     UstawNastawe(wpis, v, TrybZakresu);
+}
+
+void TNastawy::resizeEvent(QResizeEvent*) {
+    Rozmiesc();
+}
+
+void TNastawy::showEvent(QShowEvent*) {
+    Rozmiesc();
 }
 
 void TNastawy::wheelEvent(QWheelEvent* zdarzenie) {

@@ -70,6 +70,9 @@ protected:
     void mousePressEvent(QMouseEvent* zdarzenie) override;
     void mouseReleaseEvent(QMouseEvent* zdarzenie) override;
     void keyPressEvent(QKeyEvent* zdarzenie) override;
+    // Laid out from its own final size, whichever panel it fills and however it got there.
+    void resizeEvent(QResizeEvent* zdarzenie) override;
+    void showEvent(QShowEvent* zdarzenie) override;
     void wheelEvent(QWheelEvent* zdarzenie) override;
     void focusInEvent(QFocusEvent* zdarzenie) override;
     void focusOutEvent(QFocusEvent* zdarzenie) override;

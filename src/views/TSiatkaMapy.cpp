@@ -30,7 +30,7 @@ QPoint TSiatkaMapy::KomorkaPod(QPoint punkt) const {
 void TSiatkaMapy::paintEvent(QPaintEvent*) {
     obraz.tekst = Tekst;
     obraz.kolory = Kolory;
-    obraz.ramka = Ramka;
+    obraz.ramka = Ramka ? Ramka() : QRect();
     obraz.zywa = Zywa;
     QPainter p(this);
     RysujSiatke(p, obraz);
@@ -82,4 +82,12 @@ void TSiatkaMapy::keyPressEvent(QKeyEvent* zdarzenie) {
     }
     const QPoint cel = biezaca + krok;
     Zaznacz(zdarzenie->modifiers() & Qt::ShiftModifier ? kotwica : cel, cel);
+}
+
+void TSiatkaMapy::focusInEvent(QFocusEvent*) {
+    if (OnFokus) OnFokus();
+}
+
+void TSiatkaMapy::focusOutEvent(QFocusEvent*) {
+    if (OnFokus) OnFokus();
 }

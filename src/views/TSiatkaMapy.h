@@ -24,9 +24,12 @@ public:
     std::function<bool(QKeyEvent*)> OnKlawisz;
     std::function<void(int kolumna, int wiersz)> OnKlik;
     std::function<void()> OnZaznaczenie;
+    // The keyboard focus came or went.
+    std::function<void()> OnFokus;
+    // The selection to frame, asked on every paint; empty for none.
+    std::function<QRect()> Ramka;
 
     QRect Zaznaczenie{1, 1, 1, 1}; // columns left..right, rows top..bottom
-    QRect Ramka;                   // a selection to frame, empty for none
     QPoint Zywa{-1, -1};           // the live cell
     QPoint KomorkaPod(QPoint punkt) const;
     QRect ProstokatKomorki(int kolumna, int wiersz) const;
@@ -36,6 +39,8 @@ protected:
     void mousePressEvent(QMouseEvent* zdarzenie) override;
     void mouseMoveEvent(QMouseEvent* zdarzenie) override;
     void keyPressEvent(QKeyEvent* zdarzenie) override;
+    void focusInEvent(QFocusEvent* zdarzenie) override;
+    void focusOutEvent(QFocusEvent* zdarzenie) override;
 
 private:
     void Zaznacz(QPoint od, QPoint doKomorki);

@@ -57,6 +57,12 @@ struct TOknoTestowe {
         QTest::keyClick(cel, Qt::Key(klawisz), shift);
     }
 
+    // The layouts Qt has deferred, done: what the screen shows next.
+    static void Ulozone() {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
     void Klik(const QString& nazwa) {
         auto* b = W<QAbstractButton>(nazwa);
         QVERIFY2(b, qPrintable(nazwa));
@@ -64,8 +70,9 @@ struct TOknoTestowe {
     }
 
     // A controller reply as the link takes it in: wire bytes into RamkaRx, then decoded.
-    bool Odbierz(quint8 kod, const QByteArray& dane, quint8 status = 0) {
-        const QByteArray r = RamkaTestowa::Odpowiedz(kod, dane, status);
+    // start '6' is a reply of the controller's OBD module.
+    bool Odbierz(quint8 kod, const QByteArray& dane, quint8 status = 0, char start = 'V') {
+        const QByteArray r = RamkaTestowa::Odpowiedz(kod, dane, status, start);
         std::memcpy(s().RamkaRx, r.constData(), std::size_t(r.size()));
         return s().AnalizaOdbioru(int(r.size()));
     }

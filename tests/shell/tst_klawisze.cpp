@@ -1,7 +1,9 @@
-// The keyboard: the window sees every key first, whatever has the focus.
+// The keyboard: the window sees every key first; what is typed into an entry stays there.
 
+#include "KontrolerPty.h"
 #include "OknoTestowe.h"
 #include "TGrafika.h"
+#include "TSiatkaMapy.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,7 +26,31 @@ private slots:
     void kolumnyLiR();
     void klawiszeDeweloperaTylkoWTrybie();
     void klawiszeDeweloperaKrokuja();
+    void naglowekSiatkiBPrzyjmujeWpis_data();
+    void naglowekSiatkiBPrzyjmujeWpis();
+    void plusZywejKomorkiPoTekscie();
 };
+
+namespace {
+
+// The window on the map sub-tab that shows the given grid mode; the second row needs the
+// developer mode.
+void NaTrybSiatki(TOknoTestowe& t, int tryb) {
+    t.Klawisz(Qt::Key_Q);
+    t.Klawisz(Qt::Key_F3);
+    t.Klik(tryb == 1 ? QStringLiteral("SpeedButton12")
+                     : QStringLiteral("SpeedButton2%1").arg(tryb - 5));
+    QCOMPARE(t.okno->Grafika().TrybMapy, tryb);
+}
+
+TOpcjeOkna Deweloperskie(const QString& port = {}) {
+    TOpcjeOkna opcje;
+    opcje.Deweloper = true;
+    opcje.PortSterownika = port;
+    return opcje;
+}
+
+} // namespace
 
 void TestKlawisze::klawiszeFunkcyjneWybierajaZakladki_data() {
     QTest::addColumn<int>("klawisz");
@@ -209,6 +235,62 @@ void TestKlawisze::klawiszeDeweloperaKrokuja() {
     t.Klawisz(Qt::Key_Q);
     QCOMPARE(t.okno->TrybSerwisowy, 1);
     QVERIFY(!t.s().PokazSerwisowe);
+}
+
+void TestKlawisze::naglowekSiatkiBPrzyjmujeWpis_data() {
+    QTest::addColumn<int>("tryb");
+    QTest::newRow("RPM corrections") << 1;
+    QTest::newRow("injection offset") << 6;
+    QTest::newRow("acceleration") << 7;
+}
+
+// Enter and Space are the Map tab's adaptation and the fuel change, but not while the
+// installer types a break point.
+void TestKlawisze::naglowekSiatkiBPrzyjmujeWpis() {
+    QFETCH(int, tryb);
+    // Writes are posted only while a controller is connected.
+    TKontrolerPty pty;
+    TOknoTestowe t({}, Deweloperskie(pty.Sciezka()));
+    t.s().CzasOtwarcia = 0;
+    QVERIFY(t.s().PortOpen(TForm1::PortSesjiSterownika));
+    t.okno->activateWindow();
+    NaTrybSiatki(t, tryb);
+    auto* b = t.W<TSiatkaMapy>("SiatkaB");
+    QTest::mouseClick(b, Qt::LeftButton, {}, b->ProstokatKomorki(3, 0).center());
+    auto* edytor = t.W<QLineEdit>("UchwytFokusuGrafiki");
+    QTRY_COMPARE(QApplication::focusWidget(), edytor);
+    t.s().DoZapisu = 0;
+    QTest::keyClicks(edytor, QStringLiteral("2 5"));
+    QCOMPARE(edytor->text(), QStringLiteral("2 5"));
+    QCOMPARE(int(t.s().ZmianaPaliwaAuto), 0);
+    for (int i = 0; i < 3; ++i)
+        t.Klawisz(Qt::Key_Backspace);
+    QTest::keyClicks(edytor, QStringLiteral("2500"));
+    t.Klawisz(Qt::Key_Return);
+    // 2500 rpm in steps of 50 in the third column's break point.
+    QCOMPARE(int(t.s().Nastawy[239 + 3]), 50);
+    QCOMPARE(t.s().DoZapisu & 1, 1);
+    QCOMPARE(edytor->width(), 1);
+    // With the editor parked, Space is the fuel change again.
+    t.Klawisz(Qt::Key_Space);
+    QCOMPARE(int(t.s().ZmianaPaliwaAuto), 1);
+}
+
+void TestKlawisze::plusZywejKomorkiPoTekscie() {
+    TOknoTestowe t({}, Deweloperskie());
+    NaTrybSiatki(t, 1);
+    // The engine at RPM index 2, load index 3: grid B's live cell is column 3, row 13.
+    QVERIFY(t.Odbierz(0x90, TRamka(92)(15, 2)(16, 3).dane));
+    QCOMPARE(t.W<TSiatkaMapy>("SiatkaB")->Zywa, QPoint(3, 13));
+    unsigned char& korekta = t.s().KorOdObr1[16 * 2 + 3];
+    korekta = 100;
+    QWidget* cel = QApplication::focusWidget();
+    if (!cel) cel = t.okno.get();
+    // + on a layout where it is the shifted = key.
+    QTest::sendKeyEvent(QTest::Click, cel, Qt::Key_Equal, QStringLiteral("+"), Qt::ShiftModifier);
+    QCOMPARE(int(korekta), 101);
+    QTest::sendKeyEvent(QTest::Click, cel, Qt::Key_Minus, QStringLiteral("-"), Qt::KeypadModifier);
+    QCOMPARE(int(korekta), 100);
 }
 
 QTEST_MAIN(TestKlawisze)

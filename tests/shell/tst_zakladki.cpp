@@ -356,21 +356,30 @@ void TestZakladki::fabryczneTylkoPoPotwierdzeniu() {
 
 void TestZakladki::jednorazoweRozkazyDiagnostyki_data() {
     QTest::addColumn<QString>("przycisk");
+    QTest::addColumn<bool>("tak");
     QTest::addColumn<int>("flaga");
-    QTest::newRow("clear errors") << "Btn54" << 0;
-    QTest::newRow("speaker test") << "Btn51" << 1;
-    QTest::newRow("leak test") << "Btn52" << 2;
+    QTest::newRow("clear errors, Yes") << "Btn54" << true << 0;
+    QTest::newRow("clear errors, No") << "Btn54" << false << -1;
+    QTest::newRow("speaker test") << "Btn51" << true << 1;
+    QTest::newRow("leak test") << "Btn52" << true << 2;
 }
 
 void TestZakladki::jednorazoweRozkazyDiagnostyki() {
     QFETCH(QString, przycisk);
+    QFETCH(bool, tak);
     QFETCH(int, flaga);
     TOknoTestowe t(Angielski);
     t.s().Rozkazy = 0;
     t.Klik(QStringLiteral("SpeedButton4"));
     // Entering the tab asks for the errors at once.
     QVERIFY(t.s().Rozkazy & TSterownik::RozkazBledy);
+    TOdpowiedz odpowiedz(tak ? QMessageBox::Yes : QMessageBox::No);
     t.Klik(przycisk);
+    // Only the erase asks first: the counters are the workshop's evidence.
+    QCOMPARE(odpowiedz.pokazano, przycisk == QLatin1String("Btn54"));
+    if (odpowiedz.pokazano)
+        QCOMPARE(odpowiedz.tekst,
+                 QStringLiteral("Clear the controller's errors and stored counters?"));
     const unsigned char flagi[] = {t.s().KasujBledy, t.s().TestGlosnika, t.s().TestSzczelnosci};
     for (int i = 0; i < 3; ++i)
         QCOMPARE(int(flagi[i]), i == flaga ? 1 : 0);
