@@ -2,6 +2,8 @@
 
 #include "TSterownik.h"
 
+#include <cstring>
+
 void TSterownik::DodajNastawe(unsigned indeks, unsigned tekst, unsigned char jednostka,
                               double skala, unsigned char rodzaj, unsigned char min,
                               unsigned char domyslna, unsigned char max,
@@ -144,7 +146,12 @@ void TSterownik::WypelnijNastawyDomyslne() {
 }
 
 void TSterownik::NastawyFabryczne() {
+    // The factory command resets the controller's settings, not the OBD module's: its block
+    // is neither written nor read again, so memory keeps what the module holds.
+    unsigned char modul[sizeof NastawyObd];
+    std::memcpy(modul, NastawyObd, sizeof modul);
     WypelnijNastawyDomyslne();
+    std::memcpy(NastawyObd, modul, sizeof modul);
     KasujMnoznik(3);
     KasujKorOdObr(3);
     KasujKorekty();

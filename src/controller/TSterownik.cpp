@@ -33,6 +33,7 @@ TSterownik::~TSterownik() {
 
 void TSterownik::CzytajZeSterownika(int maska) {
     DoOdczytu |= maska;
+    naZadanie |= maska & (Bloki::OpoznienieWtr | Bloki::Wzbogacenie);
 }
 
 void TSterownik::ZapiszDoSterownika(int maska) {

@@ -220,6 +220,10 @@ public:
     int LiczbaWtryskiwaczy = 8;
 
 private:
+    // The tables of the correction modes read this session (they are not in every
+    // connection's read); a new connection reads them again.
+    int naZadanie = 0;
+
     // Transmit rules, tried in order until one sends or waits.
     bool NadajBootloader();
     void NadawanieKolejki();

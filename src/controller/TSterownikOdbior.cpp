@@ -157,7 +157,10 @@ void TSterownik::OdbiorIdentyfikacji(int dlugosc) {
     if (RamkaRx[5] == 0) {
         ListaParamOdPlytki();
         Rozkazy |= RozkazBledy;
-        DoOdczytu |= Bloki::WszystkieBloki;
+        // The tables read on demand and the OBD module's settings are shown from memory too:
+        // a new connection must not leave what an earlier one (or an edit while the link was
+        // down) put there.
+        DoOdczytu |= Bloki::WszystkieBloki | naZadanie | (ModulObd ? Bloki::NastawyObd : 0);
     } else if (RamkaRx[5] == 1) {
         if (FlashUzbrojony)
             FlashZapis = 1;

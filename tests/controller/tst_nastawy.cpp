@@ -115,10 +115,13 @@ private slots:
         QVERIFY(st.OtworzBezOdczytow());
         st.s->Nastawy[50] = 99;
         st.s->Mnoznik1[10] = 7;
+        st.s->NastawyObd[5] = 42;
         st.s->NastawyFabryczne();
         QCOMPARE(st.s->DoZapisu, 0x71F);
         QCOMPARE(int(st.s->Nastawy[50]), 70);
         QCOMPARE(int(st.s->Mnoznik1[10]), 100);
+        // Neither written nor read back: memory keeps what the OBD module holds.
+        QCOMPARE(int(st.s->NastawyObd[5]), 42);
         const QList<int> zapytania = st.ObsluzDo(0x89);
         QCOMPARE(zapytania,
                  (QList<int>{0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xC7, 0xC8, 0xC9, 0xCA, 0x89}));
