@@ -6,6 +6,7 @@
 #include "Bloki.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -231,12 +232,18 @@ void TSterownik::PowrotNaBenzyne() {
 
 bool TSterownik::PomiarNaGazie(int a, int p) {
     TStanKalibracji& k = Kalibracja;
+    // The recorded conditions are written whenever they change, not only with setting 94:
+    // the editor shows them, so the controller must hold them too.
+    const std::array<unsigned char, 5> przed{Nastawy[85], Nastawy[86], Nastawy[87], Nastawy[88],
+                                             Nastawy[94]};
     Nastawy[85] = RamkaRx[42];
     Nastawy[86] = Bajt(p);
     Nastawy[87] = RamkaRx[40];
     Nastawy[88] = RamkaRx[44];
-    const unsigned char odniesienie = Nastawy[94];
-    if (ObliczKorekteOdniesienia() != odniesienie) DoZapisu |= Bloki::Nastawy;
+    ObliczKorekteOdniesienia();
+    const std::array<unsigned char, 5> po{Nastawy[85], Nastawy[86], Nastawy[87], Nastawy[88],
+                                          Nastawy[94]};
+    if (po != przed) DoZapisu |= Bloki::Nastawy;
 
     // Petrol time the ECU asked for on petrol minus what it asks for now, on gas.
     const int t = Nastawy[83] - a;

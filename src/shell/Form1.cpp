@@ -225,6 +225,7 @@ void TForm1::Timer1OnTimer() {
         licznikPodtrzymania = 0;
         sterownik->RozkazDoSterownika(TSterownik::RozkazBledy);
     }
+    StanZapisow();
     if (sterownik->PortConnected() && sterownik->BezOdpowiedzi <= 10) return;
     BrakPolaczenia();
     QAction* polacz = Akcja(QStringLiteral("MenuConn0"));

@@ -7,6 +7,7 @@
 #include "TForm1.h"
 #include "TScope.h"
 #include "TSterownik.h"
+#include "ZapisyOczekujace.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -137,6 +138,8 @@ QWidget* TForm1::ZbudujPasekDolny() {
     panelStatus = new TPanel(QStringLiteral("PanelStatus"), panelBottomStatus);
     panelStatus->setToolTip(QStringLiteral("[F11]"));
     panelStatus->NaKlik = [this] { sterownik->ZmianaPaliwaSzybka = 1; };
+    // At the status panel's left edge: what has not reached the controller yet.
+    zapisy = new TZapisyOczekujace(*sterownik, teksty, panelStatus);
 
     panel50 = Panel(QStringLiteral("Panel50"), panelBottomStatus);
     auto* rzad = new QHBoxLayout(panel50);
@@ -160,7 +163,7 @@ QWidget* TForm1::ZbudujPasekDolny() {
         QToolButton* b = NowyPrzycisk(QStringLiteral("SpeedButton%1").arg(p.numer), panel50,
                                       QString::fromUtf8(p.napis), tagi[i], p.przelacznik);
         rzad->addWidget(b);
-        connect(b, &QToolButton::clicked, this, [this, b] { scope->Komenda(unsigned(Tag(b))); });
+        connect(b, &QToolButton::clicked, this, [this, b] { KomendaScope(Tag(b)); });
     }
     // Start, pause, stop and a file on show are one choice, and so are the band layouts.
     for (const QList<int>& grupa : {QList<int>{50, 51, 52, 54}, QList<int>{60, 61, 62}}) {

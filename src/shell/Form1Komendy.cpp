@@ -5,6 +5,7 @@
 #include "TGrafika.h"
 #include "TNastawy.h"
 #include "TObd.h"
+#include "TScope.h"
 #include "TSterownik.h"
 
 #include <QPushButton>
@@ -61,13 +62,14 @@ void TForm1::KomendaKlik(QPushButton* przycisk) {
         obd->WcisnietoPrzycisk(3);
         break;
     case 392:
-        obd->WcisnietoPrzycisk(4);
+        // A clear also erases the car's freeze frame and resets its readiness monitors.
+        if (Potwierdz(2110)) obd->WcisnietoPrzycisk(4);
         break;
     case 393:
         s.CzytajBledyObd(0);
         break;
     case 394:
-        s.KasujBledyObd(0);
+        if (Potwierdz(2110)) s.KasujBledyObd(0);
         break;
     case 395:
         s.CzytajBledyObd(1);
@@ -90,4 +92,11 @@ void TForm1::KomendaKlik(QPushButton* przycisk) {
     }
     // An erased table shows at once, not at the next second's refresh.
     grafika->Rysuj();
+}
+
+void TForm1::KomendaScope(int tag) {
+    // Clearing is final: a recording that is not going into a file asks first.
+    const bool nagranie = scope->IleProbek > 0 && scope->Tryb != 5 && !sterownik->PlikOsc;
+    if (tag == 6 && nagranie && !Potwierdz(2111)) return;
+    scope->Komenda(unsigned(tag));
 }

@@ -5,6 +5,7 @@
 #include "TGrafika.h"
 #include "TNastawy.h"
 #include "UkladPaska.h"
+#include "ZapisyOczekujace.h"
 
 #include <QProgressBar>
 #include <QPushButton>
@@ -114,6 +115,7 @@ void TForm1::UlozKomendy() {
         btn[i]->setGeometry(u.przyciski[i].lewo, 0, u.przyciski[i].szerokosc, wysokosc);
     if (u.szerokoscPostepu > 0) progressBar1->setGeometry(4, 2, u.szerokoscPostepu, wysokosc - 4);
     panelStatus->move(szerokosc - panelStatus->width(), 0);
+    zapisy->setGeometry(2, 0, 22, panelStatus->height());
     panel50->setGeometry(0, 0, 421, wysokosc);
 }
 

@@ -5,6 +5,7 @@
 #include "TForm1.h"
 #include "TSterownik.h"
 #include "TekstyBledow.h"
+#include "ZapisyOczekujace.h"
 
 #include <QToolButton>
 
@@ -54,6 +55,14 @@ void TForm1::RysujStacyjke(int b13, int b14) {
     QImage obraz = stacyjka;
     RysujLampki(obraz, static_cast<unsigned char>(b13), static_cast<unsigned char>(b14));
     image1->setPixmap(QPixmap::fromImage(obraz));
+}
+
+void TForm1::StanZapisow() {
+    const int utracone = zapisy->Aktualizuj();
+    if (utracone == 0) return;
+    komunikatyLaczy.KomunikatTekst(
+        PodajTekst(2117).arg(NazwyBlokow(utracone, teksty).join(QStringLiteral(", "))),
+        TKomunikaty::Blad);
 }
 
 void TForm1::BrakPolaczenia() {

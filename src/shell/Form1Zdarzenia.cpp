@@ -16,6 +16,7 @@
 #include "TScope.h"
 #include "TSterownik.h"
 #include "TekstyBledow.h"
+#include "ZapisyOczekujace.h"
 
 #include <QAction>
 #include <QProgressBar>
@@ -43,6 +44,8 @@ void TForm1::ZdarzenieLacza(int kod, int a1, int a2, int a3) {
     case 0:
         // The module speaks in frames of its own, long before the next identity.
         if (sterownik->ModulObd != modulObdPokazany) PodzakladkiModulow();
+        // Every acknowledgement is a reply: the indicator knows what is still waiting.
+        zapisy->Aktualizuj();
         if (Biezaca(a1, a2))
             RamkaBiezaca();
         else if (a1 == Identyfikator)

@@ -57,6 +57,7 @@ class TSiatkaCzasow;
 class TSiatkaObdOkna;
 class TSiatkaParametrow;
 class TSterownik;
+class TZapisyOczekujace;
 
 // What the command line gives the window for one session.
 struct TOpcjeOkna {
@@ -183,6 +184,7 @@ private:
                  const QString& dopisek = {});
     void UkryjKomendy();
     void KomendaKlik(QPushButton* przycisk);
+    void KomendaScope(int tag);
     bool Potwierdz(int idPytania);
     void PrzeniesNastawy(QWidget* panel, int wysokosc);
     // The bottom area's height: fixed, or a rule of the centre's height that holds after
@@ -216,6 +218,8 @@ private:
     void RysujStacyjke(int b13, int b14);
     void HistoriaRamki();
     void BrakPolaczenia();
+    // The pending-writes indicator; a box names the writes a lost link took with it.
+    void StanZapisow();
 
     // Live panels (Form1Panele.cpp).
     void ZerujPanele();
@@ -308,6 +312,7 @@ private:
     std::array<QPushButton*, 4> btn{};
     QProgressBar* progressBar1 = nullptr;
     TPanel* panelStatus = nullptr;
+    TZapisyOczekujace* zapisy = nullptr;
     QWidget* panel50 = nullptr;
     std::unique_ptr<TSiatkaObdOkna> siatkaElm, siatkaPid;
     std::unique_ptr<TPanelObdOkna> panelDtc;

@@ -129,6 +129,26 @@ private slots:
         QCOMPARE(zdarzenia.last(), (std::array<int, 4>{2, 2, 0, 33 / 2 + 256}));
     }
 
+    // The editor shows the working pressure recorded at each gas step: the controller must
+    // hold the same, also when the reference correction (setting 94) stays as it was.
+    void recordedPressureIsWrittenWhenItChanges() {
+        s->StartStopKalibracji();
+        s->Kalibracja.etap = 176;
+        s->Kalibracja.krok = 1;
+        s->Nastawy[83] = 60; // 3 ms, the petrol time of every frame below: t = 0
+        Kroki(20, 6);
+        QCOMPARE(s->Kalibracja.etap, 176);
+        const int p = s->Nastawy[86];
+        s->Nastawy[86] = static_cast<unsigned char>(p - 1);
+        s->DoZapisu = 0;
+        Kroki(1, 6);
+        QCOMPARE(int(s->Nastawy[86]), p);
+        QCOMPARE(s->DoZapisu & Bloki::Nastawy, Bloki::Nastawy);
+        s->DoZapisu = 0;
+        Kroki(1, 6);
+        QCOMPARE(s->DoZapisu, 0); // nothing changed, nothing written
+    }
+
     void closeDifferenceStepsOneAndAdvancesFaster() {
         s->StartStopKalibracji();
         s->Kalibracja.etap = 176;
