@@ -98,7 +98,10 @@ bool TEdycjaMnoznika::Przesun(int kierunek) {
             Wybrany = sasiad;
             return true;
         }
+        // The point keeps its value: the curve between its neighbours is truncated there.
+        const unsigned char wartosc = Krzywa()[Pozycja(Wybrany)];
         Punkty()[Wybrany] = static_cast<unsigned char>(cel);
+        if (cel >= 0 && cel <= Skala().M) Krzywa()[cel] = wartosc;
         Normalizuj();
     } else if ((Wybrany == Ostatni && kierunek < 0) || (Wybrany == 0 && kierunek > 0)) {
         const int k = Sasiad(Wybrany, kierunek);
@@ -182,19 +185,50 @@ void TEdycjaMnoznika::Sortuj() {
     }
 }
 
+// A position the controller held in the first or last slot, which edits keep at the axis
+// ends, moves to the first empty slot instead of being lost.
+void TEdycjaMnoznika::ZachowajKonce() {
+    unsigned char* x = Punkty();
+    const int M = Skala().M;
+    for (int koniec : {0, Ostatni}) {
+        if (x[koniec] == 0 || x[koniec] >= M) continue;
+        for (int k = 1; k < Ostatni; ++k)
+            if (x[k] == 0) {
+                x[k] = x[koniec];
+                if (Wybrany == koniec) Wybrany = k;
+                break;
+            }
+    }
+}
+
+// Equal or crowded positions are spread to one apart, all of them inside 1..M: up from the
+// first set point, then down from the axis end.
+void TEdycjaMnoznika::Rozsun() {
+    unsigned char* x = Punkty();
+    const int M = Skala().M;
+    int poprzednia = 0;
+    for (int k = 1; k < Ostatni; ++k)
+        if (x[k] != 0) {
+            poprzednia = std::max<int>(x[k], poprzednia + 1); // at most M + 24
+            x[k] = static_cast<unsigned char>(poprzednia);
+        }
+    int nastepna = M;
+    for (int k = Ostatni - 1; k >= 1 && x[k] != 0; --k) {
+        nastepna = std::min<int>(x[k], nastepna - 1);
+        x[k] = static_cast<unsigned char>(nastepna);
+    }
+}
+
 void TEdycjaMnoznika::Normalizuj() {
     unsigned char* x = Punkty();
     const TSkalaMnoznika sk = Skala();
+    ZachowajKonce();
     x[0] = 0;
     x[Ostatni] = static_cast<unsigned char>(sk.M);
     for (int k = 1; k < Ostatni; ++k)
         x[k] = static_cast<unsigned char>(std::min<int>(x[k], sk.M));
     Sortuj();
-    // Equal neighbours are parted by one position, and kept below the axis end.
-    for (int k = 1; k < Ostatni - 1; ++k)
-        if (x[k] != 0 && x[k + 1] == x[k]) ++x[k + 1];
-    for (int k = Ostatni - 1; k >= 1; --k)
-        if (x[k] != 0 && x[k] >= x[k + 1]) x[k] = static_cast<unsigned char>(x[k + 1] - 1);
+    Rozsun();
     InterpolujMnoznik(Krzywa(), x, sk.Min(), sk.Max());
     const int blok = Bank() == 2 ? Bloki::Mnoznik2 : Bloki::Mnoznik1;
     s.ZapiszDoSterownika(Bloki::Nastawy | blok);

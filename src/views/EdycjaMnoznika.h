@@ -46,6 +46,8 @@ private:
     bool Usun();
     bool WstawZaWybranym();
     void Sortuj();
+    void ZachowajKonce();
+    void Rozsun();
 
     TSterownik& s;
     const int& wyborBanku;

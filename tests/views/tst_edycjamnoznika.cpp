@@ -82,6 +82,66 @@ private slots:
         QCOMPARE(X(25), 200);
     }
 
+    void crowdedPointsArePartedInsideTheAxis_data() {
+        QTest::addColumn<QList<int>>("pozycje");
+        QTest::addColumn<QList<int>>("wynik"); // points 1..24 that are set, in order
+        QTest::newRow("three at the axis start") << QList<int>{1, 1, 1} << QList<int>{1, 2, 3};
+        QTest::newRow("four near it") << QList<int>{2, 1, 2, 1} << QList<int>{1, 2, 3, 4};
+        QTest::newRow("three at the axis end")
+            << QList<int>{200, 200, 200} << QList<int>{197, 198, 199};
+        QTest::newRow("beyond the end, with one below")
+            << QList<int>{230, 199, 255} << QList<int>{197, 198, 199};
+    }
+
+    void crowdedPointsArePartedInsideTheAxis() {
+        QFETCH(QList<int>, pozycje);
+        QFETCH(QList<int>, wynik);
+        int k = 1;
+        for (int x : pozycje)
+            S().Nastawy[190 + k++] = static_cast<unsigned char>(x);
+        e->Normalizuj();
+        QList<int> ustawione;
+        for (int i = 1; i <= 24; ++i)
+            if (X(i) != 0) ustawione << X(i);
+        QCOMPARE(ustawione, wynik);
+        QCOMPARE(X(0), 0);
+        QCOMPARE(X(25), 200);
+    }
+
+    void aPointHeldInTheFirstSlotIsKept() {
+        // As read from a controller: settings 190..194 = 10, 25, 45, 70, 110.
+        for (const auto& [k, x] : {std::pair{0, 10}, {1, 25}, {2, 45}, {3, 70}, {4, 110}})
+            S().Nastawy[190 + k] = static_cast<unsigned char>(x);
+        S().Mnoznik1[10] = 120;
+        e->Wybrany = 25;
+        QVERIFY(e->Klawisz(Qt::Key_Up, {}));
+        QList<int> pozycje;
+        for (int i = 0; i <= 25; ++i)
+            if (i == 0 || X(i) != 0) pozycje << X(i);
+        QCOMPARE(pozycje, (QList<int>{0, 10, 25, 45, 70, 110, 200}));
+        QCOMPARE(int(S().Mnoznik1[10]), 120);
+    }
+
+    void arrowMovesKeepThePointsValue() {
+        // Point 24 at 150 with 120, the axis end at 101: a slope of 0.38 a position, so
+        // the curve at 151 is 119.62, stored 119.
+        S().Mnoznik1[0] = 100;
+        S().Mnoznik1[150] = 120;
+        S().Mnoznik1[200] = 101;
+        Punkty({150});
+        e->Normalizuj();
+        QCOMPARE(int(S().Mnoznik1[151]), 119);
+        e->Wybrany = 24;
+        for (int n = 0; n < 3; ++n)
+            QVERIFY(e->Klawisz(Qt::Key_Right, {}));
+        QCOMPARE(X(24), 153);
+        QCOMPARE(e->Wartosc(24), 120);
+        QVERIFY(e->Klawisz(Qt::Key_Left, {}));
+        QCOMPARE(X(24), 152);
+        QCOMPARE(e->Wartosc(24), 120);
+        QCOMPARE(int(S().Mnoznik1[200]), 101);
+    }
+
     void insertAndDelete() {
         Punkty({50});
         e->Wybrany = 1;
