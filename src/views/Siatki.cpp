@@ -1,6 +1,7 @@
 #include "Siatki.h"
 
 #include "Bloki.h"
+#include "Liczby.h"
 #include "TSterownik.h"
 #include "Teksty.h"
 
@@ -14,10 +15,6 @@ namespace {
 const QColor Rozowy(255, 190, 190), Zielony(190, 255, 190), Szary(225, 225, 225),
     Jasny(235, 235, 235), Kremowy(255, 255, 210), Czerwony(176, 0, 0), Niebieski(0, 0, 236),
     Posredni(128, 128, 128);
-
-QString Wzorzec(double v, int miejsca) {
-    return QLocale::c().toString(v, 'f', miejsca);
-}
 
 int Komorka(int r, int l) {
     return 16 * r + l;
@@ -34,7 +31,7 @@ const unsigned char* MapaA(const TSterownik& s, const TWidokSiatek& w, bool gaz)
 }
 
 QString ZeZnakiem(double v, bool plus) {
-    return (plus ? QStringLiteral("+") : QString()) + Wzorzec(v, 1);
+    return (plus ? QStringLiteral("+") : QString()) + LiczbaWzorca(v, 1);
 }
 
 // The OBD deviation: bank 1 where both its maps hold the cell, else bank 2.
@@ -72,18 +69,18 @@ QString TekstA(const TSterownik& s, const TWidokSiatek& w, int r, int l) {
     if (w.tryb == 5) {
         if (w.mapa == 2) return OdchylkaObd(s, w, k);
         const int c = w.mapa == 0 ? ben : gaz;
-        return c ? Wzorzec((c - 128) * 0.78125, 1) : QString();
+        return c ? LiczbaWzorca((c - 128) * 0.78125, 1) : QString();
     }
     if (w.mapa == 2) return ben && gaz ? ZeZnakiem((ben - gaz) * 0.1, ben > gaz) : QString();
     const int t = w.mapa == 0 ? ben : gaz;
-    return t ? Wzorzec(t * 0.1, 1) : QString();
+    return t ? LiczbaWzorca(t * 0.1, 1) : QString();
 }
 
 QString TekstB(const TSterownik& s, const TWidokSiatek& w, int r, int l) {
     const int k = Komorka(r, l);
     switch (w.tryb) {
     case 6:
-        return Wzorzec(s.OpoznienieWtr[k] * 0.1, 1);
+        return LiczbaWzorca(s.OpoznienieWtr[k] * 0.1, 1);
     case 7:
         return QString::number(s.Wzbogacenie[k] - 128);
     default:
@@ -97,9 +94,10 @@ QString NaglowekKolumny(const TSterownik& s, int r) {
 
 QString NaglowekWiersza(const TSterownik& s, const TWidokSiatek& w, int l, bool siatkaB) {
     const bool mapy = w.tryb == 1 || w.tryb == 5;
-    if (siatkaB && mapy && s.Nastawy[76] == 1) return Wzorzec((l + 1) * 1.6, 1);
-    const double jednostka = mapy && Maf(s) ? 0.02 : 0.01;
-    return Wzorzec(s.Nastawy[224 + l] * jednostka, 2);
+    if (siatkaB && mapy && s.Nastawy[76] == 1) return LiczbaWzorca((l + 1) * 1.6, 1);
+    // A MAF input's axis is in 0.02 V in every table, as the corner's "V/rpm" says.
+    const double jednostka = Maf(s) ? 0.02 : 0.01;
+    return LiczbaWzorca(s.Nastawy[224 + l] * jednostka, 2);
 }
 
 int NaroznikA(const TSterownik& s) {
@@ -191,7 +189,7 @@ bool ZmienBlok(const TTablicaB& t, QRect blok, int zmiana, int licznik, bool sas
             if (d == 0)
                 zmieniony |= Zmien(t, Komorka(r, l), zmiana);
             else if (sasiednie && d <= 4 && licznik % (1 << d) == 0)
-                Zmien(t, Komorka(r, l), zmiana);
+                zmieniony |= Zmien(t, Komorka(r, l), zmiana);
         }
     return zmieniony;
 }

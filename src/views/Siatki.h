@@ -55,7 +55,7 @@ TTablicaB TablicaB(TSterownik& s, const TWidokSiatek& w);
 
 // Raises (zmiana 1) or lowers (-1) the cells of a block of r0..r1 x l0..l1; with
 // feathering, the cells around it at distance d follow every 2^d-th press (licznik), up
-// to distance 4. True when a cell of the block changed.
+// to distance 4. True when any cell changed.
 bool ZmienBlok(const TTablicaB& t, QRect blok, int zmiana, int licznik, bool sasiednie);
 // Every cell of the table; true when one changed.
 bool ZmienWszystko(const TTablicaB& t, int zmiana);

@@ -190,8 +190,11 @@ void TGrafika::KlikSiatkiB(int k, int w) {
     if (!uchwytFokusu || (!kolumna && !wiersz)) return ZaparkujUchwyt();
     naglowek = {k, w};
     const QRect r = siatkaB->ProstokatKomorki(k, w).translated(siatkaB->pos());
-    QFont f = uchwytFokusu->font();
-    f.setPointSize(std::max(siatkaB->font().pointSize(), 5));
+    // The cells' own font size, which the layout fits to "5000".
+    const TUkladSiatek u = UkladSiatek(size(), TrybMapy, Poziom);
+    QFont f = siatkaB->font();
+    f.setPointSize(RozmiarCzcionkiKomorki(f, QStringLiteral("5000"), u.E - 2, u.C - 1));
+    uchwytFokusu->setFont(f);
     uchwytFokusu->setFrame(false);
     uchwytFokusu->setGeometry(r);
     uchwytFokusu->setText(siatkaB->Tekst(k, w));

@@ -1,6 +1,7 @@
 // The map grids' rules: layout by mode and level, texts, colours, block edits with their
 // feathering, the axis entries; a whole grid as it is drawn, on screen and on paper.
 
+#include "LokalizacjaTestu.h"
 #include "MapaPortow.h"
 #include "RysowanieSiatki.h"
 #include "Siatki.h"
@@ -18,6 +19,8 @@ class TestSiatki : public QObject {
     std::unique_ptr<TSterownik> s;
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     void init() { s = std::make_unique<TSterownik>(mapa, QStringLiteral("/nonexistent/lib.so")); }
 
     void layoutByModeAndLevel() {
@@ -65,6 +68,51 @@ private slots:
         QVERIFY(!ZmienWszystko(t, 1));
         QVERIFY(ZmienWszystko(t, -1));
         QCOMPARE(int(s->KorOdObr1[255]), 149);
+    }
+
+    void ringCellsChangingAloneCountAsAChange() {
+        // The block at its limit, its ring of distance 1 not: the ring's change is written.
+        const TTablicaB t{s->KorOdObr1, 50, 150, 0x8};
+        const QRect blok(6, 6, 1, 1);
+        s->KorOdObr1[16 * 6 + 6] = 150;
+        QVERIFY(!ZmienBlok(t, blok, 1, 1, true)); // an odd press leaves the ring
+        QVERIFY(ZmienBlok(t, blok, 1, 2, true));
+        QCOMPARE(int(s->KorOdObr1[16 * 6 + 6]), 150);
+        QCOMPARE(int(s->KorOdObr1[16 * 5 + 7]), 101);
+        QVERIFY(!ZmienBlok(t, blok, 1, 2, false));
+    }
+
+    void loadHeadersOfAnAirFlowMeterInVolts_data() {
+        QTest::addColumn<int>("tryb");
+        QTest::addColumn<bool>("siatkaB");
+        for (int tryb : {1, 5, 6, 7})
+            for (bool b : {false, true})
+                QTest::addRow("mode %d, grid %s", tryb, b ? "B" : "A") << tryb << b;
+    }
+
+    void loadHeadersOfAnAirFlowMeterInVolts() {
+        QFETCH(int, tryb);
+        QFETCH(bool, siatkaB);
+        // Setting 4 = 2: the axis is stored in 0.02 V; what is typed is what is shown.
+        s->Nastawy[4] = 2;
+        s->Nastawy[224 + 3] = 100;
+        QCOMPARE(NaglowekWiersza(*s, {tryb, 2, 1}, 3, siatkaB), QStringLiteral("2.00"));
+        QCOMPARE(WpisObciazenia(QStringLiteral("2.00"), true).value_or(-1), 100);
+    }
+
+    void numbersInTheUsersNotation() {
+        const TLokalizacjaTestu polski{QLocale(QLocale::Polish, QLocale::Poland)};
+        s->Nastawy[224 + 3] = 125;
+        const int k = 16 * 2 + 5;
+        s->MapaEcuBen[k] = 45;
+        s->MapaEcuGaz[k] = 30;
+        s->OpoznienieWtr[k] = 12;
+        QCOMPARE(NaglowekWiersza(*s, {1, 2, 1}, 3, false), QStringLiteral("1,25"));
+        QCOMPARE(TekstA(*s, {1, 0, 1}, 2, 5), QStringLiteral("4,5"));
+        QCOMPARE(TekstA(*s, {1, 2, 1}, 2, 5), QStringLiteral("+1,5"));
+        QCOMPARE(TekstB(*s, {6, 2, 1}, 2, 5), QStringLiteral("1,2"));
+        // What the header shows is taken back as typed.
+        QCOMPARE(WpisObciazenia(NaglowekWiersza(*s, {1, 2, 1}, 3, false), false).value_or(-1), 125);
     }
 
     void axisEntries() {
