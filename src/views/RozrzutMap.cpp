@@ -44,7 +44,8 @@ TOdchylka OdchylkaMap(const TSterownik& s, const TObszarWykresu& o, const TSkala
     for (int r = 0; r < 16; ++r)
         for (int l = 0; l < 16; ++l) {
             const int p = s.MapaEcuBen[Komorka(r, l)], g = s.MapaEcuGaz[Komorka(r, l)];
-            if (p == 0 || g == 0) continue;
+            // A petrol time beyond the axis end has no place on the chart.
+            if (p == 0 || g == 0 || p > sk.M) continue;
             const int x = p * o.w / sk.M + o.x0;
             const int y = int(std::trunc(baza - (p - g) * o.h / 400.0));
             wynik.Punkty.push_back({x, y});
@@ -73,7 +74,9 @@ std::vector<QPoint> KrzywaDopasowania(const std::vector<QPointF>& punkty, int st
     return krzywa;
 }
 
-int NotaOdchylki(double odleglosc) {
+int NotaOdchylki(const TObszarWykresu& o, double yLinii) {
+    // From the baseline itself: the drawn line's pixel row would shift the threshold.
+    const double odleglosc = std::trunc(yLinii - (o.yb - 0.2 * o.h));
     if (odleglosc > 3) return 1710;
     if (odleglosc < -3) return 1711;
     return 0;

@@ -30,7 +30,8 @@ TOdchylka OdchylkaMap(const TSterownik& s, const TObszarWykresu& o, const TSkala
 std::vector<QPoint> KrzywaDopasowania(const std::vector<QPointF>& punkty, int stopien,
                                       const TObszarWykresu& o);
 
-// The lean or rich note at the calibration time (e > 3 lean, e < -3 rich) and at the
-// line's end (slope above 0.04 lean, below -0.04 rich): text id or 0.
-int NotaOdchylki(double odleglosc);
+// The lean or rich note at the calibration time, from the fitted line's y there and its
+// distance e from the baseline (e > 3 lean, e < -3 rich), and at the line's end (slope
+// above 0.04 lean, below -0.04 rich): text id or 0.
+int NotaOdchylki(const TObszarWykresu& o, double yLinii);
 int NotaNachylenia(double nachylenie);

@@ -2,13 +2,13 @@
 
 #include "EdycjaKrzywej.h"
 #include "EdycjaMnoznika.h"
+#include "Liczby.h"
 #include "Paleta.h"
 #include "Pisanie.h"
 #include "RozrzutMap.h"
 #include "TSterownik.h"
 #include "Teksty.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -54,10 +54,6 @@ void EtykietaPunktu(QPainter& p, QPoint w, const QString& gora, const QString& d
 void Kropkowana(QPainter& p, const QColor& c, QPoint a, QPoint b) {
     p.setPen(QPen(c, 1, Qt::DotLine));
     p.drawLine(a, b);
-}
-
-QString Krotko(double v) {
-    return QLocale::c().toString(v, 'g', 15);
 }
 
 void Strzalka(QPainter& p, QRect przycisk, bool wGore, const TPaleta& paleta) {
@@ -122,11 +118,24 @@ void ZnacznikKalibracji(QPainter& p, const TObrazWykresu& o, const TObszarWykres
     p.setPen(QPen(o.paleta.KolorSiatki, 1, Qt::DashLine));
     p.drawLine(x, a.yb, x, a.Gora());
     p.setPen(o.paleta.KolorSiatki);
-    Napis(p, x + 1, a.yb - 16,
-          QLatin1Char(' ') + QLocale::c().toString(czas * 0.05, 'f', 2) + QLatin1Char(' '));
+    Napis(p, x + 1, a.yb - 16, QLatin1Char(' ') + LiczbaWzorca(czas * 0.05, 2) + QLatin1Char(' '));
 }
 
-void Legenda(QPainter& p, const TObrazWykresu& o, const TObszarWykresu& a) {
+// The set break points within the axis, in pixels.
+TPunktyWykresu PunktyMnoznika(const TObszarWykresu& a, const TEdycjaMnoznika& e) {
+    const TSkalaMnoznika sk = e.Skala();
+    TPunktyWykresu w;
+    for (int k = 0; k <= TEdycjaMnoznika::Ostatni; ++k)
+        if (e.Ustawiony(k) && e.Pozycja(k) <= sk.M) {
+            w.punkty.push_back(PunktKrzywej(a, sk, e.Pozycja(k), e.Wartosc(k) + e.Adaptacja()));
+            w.indeksy.push_back(k);
+        }
+    return w;
+}
+
+// Drawn under the data, in a corner of the plot that leaves the break points free.
+void Legenda(QPainter& p, const TObrazWykresu& o, const TObszarWykresu& a,
+             const std::vector<QPoint>& punkty) {
     QString mnoznik = QStringLiteral("----") + T(o, 1709);
     if (o.s.PlytkaV3 && (o.wyborBanku == 1 || o.wyborBanku == 2))
         mnoznik += QStringLiteral("   ") + T(o, 1720) + QStringLiteral(" %1").arg(o.wyborBanku);
@@ -138,14 +147,19 @@ void Legenda(QPainter& p, const TObrazWykresu& o, const TObszarWykresu& a) {
                                   {QStringLiteral("----") + T(o, 1700), Benzyna},
                                   {QStringLiteral("----") + T(o, 1701), Gaz}};
     if (o.poziom > 0) pozycje.push_back({QStringLiteral("----") + T(o, 1702), Odchylka});
-    int y = 45;
+    const int wysokosc = p.fontMetrics().height();
+    int szerokosc = 0;
+    for (const TPozycja& poz : pozycje)
+        szerokosc = std::max(szerokosc, p.fontMetrics().horizontalAdvance(poz.tekst));
+    const QSize rozmiar(szerokosc, OdstepLegendy * int(pozycje.size() - 1) + wysokosc);
+    const QPoint miejsce = MiejsceLegendy(a, rozmiar, punkty).topLeft();
+    int y = miejsce.y();
     for (const TPozycja& poz : pozycje) {
-        const QRect r(a.x0 + 20, y, p.fontMetrics().horizontalAdvance(poz.tekst),
-                      p.fontMetrics().height());
+        const QRect r(miejsce.x(), y, p.fontMetrics().horizontalAdvance(poz.tekst), wysokosc);
         p.fillRect(r, o.paleta.TloWykresu);
         p.setPen(poz.kolor);
         Napis(p, r.x(), y, poz.tekst);
-        y += 20;
+        y += OdstepLegendy;
     }
 }
 
@@ -194,16 +208,15 @@ void Odchylki(QPainter& p, const TObrazWykresu& o, const TObszarWykresu& a,
     Czcionka(p, 8);
     const int x = XKalibracji(a, sk, o.s.Nastawy[83]);
     const double yLinii = Wielomian(w, x);
-    NotatkaOdchylki(p, x, int(yLinii), NotaOdchylki(std::trunc(yLinii - LiniaOdchylki(a))), o,
-                    false);
+    NotatkaOdchylki(p, x, int(yLinii), NotaOdchylki(a, yLinii), o, false);
     NotatkaOdchylki(p, int(doX), int(Wielomian(w, doX)), NotaNachylenia(w[1]), o, true);
 }
 
 QString NotaAdaptacji(const TObrazWykresu& o) {
     const unsigned char* b = o.s.IdentSterownika;
     const auto para = [b](int i) {
-        return Krotko((b[i] - 128) * 0.02) + QStringLiteral(" , ") +
-               Krotko((b[i + 1] - 128) * 0.02);
+        return LiczbaKrotka((b[i] - 128) * 0.02) + QStringLiteral(" , ") +
+               LiczbaKrotka((b[i + 1] - 128) * 0.02);
     };
     QString t = T(o, 3810) + QStringLiteral("   ") + para(66) + QStringLiteral("   ");
     if (o.s.PlytkaV3) t += QStringLiteral("   ") + para(68) + QStringLiteral("   ");
@@ -213,18 +226,11 @@ QString NotaAdaptacji(const TObrazWykresu& o) {
 void Krzywa(QPainter& p, const TObrazWykresu& o, const TObszarWykresu& a, const TEdycjaMnoznika& e,
             bool fokus) {
     const TSkalaMnoznika sk = e.Skala();
-    TPunktyWykresu w;
-    for (int k = 0; k <= TEdycjaMnoznika::Ostatni; ++k)
-        if (e.Ustawiony(k) && e.Pozycja(k) <= sk.M) {
-            w.punkty.push_back(PunktKrzywej(a, sk, e.Pozycja(k), e.Wartosc(k) + e.Adaptacja()));
-            w.indeksy.push_back(k);
-        }
-    RysujPunkty(p, o, w, e.Wybrany, fokus);
+    RysujPunkty(p, o, PunktyMnoznika(a, e), e.Wybrany, fokus);
     if (!fokus || e.Wybrany < 0) return;
     const int v = e.Wartosc(e.Wybrany) + e.Adaptacja();
     EtykietaPunktu(p, PunktKrzywej(a, sk, e.Pozycja(e.Wybrany), v),
-                   QLocale::c().toString(e.Pozycja(e.Wybrany) * 0.1, 'f', 1),
-                   QLocale::c().toString(v * 0.01, 'f', 2));
+                   LiczbaWzorca(e.Pozycja(e.Wybrany) * 0.1, 1), LiczbaWzorca(v * 0.01, 2));
 }
 
 } // namespace
@@ -278,7 +284,6 @@ void RysujTloMnoznika(QPainter& p, const TObrazWykresu& o) {
     OsieMnoznika(p, o, a, sk);
     if (o.poziom > 0) SkalaOdchylki(p, a);
     ZnacznikKalibracji(p, o, a, sk);
-    Legenda(p, o, a);
     if (o.przyciski) {
         Strzalka(p, PrzyciskWGore(o.rozmiar), true, o.paleta);
         Strzalka(p, PrzyciskWDol(o.rozmiar), false, o.paleta);
@@ -290,6 +295,7 @@ void RysujDaneMnoznika(QPainter& p, const TObrazWykresu& o, const TEdycjaMnoznik
     const TObszarWykresu a = ObszarWykresu(o.rozmiar, 0);
     const TSkalaMnoznika sk = e.Skala();
     Czcionka(p, 8);
+    Legenda(p, o, a, PunktyMnoznika(a, e).punkty);
     if (o.s.Nastawy[81] != 0) {
         p.setPen(o.paleta.KolorTekstu);
         NapisDoPrawej(p, a.x0 + a.w, 2, NotaAdaptacji(o));
@@ -341,6 +347,6 @@ void RysujKrzywaKorekty(QPainter& p, const TObrazWykresu& o, const TEdycjaKrzywe
     if (!fokus || e.Wybrany < 0 || !e.Ustawiony(e.Wybrany)) return;
     const int x = e.X(e.Wybrany), y = e.Y(e.Wybrany);
     EtykietaPunktu(p, QPoint(XKrzywej(os, a.x0, a.w, x), YKrzywej(a.yb, a.h, y)),
-                   o.tryb == 4 ? QLocale::c().toString(x * 0.01, 'f', 2) : QString::number(x - 128),
+                   o.tryb == 4 ? LiczbaWzorca(x * 0.01, 2) : QString::number(x - 128),
                    EtykietaKorekty(y));
 }

@@ -19,7 +19,7 @@ struct TObrazWykresu {
     QSize rozmiar;
     int tryb = 0;
     int poziom = 1;
-    int wyborBanku = 0;    // of the table shown
+    int wyborBanku = 0;    // of the multiplier
     bool przyciski = true; // the arrow buttons, which paper has no use for
 };
 

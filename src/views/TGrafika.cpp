@@ -89,8 +89,8 @@ void TGrafika::UstawTryb(int tryb) {
 
 TObrazWykresu TGrafika::ObrazWykresu() const {
     static const TPaleta Domyslna{};
-    const int wybor = TrybMapy == 0 ? WyborBankuMnoznika : WyborBankuKorekt;
-    return {s, paleta ? *paleta : Domyslna, size(), TrybMapy, Poziom, wybor};
+    // Every chart's bank legend names the multiplier's bank, the correction curves' too.
+    return {s, paleta ? *paleta : Domyslna, size(), TrybMapy, Poziom, WyborBankuMnoznika};
 }
 
 void TGrafika::Przebuduj() {

@@ -1,17 +1,12 @@
 #include "UkladWykresu.h"
 
+#include "Liczby.h"
 #include "TSterownik.h"
-
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-QString Wzorzec(double v, int miejsca) {
-    return QLocale::c().toString(v, 'f', miejsca);
-}
 
 // The top of the load axis; a MAF sensor reads twice the range.
 int SzczytObciazenia(const TSterownik& s) {
@@ -62,10 +57,10 @@ std::vector<TPodzialka> PodzialkaMnoznika(const TObszarWykresu& o, const TSkalaM
     std::vector<TPodzialka> p;
     if (sk.Szeroka)
         for (int d = 0; d <= 25; d += 5)
-            p.push_back({o.yb - o.h * d / 25, Wzorzec(d * 0.1, 1)});
+            p.push_back({o.yb - o.h * d / 25, LiczbaWzorca(d * 0.1, 1)});
     else
         for (int d = 0; d <= 10; ++d)
-            p.push_back({o.yb - o.h * d / 10, Wzorzec(d * 0.1 + 0.5, 1)});
+            p.push_back({o.yb - o.h * d / 10, LiczbaWzorca(d * 0.1 + 0.5, 1)});
     return p;
 }
 
@@ -73,7 +68,7 @@ std::vector<TPodzialka> PodzialkaObciazenia(const TObszarWykresu& o, const TSter
     std::vector<TPodzialka> p;
     const int szczyt = SzczytObciazenia(s);
     for (int d = 0; d <= 100; d += 10)
-        p.push_back({o.yb - o.h * d / 100, QLocale::c().toString(d * szczyt * 0.0001, 'g', 15)});
+        p.push_back({o.yb - o.h * d / 100, LiczbaKrotka(d * szczyt * 0.0001)});
     return p;
 }
 
@@ -87,6 +82,24 @@ int XKalibracji(const TObszarWykresu& o, const TSkalaMnoznika& sk, int czas) {
 
 int LiniaOdchylki(const TObszarWykresu& o) {
     return int(std::trunc(o.yb - 0.2 * o.h));
+}
+
+QRect MiejsceLegendy(const TObszarWykresu& o, QSize legenda, const std::vector<QPoint>& punkty) {
+    const int lewa = o.x0 + 20, prawa = o.x0 + o.w - 20 - legenda.width();
+    const int gora = o.Gora() + 20, dol = o.yb - 20 - legenda.height();
+    const QRect miejsca[] = {QRect(QPoint(lewa, gora), legenda),
+                             QRect(QPoint(prawa, gora), legenda), QRect(QPoint(lewa, dol), legenda),
+                             QRect(QPoint(prawa, dol), legenda)};
+    const auto zakryte = [&](const QRect& r) {
+        // A circle of radius 5 with its edge.
+        return std::count_if(punkty.begin(), punkty.end(), [&](QPoint p) {
+            return r.intersects(QRect(p.x() - 6, p.y() - 6, 13, 13));
+        });
+    };
+    const QRect* najlepsze = &miejsca[0];
+    for (const QRect& r : miejsca)
+        if (zakryte(r) < zakryte(*najlepsze)) najlepsze = &r;
+    return *najlepsze;
 }
 
 QRect PrzyciskWGore(QSize widok) {
@@ -134,7 +147,7 @@ std::vector<TPodzialka> PodzialkaKrzywej(const TObszarWykresu& o, int tryb) {
     std::vector<TPodzialka> p;
     if (Cisnienie(tryb))
         for (int v = 0; v <= 200; v += 25)
-            p.push_back({o.x0 + o.w * v / 200, QLocale::c().toString(v * 0.01 + 0.5, 'g', 15)});
+            p.push_back({o.x0 + o.w * v / 200, LiczbaKrotka(v * 0.01 + 0.5)});
     else
         for (int v = 0; v <= 130; v += 10)
             p.push_back({o.x0 + o.w * v / 130, QString::number(v - 30)});
@@ -152,7 +165,7 @@ TPodzialka ProgPrzelaczenia(const TObszarWykresu& o, int tryb, const TSterownik&
     if (Cisnienie(tryb)) {
         const int v = s.Nastawy[63];
         return {(v - 50) * o.w / 200 + o.x0,
-                QLatin1Char(' ') + Wzorzec(v * 0.01, 2) + QLatin1Char(' ')};
+                QLatin1Char(' ') + LiczbaWzorca(v * 0.01, 2) + QLatin1Char(' ')};
     }
     const int v = s.Nastawy[tryb == 2 ? 51 : 62];
     return {(v - 98) * o.w / 130 + o.x0, QStringLiteral(" %1 ").arg(v - 128)};

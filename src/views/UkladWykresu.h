@@ -60,6 +60,12 @@ TPodzialka ProgPrzelaczenia(const TObszarWykresu& o, int tryb, const TSterownik&
 // x of the live cursor of a curve mode: temperature or gas pressure of the frame.
 int KursorKrzywej(const TObszarWykresu& o, int tryb, const unsigned char* ramka);
 
+// The multiplier chart's legend: lines 20 pixels apart, its box 20 pixels inside a corner
+// of the plot, at y 45 in the top left unless that covers a break point's circle; then the
+// top right, the bottom left, the bottom right; the corner covering the fewest when each does.
+inline constexpr int OdstepLegendy = 20;
+QRect MiejsceLegendy(const TObszarWykresu& o, QSize legenda, const std::vector<QPoint>& punkty);
+
 // The two arrow buttons at the view's right edge.
 QRect PrzyciskWGore(QSize widok);
 QRect PrzyciskWDol(QSize widok);

@@ -3,6 +3,7 @@
 
 #include "MapaPortow.h"
 #include "Paleta.h"
+#include "RysowanieSiatki.h"
 #include "TGrafika.h"
 #include "TSiatkaMapy.h"
 #include "TSterownik.h"
@@ -40,12 +41,14 @@ class TestGrafika : public QObject {
 
 private slots:
     void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(teksty.Wczytaj());
         teksty.UstawJezyk(Jezyki::Angielski);
         paleta.Tlo = QColor(200, 200, 200);
         paleta.TloWykresu = QColor(40, 40, 40);
         paleta.KolorZnacznika = QColor(255, 0, 255);
         paleta.KolorSiatki = QColor(128, 128, 128);
+        paleta.KolorTekstu = QColor(0, 0, 0);
     }
 
     // The views go before the controller they show.
@@ -203,6 +206,80 @@ private slots:
         s->Nastawy[76] = 1;
         QTest::mouseClick(b, Qt::LeftButton, {}, b->ProstokatKomorki(0, 4).center());
         QCOMPARE(edytor->width(), 1);
+    }
+
+    // A header of grid B typed into through the header editor.
+    void Wpisz(int kolumna, int wiersz, const QString& tekst) {
+        TSiatkaMapy* b = g->SiatkaB();
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->ProstokatKomorki(kolumna, wiersz).center());
+        QLineEdit* edytor = g->UchwytFokusu();
+        QVERIFY(edytor->hasFocus());
+        edytor->setText(tekst);
+        QTest::keyClick(edytor, Qt::Key_Return);
+    }
+
+    void headerEntriesStoreWhatIsShown_data() {
+        QTest::addColumn<int>("tryb");
+        QTest::addColumn<int>("czujnik"); // setting 4
+        QTest::addColumn<int>("kolumna");
+        QTest::addColumn<int>("wiersz");
+        QTest::addColumn<int>("przed");
+        QTest::addColumn<QString>("wpis");
+        QTest::addColumn<int>("po");
+        QTest::addColumn<QString>("pokazany");
+        QTest::newRow("RPM, not a number, 0 stored") << 1 << 0 << 2 << 0 << 0 << "abc" << 0 << "0";
+        QTest::newRow("RPM 30") << 6 << 0 << 2 << 0 << 12 << "30" << 1 << "50";
+        for (int tryb : {1, 5, 6, 7})
+            QTest::addRow("MAF load in mode %d", tryb)
+                << tryb << 2 << 0 << 4 << 50 << "2,00" << 100 << "2.00";
+        QTest::newRow("pressure load in mode 7")
+            << 7 << 0 << 0 << 4 << 50 << "1,25" << 125 << "1.25";
+    }
+
+    void headerEntriesStoreWhatIsShown() {
+        QFETCH(int, tryb);
+        QFETCH(int, czujnik);
+        QFETCH(int, kolumna);
+        QFETCH(int, wiersz);
+        QFETCH(int, przed);
+        QFETCH(QString, wpis);
+        QFETCH(int, po);
+        QFETCH(QString, pokazany);
+        s->Nastawy[4] = static_cast<unsigned char>(czujnik);
+        // Row k of grid B is load index 16 - k; column c RPM index c - 1.
+        const int nastawa = wiersz == 0 ? 239 + kolumna : 240 - wiersz;
+        s->Nastawy[nastawa] = static_cast<unsigned char>(przed);
+        g->UstawTryb(tryb);
+        Wpisz(kolumna, wiersz, wpis);
+        QCOMPARE(int(s->Nastawy[nastawa]), po);
+        QCOMPARE(g->SiatkaB()->Tekst(kolumna, wiersz), pokazany);
+    }
+
+    void headerEditorHasTheCellsFontSize() {
+        panel->resize(1000, 700);
+        g->resize(1000, 700);
+        g->UstawTryb(6);
+        TSiatkaMapy* b = g->SiatkaB();
+        // Cells of (1000 - 10) / 17 = 58 by (700 - 20) / 17 = 40 pixels.
+        const int rozmiar = RozmiarCzcionkiKomorki(b->font(), QStringLiteral("5000"), 56, 39);
+        QVERIFY(rozmiar != g->UchwytFokusu()->font().pointSize());
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->ProstokatKomorki(3, 0).center());
+        QCOMPARE(g->UchwytFokusu()->font().pointSize(), rozmiar);
+    }
+
+    void bankLegendOfTheCurvesFollowsTheMultiplier() {
+        s->PlytkaV3 = true;
+        s->LiczbaWtryskiwaczy = 4;
+        s->Mnoznik2[7] = 1; // banks set apart
+        g->UstawBank(2);    // in mode 0: the multiplier's bank
+        g->UstawTryb(2);
+        const QRect legenda(40, 2, 120, 14);
+        QVERIFY(Piksele(legenda, paleta.KolorTekstu) > 0);
+        g->UstawTryb(0);
+        g->UstawBank(0);
+        g->UstawTryb(3);
+        g->UstawBank(2); // in mode 3: the RPM corrections' bank
+        QCOMPARE(Piksele(legenda, paleta.KolorTekstu), 0);
     }
 };
 

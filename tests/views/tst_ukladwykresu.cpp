@@ -1,6 +1,7 @@
 // The multiplier chart's geometry, scales, fits and scatter as plain arithmetic.
 
 #include "Dopasowanie.h"
+#include "LokalizacjaTestu.h"
 #include "MapaPortow.h"
 #include "RozrzutMap.h"
 #include "TSterownik.h"
@@ -15,6 +16,8 @@ class TestUkladWykresu : public QObject {
     std::unique_ptr<TSterownik> s;
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     void init() { s = std::make_unique<TSterownik>(mapa, QStringLiteral("/nonexistent/lib.so")); }
 
     void plotAndTimeAxis() {
@@ -112,6 +115,69 @@ private slots:
         // x = 40 + 50 x 400 / 200; y = 425 - 400 x 50/100 x (1 - 12 x 0.1 / 16) = 240.
         QCOMPARE(r.Punkty[1], QPoint(40 + 50 * 400 / 200, 425 - 185));
         QCOMPARE(r.DoDopasowania.front(), QPointF(r.Punkty[1]));
+    }
+
+    void deviationPointsOnlyWithinTheAxis() {
+        const TObszarWykresu o = ObszarWykresu({520, 463}, 0);
+        s->MapaEcuBen[16 * 3 + 4] = 230; // 23.0 ms, beyond M = 200
+        s->MapaEcuGaz[16 * 3 + 4] = 220;
+        s->MapaEcuBen[16 * 3 + 5] = 100;
+        s->MapaEcuGaz[16 * 3 + 5] = 90;
+        const TOdchylka d = OdchylkaMap(*s, o, {});
+        // x = 100 x 400 / 200 + 40; y = 425 - 80 - 10 x 400 / 400.
+        QCOMPARE(d.Punkty, (std::vector<QPoint>{QPoint(240, 335)}));
+    }
+
+    void leanOrRichFromTheBaselineItself_data() {
+        QTest::addColumn<double>("yLinii");
+        QTest::addColumn<int>("nota");
+        // View 520 x 360: h = 297, yb = 322, the baseline at 322 - 59.4 = 262.6.
+        QTest::newRow("3.7 below: not yet lean") << 266.3 << 0;
+        QTest::newRow("4.1 below: lean") << 266.7 << 1710;
+        QTest::newRow("3.6 above: not yet rich") << 259.0 << 0;
+        QTest::newRow("4.1 above: rich") << 258.5 << 1711;
+    }
+
+    void leanOrRichFromTheBaselineItself() {
+        QFETCH(double, yLinii);
+        QFETCH(int, nota);
+        const TObszarWykresu o = ObszarWykresu({520, 360}, 0);
+        QCOMPARE(o.h, 297);
+        QCOMPARE(NotaOdchylki(o, yLinii), nota);
+    }
+
+    void legendLeavesTheBreakPointsFree_data() {
+        QTest::addColumn<std::vector<QPoint>>("punkty");
+        QTest::addColumn<QPoint>("miejsce");
+        // Plot 40..440 x 25..425, legend 100 x 75: corners at x 60 or 320, y 45 or 330.
+        QTest::newRow("no points") << std::vector<QPoint>{} << QPoint(60, 45);
+        QTest::newRow("circle just clear of it")
+            << std::vector<QPoint>{{166, 80}} << QPoint(60, 45);
+        QTest::newRow("circle touching it") << std::vector<QPoint>{{165, 80}} << QPoint(320, 45);
+        QTest::newRow("both top corners taken")
+            << std::vector<QPoint>{{100, 80}, {400, 60}} << QPoint(60, 330);
+        QTest::newRow("every corner taken, the fewest")
+            << std::vector<QPoint>{{100, 80}, {110, 90}, {400, 60}, {100, 400}, {400, 400}}
+            << QPoint(320, 45);
+    }
+
+    void legendLeavesTheBreakPointsFree() {
+        QFETCH(std::vector<QPoint>, punkty);
+        QFETCH(QPoint, miejsce);
+        const TObszarWykresu o = ObszarWykresu({520, 463}, 0);
+        QCOMPARE(MiejsceLegendy(o, {100, 75}, punkty), QRect(miejsce, QSize(100, 75)));
+    }
+
+    void labelsInTheUsersNotation() {
+        const TLokalizacjaTestu polski{QLocale(QLocale::Polish, QLocale::Poland)};
+        const TObszarWykresu o = ObszarWykresu({520, 463}, 0);
+        QCOMPARE(PodzialkaMnoznika(o, {}).front().Etykieta, QStringLiteral("0,5"));
+        s->Nastawy[239] = 93;
+        QCOMPARE(PodzialkaObciazenia(o, *s)[10].Etykieta, QStringLiteral("0,93"));
+        const TObszarWykresu k = ObszarWykresu({520, 463}, 4);
+        QCOMPARE(PodzialkaKrzywej(k, 4)[1].Etykieta, QStringLiteral("0,75"));
+        s->Nastawy[63] = 80; // minimum gas pressure 0.80 bar
+        QCOMPARE(ProgPrzelaczenia(k, 4, *s).Etykieta, QStringLiteral(" 0,80 "));
     }
 };
 
