@@ -85,6 +85,16 @@ TOpisNastawy OpisNastawy(const TSterownik& s, int indeks, const QLocale& jezyk) 
             TekstJednostki(s.Teksty, s.ListaNastaw[indeks].Jednostka)};
 }
 
+QLocale LiczbyJezyka(int jezyk) {
+    const QLocale::Language j = jezyk == Jezyki::Polski       ? QLocale::Polish
+                                : jezyk == Jezyki::Rosyjski   ? QLocale::Russian
+                                : jezyk == Jezyki::Hiszpanski ? QLocale::Spanish
+                                                              : QLocale::English;
+    QLocale l(j);
+    l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
+    return l;
+}
+
 QString TekstGrup(const TSterownik& s, const QList<TGrupaNastaw>& grupy) {
     qsizetype szerokosc = 0;
     for (const TGrupaNastaw& g : grupy)

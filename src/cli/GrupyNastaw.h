@@ -24,6 +24,10 @@ struct TOpisNastawy {
 };
 TOpisNastawy OpisNastawy(const TSterownik& s, int indeks, const QLocale& jezyk);
 
+// The numbers of a text-table language (Jezyki): its decimal separator, no grouping. What
+// show and report print in the language of --lang has its numbers in it too.
+QLocale LiczbyJezyka(int jezyk);
+
 // The groups as an aligned text table: a title line, then "  name   value unit" lines.
 QString TekstGrup(const TSterownik& s, const QList<TGrupaNastaw>& grupy);
 QJsonObject GrupyJson(const TSterownik& s, const QList<TGrupaNastaw>& grupy);

@@ -10,6 +10,8 @@
 #include "TSterownik.h"
 #include "Wydruk.h"
 
+#include <QLocale>
+
 namespace {
 
 void Pokaz(const TKontekst& k, const TSterownik& s) {
@@ -26,6 +28,7 @@ void Pokaz(const TKontekst& k, const TSterownik& s) {
 } // namespace
 
 int KomendaPokaz(TKontekst& k) {
+    QLocale::setDefault(LiczbyJezyka(k.opcje.jezyk));
     if (k.opcje.port.isEmpty()) {
         TSterownik s(k.mapa);
         if (!WczytajPlikUstawien(s, k, k.opcje.argumenty.at(0))) return KodyWyjscia::Plik;

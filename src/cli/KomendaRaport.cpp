@@ -1,6 +1,7 @@
 // report: the installation report of a settings file or of the connected controller, as a
 // PDF for the car's owner.
 
+#include "GrupyNastaw.h"
 #include "IdentyfikatorKomputera.h"
 #include "KodyWyjscia.h"
 #include "Komendy.h"
@@ -12,6 +13,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
 
@@ -36,6 +38,7 @@ int Zapisz(TKontekst& k, TSterownik& s, const TDaneRaportu& d) {
 } // namespace
 
 int KomendaRaport(TKontekst& k) {
+    QLocale::setDefault(LiczbyJezyka(k.opcje.jezyk));
     if (!k.WolnoZapisac(k.opcje.wyjscie)) return KodyWyjscia::Plik;
     TDaneRaportu d;
     d.utworzono = QDateTime::currentDateTime();
