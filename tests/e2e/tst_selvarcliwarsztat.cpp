@@ -373,6 +373,29 @@ private slots:
         QVERIFY(!QFileInfo::exists(nowy));
         QCOMPARE(cli.Uruchom({"report", set}).kod, 1); // no -o
     }
+
+    void numbersInTheLanguageOfTheTexts() {
+        TCli cli;
+        const QString set = cli.Sciezka(QStringLiteral("liczby.set"));
+        const QString pdf = cli.Sciezka(QStringLiteral("liczby.pdf"));
+        QVERIFY(Zapisz(set, Domyslne()));
+        // A value with its unit: "3.00 [V]" in English, "3,00 [V]" in Polish.
+        const QRegularExpression kropka(QStringLiteral("\\d\\.\\d+ \\[")),
+            przecinek(QStringLiteral("\\d,\\d+ \\["));
+        const QString angielski = cli.Uruchom({"show", set}).Wyjscie();
+        QVERIFY(angielski.contains(kropka));
+        QVERIFY(!angielski.contains(przecinek));
+        const QString polski = cli.Uruchom({"show", set, "--lang", "pl"}).Wyjscie();
+        QVERIFY(polski.contains(przecinek));
+        QVERIFY2(!polski.contains(kropka), qPrintable(kropka.match(polski).captured()));
+        QCOMPARE(cli.Uruchom({"report", set, "-o", pdf, "-q", "--lang", "pl"}).kod, 0);
+        const QString raport = QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
+        QVERIFY(raport.contains(przecinek));
+        QVERIFY2(!raport.contains(kropka), qPrintable(kropka.match(raport).captured()));
+        // The multiplier's left axis, 0.5 to 1.5.
+        QVERIFY(raport.contains(QStringLiteral("1,5")));
+        QVERIFY(!raport.contains(QStringLiteral("1.5")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSelvarCliWarsztat)
