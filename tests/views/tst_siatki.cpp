@@ -82,24 +82,6 @@ private slots:
         QVERIFY(!ZmienBlok(t, blok, 1, 2, false));
     }
 
-    void loadHeadersOfAnAirFlowMeterInVolts_data() {
-        QTest::addColumn<int>("tryb");
-        QTest::addColumn<bool>("siatkaB");
-        for (int tryb : {1, 5, 6, 7})
-            for (bool b : {false, true})
-                QTest::addRow("mode %d, grid %s", tryb, b ? "B" : "A") << tryb << b;
-    }
-
-    void loadHeadersOfAnAirFlowMeterInVolts() {
-        QFETCH(int, tryb);
-        QFETCH(bool, siatkaB);
-        // Setting 4 = 2: the axis is stored in 0.02 V; what is typed is what is shown.
-        s->Nastawy[4] = 2;
-        s->Nastawy[224 + 3] = 100;
-        QCOMPARE(NaglowekWiersza(*s, {tryb, 2, 1}, 3, siatkaB), QStringLiteral("2.00"));
-        QCOMPARE(WpisObciazenia(QStringLiteral("2.00"), true).value_or(-1), 100);
-    }
-
     void numbersInTheUsersNotation() {
         const TLokalizacjaTestu polski{QLocale(QLocale::Polish, QLocale::Poland)};
         s->Nastawy[224 + 3] = 125;
