@@ -28,6 +28,7 @@ int TSterownik::StartStopKalibracji() {
     Kalibracja = {};
     if (FlagiParam & 1) {
         FlagiParam &= ~1;
+        DoZapisu |= Bloki::Nastawy;
         Zdarzenie(2, 5, 0, 0);
         return 0;
     }
@@ -115,6 +116,8 @@ bool TSterownik::KrokKalibracji(int a, int p) {
     case Koniec:
     case Przerwanie:
         FlagiParam &= ~1;
+        // What the run measured stays on show: the controller gets it too.
+        DoZapisu |= Bloki::Nastawy;
         Zdarzenie(2, k.etap == Koniec ? 3 : 4, 0, 0);
         return true;
     default:
@@ -178,6 +181,7 @@ bool TSterownik::PomiarNaBenzynie(int a) {
         if (k.krok >= 256) {
             k.etap = (k.etap & 0xF0) + 16;
             k.krok = k.cylinder = 0;
+            DoZapisu |= Bloki::Nastawy; // the petrol time measured, setting 83
         }
         return true;
     }

@@ -62,6 +62,7 @@ private slots:
         QCOMPARE(s->FlagiParam & 1, 0);
         QCOMPARE(s->Kalibracja.etap, 0);
         QCOMPARE(int(s->Nastawy[90]), 140); // stopping keeps the settings as they are
+        QCOMPARE(s->DoZapisu & Bloki::Nastawy, Bloki::Nastawy); // and the controller gets them
         QCOMPARE(Kody(2), (QList<int>{1, 5}));
     }
 

@@ -390,6 +390,7 @@ void TestZakladki::przyciskiObdDoCzytnika() {
     t.Klik(QStringLiteral("SpeedButton6"));
     t.Klik(QStringLiteral("Btn51"));
     QCOMPARE(t.okno->Obd().Stan, 3000);
+    TOdpowiedz tak(QMessageBox::Yes);
     t.Klik(QStringLiteral("Btn52"));
     QCOMPARE(t.okno->Obd().Stan, 4000);
 }
