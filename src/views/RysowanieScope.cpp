@@ -6,7 +6,6 @@
 #include "Teksty.h"
 #include "UkladScope.h"
 
-#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -164,8 +163,7 @@ void Napisy(QPainter& p, const TObrazScope& o, int stan) {
     Czcionka(p, 8, false);
     p.setPen(o.paleta.KolorTekstu);
     Napis(p, 10, H - 40, PodstawaCzasu(o.f, o.s.Teksty));
-    const QString koniec =
-        QLocale().toString(o.koniec * 0.1, 'f', 1) + QLatin1Char(' ') + T(o, 1055);
+    const QString koniec = CzasProbek(o.koniec) + QLatin1Char(' ') + T(o, 1055);
     Napis(p, W - 110 - p.fontMetrics().horizontalAdvance(koniec), H - 40, koniec);
     Czcionka(p, 8, true);
     Napis(p, W - 108, H - 52, o.s.StrStanPracy(static_cast<unsigned short>(stan), 0));

@@ -11,7 +11,6 @@
 #include "ZapisPliku.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -76,6 +75,8 @@ void TScope::Rysuj(int tryb) {
 
 void TScope::DodajProbke(const unsigned char* ramka) {
     if (Tryb != 1 && Tryb != 2) return;
+    // A loaded file may fill the whole hour: the next sample then starts it over too.
+    if (IleProbek < 0 || IleProbek >= MaksProbek) IleProbek = 0;
     std::memcpy(probki.data() + std::size_t(IleProbek) * RozmiarProbki, ramka, RozmiarProbki);
     s.DopiszOscyloskop(probki.data(), IleProbek);
     // A full hour starts over at the beginning of the buffer.
@@ -86,7 +87,8 @@ void TScope::DodajProbke(const unsigned char* ramka) {
 void TScope::Powieksz(int krok, int d) {
     const double stare = ProbekNaPiksel();
     Powiekszenie += krok;
-    KoniecWidoku = KoniecPoPowiekszeniu(KoniecWidoku, d, ProbekNaPiksel(), stare);
+    KoniecWidoku = KoniecZProbkami(KoniecPoPowiekszeniu(KoniecWidoku, d, ProbekNaPiksel(), stare),
+                                   IleProbek, SzerokoscWykresu(width()), ProbekNaPiksel());
 }
 
 void TScope::Komenda(unsigned komenda) {
@@ -172,7 +174,7 @@ void TScope::Klawisz(int klawisz, Qt::KeyboardModifiers) {
 }
 
 QString TScope::CzasZapisu() const {
-    return QLocale().toString(IleProbek * 0.1, 'f', 1) + QStringLiteral(" [s]");
+    return CzasProbek(IleProbek) + QStringLiteral(" [s]");
 }
 
 void TScope::EksportCsv() {
@@ -191,6 +193,13 @@ void TScope::EksportCsv() {
 
 void TScope::UstawPalete(const TPaleta* p) {
     paleta = p;
+    Rysuj(0);
+}
+
+// A file read or a sample taken while hidden is drawn now; the old picture would show the
+// state before it.
+void TScope::showEvent(QShowEvent* zdarzenie) {
+    QWidget::showEvent(zdarzenie);
     Rysuj(0);
 }
 
@@ -219,6 +228,8 @@ void TScope::mousePressEvent(QMouseEvent* z) {
     przeciaganie = naSuwaku;
 }
 
+// The strip draws chart column x at screen x + 10, so a jump takes the chart column under
+// the mouse; taken on the screen x it would land ten pixels to the right of it.
 void TScope::mouseMoveEvent(QMouseEvent* z) {
     const QPoint p = z->position().toPoint();
     if (WPasku(p)) {
@@ -278,7 +289,7 @@ void TScope::RysujOdczyt(QPainter& p) {
     };
     napis(10, H - 40, PodstawaCzasu(f, s.Teksty));
     if (a >= 0) {
-        const QString czas = QLocale().toString(a * 0.1, 'f', 1) + QStringLiteral(" [s]");
+        const QString czas = CzasProbek(a) + QStringLiteral(" [s]");
         napis(W - 110 - p.fontMetrics().horizontalAdvance(czas), H - 40, czas);
     }
     czcionka.setBold(true);

@@ -52,6 +52,7 @@ public:
     int KursorX = -1;
 
 protected:
+    void showEvent(QShowEvent* zdarzenie) override;
     void paintEvent(QPaintEvent* zdarzenie) override;
     void mousePressEvent(QMouseEvent* zdarzenie) override;
     void mouseMoveEvent(QMouseEvent* zdarzenie) override;

@@ -23,6 +23,11 @@ int KoniecPoPowiekszeniu(int koniec, int d, double nowe, double stare) {
     return int(std::trunc(koniec + d * nowe - d * stare));
 }
 
+int KoniecZProbkami(int koniec, int ile, int c, double f) {
+    const bool pusto = koniec <= 0 || PoczatekWidoku(koniec, c, f) >= ile;
+    return pusto ? ile : koniec;
+}
+
 std::optional<std::pair<int, int>> Suwak(int ile, int poczatek, int koniec, int c, int tryb) {
     if (ile <= 10 || tryb == 1) return std::nullopt;
     const int lewa = std::max(poczatek, 0) * c / ile;
@@ -110,9 +115,14 @@ QString TekstSystemuPaliwa(int v) {
     }
 }
 
-QString Liczba(double v, int miejsca) {
+QLocale BezGrupowania() {
     QLocale l;
     l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
+    return l;
+}
+
+QString Liczba(double v, int miejsca) {
+    const QLocale l = BezGrupowania();
     if (miejsca == 0) return l.toString(v, 'g', 15);
     if (miejsca >= 1 && miejsca <= 3) return l.toString(v, 'f', miejsca);
     return {};
@@ -130,6 +140,10 @@ QString EtykietaSladu(const TWykres& w, const TTeksty* teksty, const unsigned ch
                                      : Liczba(v * w.Skala, w.Miejsca));
     }
     return t + QString(26, QLatin1Char(' '));
+}
+
+QString CzasProbek(int probki) {
+    return BezGrupowania().toString(probki * 0.1, 'f', 1);
 }
 
 QString PodstawaCzasu(double f, const TTeksty* teksty) {

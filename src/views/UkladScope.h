@@ -26,6 +26,8 @@ int KoniecPoPowiekszeniu(int koniec, int d, double nowe, double stare);
 // The slider in the overview strip: left and right x, or none while recording follows the
 // newest sample or with 10 samples or fewer.
 std::optional<std::pair<int, int>> Suwak(int ileProbek, int poczatek, int koniec, int c, int tryb);
+// The end after a zoom, anchored at the data's end when the window would show no sample.
+int KoniecZProbkami(int koniec, int ileProbek, int c, double f);
 // The view's end after a click in the strip at chart x.
 int KoniecPoSkoku(int x, int ileProbek, int poczatek, int koniec, int c);
 
@@ -43,5 +45,7 @@ int WysokoscSladu(const TWykres& w, const unsigned char* probka, int p);
 
 // "Revolutions=850" and 26 spaces; without a sample the name alone.
 QString EtykietaSladu(const TWykres& w, const TTeksty* teksty, const unsigned char* probka);
+// The time of a sample count, 0.1 s each, "0.0" without thousands grouping: "1234.5".
+QString CzasProbek(int probki);
 // "5 [sec/div]     " for the time base of a zoom.
 QString PodstawaCzasu(double f, const TTeksty* teksty);
