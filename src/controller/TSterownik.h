@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -166,6 +167,12 @@ public:
     int LicznikBlokow = 0; // blocks acknowledged, 0..224
     // The image file as read: the 256-byte header, then block k at 256 + 256 k.
     unsigned char ObrazFlash[65535] = {};
+    // The main version the image carries, from the last block's acknowledgement until the
+    // application's identity after the return; 0 otherwise.
+    int WersjaPoAktualizacji = 0;
+    // The identity the connected controller itself reported last on this connection, apart
+    // from IdentSterownika, which a loaded settings file replaces; nullptr when none has come.
+    const unsigned char* IdentZLacza() const;
 
     TOnTekst OnTekst;
     TOnZdarzenie OnZdarzenie;
@@ -293,4 +300,5 @@ private:
     int licznikSlotow = 0;
     bool straznik = false;
     int odlozonaHistoria = 0; // kinds of change waiting for the history to be read
+    std::optional<std::array<unsigned char, 128>> identZLacza;
 };

@@ -7,12 +7,13 @@
 
 bool TSterownik::Aktualizacja(int, const QString& sciezka) {
     // A second file while blocks are going out would mix two images.
-    if (FlashZapis) return false;
+    // The hardware is the one the controller reported itself, never a loaded file's.
+    const unsigned char* ident = IdentZLacza();
+    if (FlashZapis || !ident) return false;
     const std::optional<QByteArray> plik = ObrazFirmware::Czytaj(sciezka);
     // A short file would leave the tail of the image to whatever an earlier file left; a
     // version 0 is never a usable firmware.
-    if (!plik || plik->size() < ObrazFirmware::RozmiarPelny ||
-        !ObrazFirmware::Zgodny(*plik, IdentSterownika))
+    if (!plik || plik->size() < ObrazFirmware::RozmiarPelny || !ObrazFirmware::Zgodny(*plik, ident))
         return false;
     std::fill(std::begin(ObrazFlash), std::end(ObrazFlash), 0);
     std::memcpy(ObrazFlash, plik->constData(), static_cast<std::size_t>(plik->size()));
@@ -47,9 +48,17 @@ void TSterownik::PotwierdzenieBlokuFlash() {
         FlashZapis = 0;
         FlashUzbrojony = 0;
         PowrotZBootloadera = 1;
+        WersjaPoAktualizacji = ObrazFlash[ObrazFirmware::PozycjaWersji];
     }
 }
 
+// Only a live reply says the bootloader answers; a controller that leaves it by itself is
+// noticed at its next identity.
 bool TSterownik::BootloaderBezAktualizacji() const {
-    return IdentSterownika[3] == 0x81 && IdentSterownika[5] == 1 && !FlashUzbrojony;
+    const unsigned char* ident = IdentZLacza();
+    return ident && ident[5] == 1 && !FlashUzbrojony;
+}
+
+const unsigned char* TSterownik::IdentZLacza() const {
+    return PortConnected() && identZLacza ? identZLacza->data() : nullptr;
 }

@@ -13,6 +13,8 @@ void TSterownik::Timer1OnTimer() {
         FlashZapis = 0;
         SkokDoBootloadera = 0;
         BlokBezPotwierdzenia = 0;
+        WersjaPoAktualizacji = 0;
+        identZLacza.reset();
         Zdarzenie(3, 0, 0, 0);
     }
     straznik = true;

@@ -154,6 +154,8 @@ void TSterownik::OdbiorIdentyfikacji(int dlugosc) {
     std::memset(IdentSterownika + 66, 128, 4);
     if (dlugosc < RozmiarIdentyfikacji)
         std::memcpy(IdentSterownika, RamkaRx, static_cast<std::size_t>(dlugosc));
+    identZLacza.emplace();
+    std::memcpy(identZLacza->data(), IdentSterownika, sizeof IdentSterownika);
     if (RamkaRx[5] == 0) {
         ListaParamOdPlytki();
         Rozkazy |= RozkazBledy;

@@ -129,10 +129,11 @@ void TFormProg::Pokaz() {
     const QString nazwa = s.StrNazwaSterownika();
     setWindowTitle((nazwa.isEmpty() ? QStringLiteral("SELVAR") : nazwa) + QStringLiteral(" - ") +
                    t.PodajTekst(1360));
-    const bool odpowiedzial = s.IdentSterownika[3] == 0x81;
-    if (odpowiedzial && s.IdentSterownika[5] == 0)
+    // What the controller on the line said, never a loaded file's copy.
+    const unsigned char* ident = s.IdentZLacza();
+    if (ident && ident[5] == 0)
         panel1->setText(QLatin1Char('v') + s.StrWersjaCyframi(9));
-    else if (odpowiedzial && s.IdentSterownika[5] == 1 && !s.FlashUzbrojony)
+    else if (ident && ident[5] == 1 && !s.FlashUzbrojony)
         panel1->setText(t.PodajTekst(1365));
     else
         panel1->clear();
@@ -141,10 +142,15 @@ void TFormProg::Pokaz() {
 
 void TFormProg::Lista() {
     stringGrid1->setRowCount(0);
+    const unsigned char* ident = s.IdentZLacza();
     const QDir folder(Katalog);
     for (const QFileInfo& plik : folder.entryInfoList(QDir::Files, QDir::Name)) {
+        // A file too short for the whole image, or too long, would only be refused on upload.
+        if (!ident || plik.size() < ObrazFirmware::RozmiarPelny ||
+            plik.size() > ObrazFirmware::MaksRozmiar)
+            continue;
         const QByteArray naglowek = ObrazFirmware::CzytajNaglowek(plik.filePath());
-        if (!ObrazFirmware::Zgodny(naglowek, s.IdentSterownika)) continue;
+        if (!ObrazFirmware::Zgodny(naglowek, ident)) continue;
         const int w = stringGrid1->rowCount();
         stringGrid1->insertRow(w);
         const QStringList komorki{ObrazFirmware::StrWersja(naglowek),
@@ -172,10 +178,17 @@ QString TFormProg::WybierzPlik() {
 
 void TFormProg::Wgraj() {
     const QString sciezka = WybierzPlik();
-    if (sciezka.isEmpty()) return;
+    const unsigned char* ident = s.IdentZLacza();
+    if (sciezka.isEmpty() || !ident) return;
     const QByteArray naglowek = ObrazFirmware::CzytajNaglowek(sciezka);
-    if (!ObrazFirmware::Zgodny(naglowek, s.IdentSterownika)) return;
-    if (ObrazFirmware::Starszy(naglowek, s.IdentSterownika) &&
+    if (!ObrazFirmware::Zgodny(naglowek, ident)) return;
+    // The blocks of an update cut off by the watchdog still go out until the link is opened
+    // again; a second image cannot start in the middle of them.
+    if (s.FlashZapis) {
+        komunikaty.Komunikat(1374, TKomunikaty::Blad);
+        return;
+    }
+    if (ObrazFirmware::Starszy(naglowek, ident) &&
         komunikaty.KomunikatTekst(t.PodajTekst(1366) + QLatin1Char('\n') + t.PodajTekst(1367),
                                   TKomunikaty::Pytanie) != TKomunikaty::Tak)
         return;

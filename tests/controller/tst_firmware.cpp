@@ -3,6 +3,7 @@
 
 #include "Bloki.h"
 #include "ObrazTestowy.h"
+#include "PlikTestowy.h"
 #include "RamkaTestowa.h"
 #include "Stanowisko.h"
 
@@ -77,7 +78,7 @@ private slots:
         QFETCH(QByteArray, dane);
         QFETCH(bool, przyjety);
         TStanowisko st;
-        std::memcpy(st.s->IdentSterownika + 6, ObrazTestowy::Tozsamosc().constData(), 74);
+        Polacz(st, 0);
         st.s->ObrazFlash[300] = 0x5A;
         QCOMPARE(st.s->Aktualizacja(1, Plik(dane)), przyjety);
         QCOMPARE(st.s->FlashUzbrojony, przyjety ? 1 : 0);
@@ -93,13 +94,51 @@ private slots:
 
     void everyFileStartsFromAClearBuffer() {
         TStanowisko st;
-        std::memcpy(st.s->IdentSterownika + 6, ObrazTestowy::Tozsamosc().constData(), 74);
+        Polacz(st, 0);
         QByteArray dlugi = ObrazTestowy::Plik(24, 0, 65535);
         dlugi[65000] = '\x77';
         QVERIFY(st.s->Aktualizacja(1, Plik(dlugi)));
         QCOMPARE(st.s->ObrazFlash[65000], 0x77);
         QVERIFY(st.s->Aktualizacja(1, Plik(ObrazTestowy::Plik(25))));
         QCOMPARE(st.s->ObrazFlash[65000], 0);
+    }
+
+    // A settings file loaded while connected brings its own identity copy: here one saved
+    // from a board of generation 2 whose bootloader answered (status 1 at frame position 5).
+    // The update is checked, and the link kept going, by what the controller replied.
+    void aLoadedFilesIdentityNeitherArmsNorSilences() {
+        TStanowisko st;
+        Polacz(st, 0);
+        QByteArray plik = st.s->ObrazModelu(false);
+        plik[128 + 3] = static_cast<char>(0x81);
+        plik[128 + 5] = 1;
+        plik[128 + 42] = 2;
+        TPlikTestowy pliki;
+        pliki.sciezka = katalog.filePath(QStringLiteral("bootloader.set"));
+        QVERIFY(ObrazTestowy::Zapisz(pliki.sciezka, plik));
+        st.s->OknaPlikow = &pliki;
+        st.s->CzytajUstawienia();
+        QCOMPARE(st.s->IdentSterownika[42], 2);
+        QByteArray innaPlytka = ObrazTestowy::Plik(24);
+        innaPlytka[20] = 2;
+        QVERIFY(!st.s->Aktualizacja(1, Plik(innaPlytka)));
+        QCOMPARE(st.s->FlashUzbrojony, 0);
+        // The loaded blocks and the live polls still go out.
+        const QList<int> kody = st.Sloty(6);
+        QVERIFY(kody.contains(0x90));
+        QVERIFY(st.s->Aktualizacja(1, Plik(ObrazTestowy::Plik(24))));
+    }
+
+    void noUpdateBeforeTheControllerHasAnsweredOnThisConnection() {
+        TStanowisko st;
+        QVERIFY(!st.s->Aktualizacja(1, Plik(ObrazTestowy::Plik(24))));
+        Polacz(st, 0);
+        QVERIFY(st.Otworz());
+        QCOMPARE(st.Slot()->kod, 0x81);
+        QVERIFY(!st.s->Aktualizacja(1, Plik(ObrazTestowy::Plik(24))));
+        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, ObrazTestowy::Tozsamosc(), 0));
+        st.Slot();
+        QVERIFY(st.s->Aktualizacja(1, Plik(ObrazTestowy::Plik(24))));
     }
 
     void wholeUpdateFromJumpToFreshReads() {
@@ -125,6 +164,7 @@ private slots:
         QCOMPARE(st.Slot()->kod, 0x8F);
         QCOMPARE(st.s->LicznikBlokow, 224);
         QCOMPARE(st.s->FlashUzbrojony, 0);
+        QCOMPARE(st.s->WersjaPoAktualizacji, 24);
         QCOMPARE(st.Sloty(2), QList<int>(2, Nic));
         QCOMPARE(st.Slot()->kod, 0x81);
         st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, ObrazTestowy::Tozsamosc(24), 0));

@@ -3,11 +3,11 @@
 
 #include "FormProg.h"
 #include "Komunikat.h"
-#include "MapaPortow.h"
 #include "ObrazTestowy.h"
 #include "OknaPlikow.h"
 #include "Paleta.h"
-#include "TSterownik.h"
+#include "PlikTestowy.h"
+#include "Stanowisko.h"
 #include "Teksty.h"
 
 #include <QApplication>
@@ -17,8 +17,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <cstring>
 
 namespace {
 
@@ -38,22 +36,23 @@ struct TFakeOkna : TKomunikaty, TOknaPlikow {
     QString Zapisz(const TDialogPliku&) override { return {}; }
 };
 
+// A controller on a test-played line that has answered the identity, model MAX+ (2).
 struct TStol {
     QTemporaryDir katalog;
-    TMapaPortow mapa;
-    TSterownik s{mapa, QStringLiteral("/nonexistent/libftd2xx.so")};
+    TStanowisko st;
+    TSterownik& s = *st.s;
     TTeksty teksty;
     TFakeOkna okna;
     TFormProg d{s, teksty, okna, okna, nullptr};
 
     explicit TStol(int zainstalowana = 23, int status = 0) {
-        s.Zegar().stop();
         teksty.Wczytaj();
-        const QByteArray ident = ObrazTestowy::Tozsamosc(zainstalowana);
-        std::memcpy(s.IdentSterownika + 6, ident.constData(), std::size_t(ident.size()));
-        s.IdentSterownika[3] = 0x81;
-        s.IdentSterownika[5] = static_cast<unsigned char>(status);
-        s.IdentSterownika[38] = 2;
+        QByteArray ident = ObrazTestowy::Tozsamosc(zainstalowana);
+        ident[38 - 6] = 2;
+        st.Otworz();
+        st.Slot();
+        st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, ident, static_cast<quint8>(status)));
+        st.Slot();
         d.Katalog = katalog.path();
         d.Przygotuj(TPaleta{}, QStringLiteral("SELVAR"));
     }
@@ -92,6 +91,72 @@ private slots:
         QCOMPARE(l->currentRow(), 1);
         QCOMPARE(t.d.windowTitle(), QStringLiteral("SELVAR MAX+ - ") + t.teksty.PodajTekst(1360));
         QCOMPARE(t.Etykieta("Panel1"), QStringLiteral("v23  "));
+    }
+
+    // Images too short for the 224 blocks, or longer than a file may be, are not offered.
+    void imagesOfTheWrongLengthAreNotListed() {
+        TStol t;
+        t.Obraz(QStringLiteral("a_short.img"), ObrazTestowy::Plik(25).left(40000));
+        t.Obraz(QStringLiteral("b_v24.img"), ObrazTestowy::Plik(24));
+        t.Obraz(QStringLiteral("c_long.img"), ObrazTestowy::Plik(26, 0, 65536));
+        t.Obraz(QStringLiteral("d_v27.img"), ObrazTestowy::Plik(27, 0, 65535));
+        t.d.show();
+        QTableWidget* l = t.Lista();
+        QCOMPARE(l->rowCount(), 2);
+        QCOMPARE(l->item(0, 0)->text(), QStringLiteral("v24"));
+        QCOMPARE(l->item(1, 0)->text(), QStringLiteral("v27"));
+    }
+
+    // A settings file loaded while connected replaces IdentSterownika with its copy, here
+    // of a board of generation 2; the controller on the line said generation 3.
+    void imagesAreCheckedAgainstTheControllersReplyNotALoadedFile() {
+        TStol t;
+        QByteArray plik = t.s.ObrazModelu(false);
+        plik[128 + 42] = 2;
+        TPlikTestowy pliki;
+        pliki.sciezka = t.katalog.filePath(QStringLiteral("inna.set"));
+        QVERIFY(ObrazTestowy::Zapisz(pliki.sciezka, plik));
+        t.s.OknaPlikow = &pliki;
+        t.s.CzytajUstawienia();
+        t.s.OknaPlikow = nullptr;
+        QCOMPARE(t.s.IdentSterownika[42], 2);
+        QByteArray dlaPliku = ObrazTestowy::Plik(25);
+        dlaPliku[20] = 2;
+        const QString inna = t.Obraz(QStringLiteral("a_gen2.img"), dlaPliku);
+        t.Obraz(QStringLiteral("b_v24.img"), ObrazTestowy::Plik(24));
+        t.d.show();
+        QTableWidget* l = t.Lista();
+        QCOMPARE(l->rowCount(), 1);
+        QCOMPARE(l->item(0, 0)->text(), QStringLiteral("v24"));
+        // Chosen by browsing, it is refused as well.
+        l->setCurrentCell(-1, -1);
+        t.okna.wybrany = inna;
+        t.d.Wgraj();
+        QCOMPARE(t.s.FlashUzbrojony, 0);
+        QVERIFY(!t.d.Aktualizuje());
+        QVERIFY(!t.s.Aktualizacja(1, inna));
+    }
+
+    // The watchdog gave up while the bootloader still takes blocks: a second upload is told
+    // why it cannot start, not that the file cannot be loaded.
+    void secondUploadWhileBlocksGoOutHasItsOwnMessage() {
+        TStol t;
+        t.Obraz(QStringLiteral("x.img"), ObrazTestowy::Plik(24));
+        t.d.show();
+        t.d.Wgraj();
+        QCOMPARE(t.st.Slot()->kod, 0x8E);
+        t.st.Sloty(8);
+        QCOMPARE(t.st.Slot()->kod, 0x81);
+        t.st.pty.Wyslij(RamkaTestowa::Odpowiedz(0x81, ObrazTestowy::Tozsamosc(), 1));
+        t.st.Sloty(2);
+        QCOMPARE(t.s.FlashZapis, 1);
+        t.d.Timer1OnTimer();
+        QCOMPARE(t.okna.pokazane, QList<int>{1370});
+        t.d.show();
+        QCOMPARE(t.Lista()->rowCount(), 1);
+        t.d.Wgraj();
+        QCOMPARE(t.okna.pokazane, (QList<int>{1370, 1374}));
+        QVERIFY(!t.d.Aktualizuje());
     }
 
     void downgradeIsAskedOnlyForAnOlderVersion_data() {
