@@ -138,6 +138,7 @@ void TForm1::Polacz() {
     obd->SiatkaStatusu = siatkaElm.get();
     obd->SiatkaPid = siatkaPid.get();
     obd->PanelDtc = panelDtc.get();
+    PolaczListeWykresow();
     if (!opcje.PlikSladu.isEmpty()) {
         slad.setFileName(opcje.PlikSladu);
         if (!slad.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate))
@@ -228,6 +229,7 @@ void TForm1::Timer1OnTimer() {
     StanZapisow();
     if (sterownik->PortConnected() && sterownik->BezOdpowiedzi <= 10) return;
     BrakPolaczenia();
+    if (AktualizacjaWToku()) return;
     QAction* polacz = Akcja(QStringLiteral("MenuConn0"));
     if (licznikTykniec != 0) return;
     // A replugged cable brings its device back: that, like Connect, restarts the attempts.

@@ -163,7 +163,8 @@ QWidget* TForm1::ZbudujPasekDolny() {
         QToolButton* b = NowyPrzycisk(QStringLiteral("SpeedButton%1").arg(p.numer), panel50,
                                       QString::fromUtf8(p.napis), tagi[i], p.przelacznik);
         rzad->addWidget(b);
-        connect(b, &QToolButton::clicked, this, [this, b] { KomendaScope(Tag(b)); });
+        connect(b, &QToolButton::clicked, this,
+                [this, b] { KomendaOscyloskopu(unsigned(Tag(b))); });
     }
     // Start, pause, stop and a file on show are one choice, and so are the band layouts.
     for (const QList<int>& grupa : {QList<int>{50, 51, 52, 54}, QList<int>{60, 61, 62}}) {

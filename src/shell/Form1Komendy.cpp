@@ -5,7 +5,6 @@
 #include "TGrafika.h"
 #include "TNastawy.h"
 #include "TObd.h"
-#include "TScope.h"
 #include "TSterownik.h"
 
 #include <QPushButton>
@@ -92,11 +91,4 @@ void TForm1::KomendaKlik(QPushButton* przycisk) {
     }
     // An erased table shows at once, not at the next second's refresh.
     grafika->Rysuj();
-}
-
-void TForm1::KomendaScope(int tag) {
-    // Clearing is final: a recording that is not going into a file asks first.
-    const bool nagranie = scope->IleProbek > 0 && scope->Tryb != 5 && !sterownik->PlikOsc;
-    if (tag == 6 && nagranie && !Potwierdz(2111)) return;
-    scope->Komenda(unsigned(tag));
 }

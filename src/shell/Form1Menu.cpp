@@ -77,7 +77,7 @@ void TForm1::ZbudujMenu() {
         WybierzZakladke(4);
     });
     connect(NowaAkcja(plik, QStringLiteral("MenuFile6")), &QAction::triggered, this,
-            [this] { scope->Komenda(4); });
+            [this] { KomendaOscyloskopu(4); });
     connect(NowaAkcja(plik, QStringLiteral("MenuFile7")), &QAction::triggered, this,
             [this] { scope->EksportCsv(); });
 
@@ -138,11 +138,9 @@ void TForm1::OtworzFirmware() {
 
 // After the link's box that tells of it, so that the dialog does not open under the box.
 void TForm1::OfertaFirmware() {
-    if (ofertaFirmware || !sterownik->PortConnected() || formProg->isVisible()) return;
+    if (ofertaFirmware || !sterownik->PortConnected()) return;
     ofertaFirmware = true;
-    komunikatyLaczy.PoKomunikatach([this] {
-        if (!formProg->isVisible()) OtworzFirmware();
-    });
+    komunikatyLaczy.PoKomunikatach([this] { OfertaPoZamknieciu(); });
 }
 
 void TForm1::OtworzDokumentacje(const QString& folder) {

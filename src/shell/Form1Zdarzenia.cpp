@@ -91,6 +91,7 @@ void TForm1::Identyfikacja() {
         Przycisk(31)->setChecked(true);
         PodzakladkiModulow();
         if (ZakladkaGlowna == 5) ZakladkaObdKlik(Przycisk(31));
+        SprawdzWersjePoAktualizacji();
     } else if (s.IdentSterownika[5] == 1 && !s.FlashUzbrojony) {
         tytul +=
             QStringLiteral(" - ") + s.StrNazwaSterownika() + QLatin1Char(' ') + PodajTekst(1365);

@@ -184,7 +184,6 @@ private:
                  const QString& dopisek = {});
     void UkryjKomendy();
     void KomendaKlik(QPushButton* przycisk);
-    void KomendaScope(int tag);
     bool Potwierdz(int idPytania);
     void PrzeniesNastawy(QWidget* panel, int wysokosc);
     // The bottom area's height: fixed, or a rule of the centre's height that holds after
@@ -234,6 +233,19 @@ private:
     void OtworzFirmware();
     // A controller left in its bootloader: the firmware dialog, once a connection.
     void OfertaFirmware();
+
+    // Firmware update seen from the window (Form1Firmware.cpp).
+    // The dialog shows an update that is armed or writing: its watchdog, not the lost-link
+    // reconnect, decides when the update has stopped.
+    bool AktualizacjaWToku() const;
+    // The offer, once the dialog is no longer open.
+    void OfertaPoZamknieciu();
+    // The application's identity after an update: a version other than the image's fails it.
+    void SprawdzWersjePoAktualizacji();
+
+    // Oscilloscope commands and the trace list (Form1Oscyloskop.cpp).
+    void KomendaOscyloskopu(unsigned komenda);
+    void PolaczListeWykresow();
     void CzytajPlik();
     void ZapiszPlik();
     void OtworzDokumentacje(const QString& folder);

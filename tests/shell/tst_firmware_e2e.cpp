@@ -165,6 +165,40 @@ private slots:
         t.okno->close();
     }
 
+    // Three silent seconds in the middle of the blocks are a lost link to the window, but
+    // the dialog's watchdog waits five: the update goes on from the same block, with no box,
+    // no reopening and one upload.
+    void windowUpdateOutlastsABootloaderStall() {
+        TSymulator sym({QStringLiteral("--stall-block"), QStringLiteral("100"),
+                        QStringLiteral("--stall-seconds"), QStringLiteral("3")});
+        QVERIFY(!sym.proces.Sciezka().isEmpty());
+        const QByteArray obraz = ObrazTestowy::Plik(24);
+        sym.Obraz(QStringLiteral("v24.img"), obraz);
+        TOpcjeOkna opcje;
+        opcje.PortSterownika = sym.Lacze();
+        TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
+        auto* dialog = t.okno->findChild<TFormProg*>(QStringLiteral("FormProg"));
+        dialog->Katalog = sym.katalog.filePath(QStringLiteral("Firmware"));
+        QCOMPARE(dialog->CzasStraznikaMs, 5000);
+        t.Zegar(QStringLiteral("Timer1"))->start();
+        t.s().Zegar().setInterval(TaktMs);
+        t.s().Zegar().start();
+        QTRY_VERIFY_WITH_TIMEOUT(t.okno->windowTitle().contains(QStringLiteral(" v23")), 10000);
+
+        TWgrywanie wgrywanie([&t] { return t.s().LicznikBlokow; });
+        TOdpowiedz komunikat(QMessageBox::Ok); // none is expected
+        QTimer::singleShot(0, t.okno.get(), [&] {
+            t.okno->menuBar()->findChild<QAction*>(QStringLiteral("MenuFileFirmware"))->trigger();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(t.okno->windowTitle().contains(QStringLiteral(" v24")), 40000);
+        QVERIFY2(!komunikat.pokazano, qPrintable(komunikat.tekst));
+        QCOMPARE(wgrywanie.klikniec, 1);
+        const QJsonObject powrot = sym.Powrot();
+        QCOMPARE(powrot.value(QStringLiteral("image_blocks")).toInt(), 224);
+        QCOMPARE(powrot.value(QStringLiteral("image_sha256")).toString().toLatin1(), Skrot(obraz));
+        t.okno->close();
+    }
+
     void cliFlashesThroughLostAndDamagedAcknowledgements() {
         TSymulator sym({QStringLiteral("--drop-acks"), QStringLiteral("0.2"),
                         QStringLiteral("--corrupt-acks"), QStringLiteral("0.05")});
