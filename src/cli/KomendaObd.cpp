@@ -1,5 +1,6 @@
 // obd: the OBD reader on its adapter, until the PID cycle runs; then the status rows, the
-// supported PIDs with their values and the trouble codes, or the codes cleared.
+// supported PIDs with their values and the trouble codes, and with --clear the codes
+// cleared and what is left.
 
 #include "KodyWyjscia.h"
 #include "Komendy.h"
@@ -57,27 +58,29 @@ QString Kody(const TSesjaObd& sesja) {
     return tekst;
 }
 
+// The codes read, cleared, and read again; the clearing is asked for only after the codes
+// it erases have been printed.
+int Kasuj(TKontekst& k, TSesjaObd& sesja) {
+    k.konsola.Postep(sesja.obd.Tekst(TekstyObd::KasowanieKodow));
+    if (!sesja.Przycisk(KasujKody)) return sesja.Kod();
+    // The refusal is the panel's one line: the panel is emptied only by a reading.
+    if (sesja.obd.Skasowano != true) {
+        k.konsola.Zglos(sesja.panel.linie.value(0));
+        return KodyWyjscia::Lacze;
+    }
+    if (!sesja.Przycisk(CzytajKody)) return sesja.Kod();
+    Wypisz(u'\n' + sesja.obd.Tekst(TekstyObd::KodySkasowane) + QStringLiteral(".\n\n") +
+           Kody(sesja));
+    return KodyWyjscia::Sukces;
+}
+
 } // namespace
 
 int KomendaObd(TKontekst& k) {
     TSesjaObd sesja(k);
-    if (!sesja.Polacz()) return sesja.Kod();
-    if (k.opcje.kasuj) {
-        k.konsola.Postep(sesja.obd.Tekst(TekstyObd::KasowanieKodow));
-        if (!sesja.Przycisk(KasujKody)) return sesja.Kod();
-        // The refusal is the panel's one line: the panel is emptied only by a reading.
-        if (sesja.obd.Skasowano != true) {
-            k.konsola.Zglos(sesja.panel.linie.value(0));
-            return KodyWyjscia::Lacze;
-        }
-        if (!sesja.Przycisk(CzytajKody)) return sesja.Kod();
-        Wypisz(Status(sesja) + u'\n' + sesja.obd.Tekst(TekstyObd::KodySkasowane) +
-               QStringLiteral(".\n\n") + Kody(sesja));
-        return KodyWyjscia::Sukces;
-    }
-    if (!sesja.CzekajNaKoloPidow()) return sesja.Kod();
+    if (!sesja.Polacz() || !sesja.CzekajNaKoloPidow()) return sesja.Kod();
     k.konsola.Postep(sesja.obd.Tekst(TekstyObd::OdczytKodow));
     if (!sesja.Przycisk(CzytajKody)) return sesja.Kod();
     Wypisz(Status(sesja) + u'\n' + Pidy(sesja) + u'\n' + Kody(sesja));
-    return KodyWyjscia::Sukces;
+    return k.opcje.kasuj ? Kasuj(k, sesja) : KodyWyjscia::Sukces;
 }

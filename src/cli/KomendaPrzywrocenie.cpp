@@ -52,21 +52,43 @@ QString Roznica(const QString& nazwa, const QByteArray& zapisany, const QByteArr
         .arg(quint8(odczytany[pierwszy]), 2, 16, QLatin1Char('0'));
 }
 
+// The bytes written, but for the cells the controller reported learning since the write
+// went out, which it holds as read back; wyuczone counts them.
+QByteArray Oczekiwany(const TOdczytyZgodne& odczyty, int bit, const QByteArray& zapisany,
+                      const QByteArray& odczytany, int odNumeru, int& wyuczone) {
+    QByteArray oczekiwany = zapisany;
+    if (zapisany.size() != RozmiarBloku || odczytany.size() != RozmiarBloku) return oczekiwany;
+    for (int i = 0; i < RozmiarBloku; ++i)
+        if (zapisany[i] != odczytany[i] &&
+            odczyty.Zgloszona(bit, i, quint8(odczytany[i]), odNumeru)) {
+            oczekiwany[i] = odczytany[i];
+            ++wyuczone;
+        }
+    return oczekiwany;
+}
+
 // The writes, then the controller's own read-back after the factory command and reads of
-// whatever it did not read back, until every block has two equal reads.
-bool ZapiszIOdczytaj(TSesjaSterownika& sesja, TKontekst& k, TBloki& zapisane, TBloki& odczytane) {
+// whatever it did not read back, until every block has two agreeing reads. What each block
+// should hold goes to oczekiwane, what it holds to odczytane.
+bool ZapiszIOdczytaj(TSesjaSterownika& sesja, TKontekst& k, TBloki& oczekiwane, TBloki& odczytane,
+                     int& wyuczone) {
     TSterownik& s = sesja.s;
     TOdczytyZgodne odczyty(k, sesja, Bloki::ZUstawien, false);
+    TBloki zapisane;
+    QMap<int, int> numerZapisu; // the last reply before each block's last write
     bool poFabrycznych = false; // reads from here on return what was written
     sesja.PoZadaniu = [&](int kod) {
-        if (const Bloki::TOpisBloku* b = Bloki::PoKodzieZapisu(static_cast<unsigned char>(kod)))
+        if (const Bloki::TOpisBloku* b = Bloki::PoKodzieZapisu(static_cast<unsigned char>(kod))) {
             zapisane[b->bit] = BlokRamki(s.RamkaTx);
+            numerZapisu[b->bit] = odczyty.Numer();
+        }
     };
     sesja.PoOdpowiedzi = [&](int kod, int dlugosc) {
         // The factory command goes out after every write is acknowledged; its
-        // acknowledgement posts the controller's own read-back.
+        // acknowledgement posts the controller's own read-back. Live frames tell the cells
+        // learned meanwhile.
         if (kod == 0x89) poFabrycznych = true;
-        if (poFabrycznych) odczyty.Przyjmij(kod, dlugosc);
+        if (poFabrycznych || (kod & 0xF0) == 0x90) odczyty.Przyjmij(kod, dlugosc);
     };
     const int wszystkie = std::popcount(static_cast<unsigned>(Bloki::ZUstawien));
     int pokazane = -1;
@@ -82,8 +104,11 @@ bool ZapiszIOdczytaj(TSesjaSterownika& sesja, TKontekst& k, TBloki& zapisane, TB
         return s.DoZapisu == 0 && s.BezPotwierdzenia == 0 && !s.Fabryczne;
     });
     if (!zapisano || !odczyty.Czekaj(QStringLiteral("reading back"))) return false;
-    for (int bit : KolejnoscZapisu)
+    for (int bit : KolejnoscZapisu) {
         odczytane[bit] = odczyty.Zgodny(bit);
+        oczekiwane[bit] = Oczekiwany(odczyty, bit, zapisane.value(bit), odczytane[bit],
+                                     numerZapisu.value(bit), wyuczone);
+    }
     return true;
 }
 
@@ -98,19 +123,25 @@ int KomendaPrzywrocenie(TKontekst& k) {
     k.konsola.UstawPlik(plik);
     sesja.s.CzytajUstawienia();
     if (k.konsola.BladPliku(QStringLiteral("load"), plik)) return KodyWyjscia::Plik;
-    TBloki zapisane, odczytane;
-    if (!ZapiszIOdczytaj(sesja, k, zapisane, odczytane)) return sesja.Kod();
+    TBloki oczekiwane, odczytane;
+    int wyuczone = 0;
+    if (!ZapiszIOdczytaj(sesja, k, oczekiwane, odczytane, wyuczone)) return sesja.Kod();
 
     int rozne = 0;
     for (int bit : KolejnoscZapisu)
-        if (const QString r = Roznica(NazwaBloku(bit), zapisane.value(bit), odczytane.value(bit));
+        if (const QString r = Roznica(NazwaBloku(bit), oczekiwane.value(bit), odczytane.value(bit));
             !r.isEmpty()) {
             Wypisz(r + u'\n');
             ++rozne;
         }
     const int ile = int(std::size(KolejnoscZapisu));
     if (rozne == 0) {
-        Wypisz(QStringLiteral("restored %1: %2 blocks written and verified\n").arg(plik).arg(ile));
+        const QString nauka =
+            wyuczone ? QStringLiteral(" (%1 map cells learned since)").arg(wyuczone) : QString();
+        Wypisz(QStringLiteral("restored %1: %2 blocks written and verified%3\n")
+                   .arg(plik)
+                   .arg(ile)
+                   .arg(nauka));
         return KodyWyjscia::Sukces;
     }
     k.konsola.Zglos(

@@ -14,10 +14,6 @@ constexpr int RozmiarBloku = 256;
 constexpr int RozmiarNastawObd = 48;
 constexpr int DaneRamki = 6; // a block's bytes start at frame byte 6
 constexpr int RozmiarIdentyfikacji = 128;
-// Live frames overwrite these identity bytes with the adaptation values they report, after
-// the identity reply; they are not the reply's to decide.
-constexpr int PoczatekAdaptacji = 66;
-constexpr int KoniecAdaptacji = 70;
 
 QByteArray Bajty(const unsigned char* od, int ile) {
     return QByteArray(reinterpret_cast<const char*>(od), ile);
@@ -31,10 +27,20 @@ TOdczytyZgodne::TOdczytyZgodne(TKontekst& kontekst, TSesjaSterownika& s, int mas
     for (int bit = 0; bit < BitNastawObd; ++bit)
         if (maska & (1 << bit)) bloki.insert(bit, {});
     if (zIdentyfikacja) bloki.insert(Identyfikacja, {});
+    zegar.start();
 }
 
 void TOdczytyZgodne::Przyjmij(int kod, int dlugosc) {
     const unsigned char* ramka = sesja.s.RamkaRx;
+    ++numer;
+    if (ramka[0] == 'V' && (kod & 0xF0) == 0x90 && dlugosc >= 10) {
+        const auto nowe = ZgodnoscOdczytow::ZgloszeniaRamki(ramka, numer);
+        if (nowe.isEmpty()) return;
+        zgloszenia << nowe;
+        for (auto it = bloki.begin(); it != bloki.end(); ++it)
+            if (it->zgodny.isNull()) Uzgodnij(*it, it.key());
+        return;
+    }
     if (ramka[0] == '6' && kod == 0x72 && dlugosc >= DaneRamki + RozmiarNastawObd) {
         if (!bloki.contains(BitNastawObd)) bloki.insert(BitNastawObd, {});
         Dodaj(BitNastawObd, Bajty(ramka + DaneRamki, RozmiarNastawObd));
@@ -53,8 +59,18 @@ void TOdczytyZgodne::Przyjmij(int kod, int dlugosc) {
 void TOdczytyZgodne::Dodaj(int klucz, QByteArray odczyt) {
     auto it = bloki.find(klucz);
     if (it == bloki.end() || !it->zgodny.isNull()) return;
-    if (it->odczyty.contains(odczyt)) it->zgodny = odczyt;
-    it->odczyty << std::move(odczyt);
+    it->odczyty << ZgodnoscOdczytow::TOdczyt{std::move(odczyt), zegar.elapsed(), numer};
+    Uzgodnij(*it, klucz);
+}
+
+void TOdczytyZgodne::Uzgodnij(TBlok& blok, int klucz) const {
+    const auto& o = blok.odczyty;
+    for (qsizetype j = o.size() - 1; j > 0; --j)
+        for (qsizetype i = j - 1; i >= 0; --i)
+            if (ZgodnoscOdczytow::Zgodne(klucz, o[i], o[j], zgloszenia)) {
+                blok.zgodny = o[j].bajty;
+                return;
+            }
 }
 
 bool TOdczytyZgodne::Czeka(int klucz) const {
@@ -119,9 +135,10 @@ void TOdczytyZgodne::WstawDoModelu() {
     for (auto it = bloki.begin(); it != bloki.end(); ++it) {
         const QByteArray& z = it->zgodny;
         if (it.key() == Identyfikacja) {
-            for (int i = 0; i < std::min<int>(z.size(), RozmiarIdentyfikacji); ++i)
-                if (i < PoczatekAdaptacji || i >= KoniecAdaptacji)
-                    s.IdentSterownika[i] = static_cast<unsigned char>(z[i]);
+            // As the identity reply is decoded: a reply too long for the copy leaves it.
+            if (z.size() >= RozmiarIdentyfikacji) continue;
+            std::fill(std::begin(s.IdentSterownika), std::end(s.IdentSterownika), 0);
+            std::copy(z.begin(), z.end(), s.IdentSterownika);
         } else if (it.key() == BitNastawObd) {
             std::copy(z.begin(), z.end(), s.NastawyObd);
         } else if (unsigned char* blok = s.DaneBloku(it.key())) {
