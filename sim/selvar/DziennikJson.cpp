@@ -23,6 +23,14 @@ std::string Szesnastkowo(const TBajty& bajty, std::size_t od) {
     return tekst;
 }
 
+// ["56 1A ...", ...]
+std::string Lista(const std::vector<TBajty>& ramki) {
+    std::string lista = "[";
+    for (std::size_t i = 0; i < ramki.size(); ++i)
+        lista += (i ? ", \"" : "\"") + Szesnastkowo(ramki[i], 0) + "\"";
+    return lista + "]";
+}
+
 } // namespace
 
 std::string TDziennikJson::Linia(double t, const TZadanie& zadanie,
@@ -36,12 +44,14 @@ std::string TDziennikJson::Linia(double t, const TZadanie& zadanie,
     std::string linia = naglowek + ladunek + "\"";
     if (zadanie.zlaSuma) linia += ", \"bad\": true";
     linia += odpowiedzi.empty() ? ", \"answered\": false" : ", \"answered\": true";
-    linia += ", \"replies\": [";
-    for (std::size_t i = 0; i < odpowiedzi.size(); ++i)
-        linia += (i ? ", \"" : "\"") + Szesnastkowo(odpowiedzi[i], 0) + "\"";
-    linia += "]";
+    linia += ", \"replies\": " + Lista(odpowiedzi);
     if (niewidoczne) linia += ", \"unseen\": " + std::to_string(niewidoczne);
     return linia + dodatek + "}";
+}
+
+std::string TDziennikJson::Pole(const char* nazwa, const std::vector<TBajty>& ramki) {
+    if (ramki.empty()) return {};
+    return std::string(", \"") + nazwa + "\": " + Lista(ramki);
 }
 
 void TDziennikJson::Zapisz(double t, const TZadanie& zadanie, const std::vector<TBajty>& odpowiedzi,

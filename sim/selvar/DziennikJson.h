@@ -12,8 +12,10 @@
 // with t in seconds since start, the payload unscrambled as space-separated upper-case hex,
 // "bad": true for a request that failed its checksum (never answered), "answered"
 // false when a fault or the bootloader left a valid request unanswered, "replies" the plain
-// frames sent for it (the OBD module's state frame after a live reply too), and "unseen" the
-// number of them changed so that their checksum still holds. The bootloader's return (code
+// frames sent for it (the OBD module's state frame after a live reply too, when those are not
+// sent on their own), "unseen" the number of them changed so that their checksum still holds,
+// and "unsolicited" the frames of its own (module state, controller state notices) sent
+// since the request before, in order. The bootloader's return (code
 // 143) adds "image_blocks" and "image_sha256" of the image it holds.
 class TDziennikJson {
 public:
@@ -26,6 +28,9 @@ public:
     // dodatek: further fields, each beginning with ", ".
     void Zapisz(double t, const TZadanie& zadanie, const std::vector<TBajty>& odpowiedzi,
                 int niewidoczne, const std::string& dodatek = {});
+
+    // ", \"nazwa\": [\"56 1A ...\", ...]" for frames, or nothing for none.
+    static std::string Pole(const char* nazwa, const std::vector<TBajty>& ramki);
 
     static std::string Linia(double t, const TZadanie& zadanie,
                              const std::vector<TBajty>& odpowiedzi, int niewidoczne,

@@ -24,16 +24,22 @@ void UstawSumeBloku(TBajty& blok) {
     blok[0] = static_cast<std::uint8_t>(256 - Suma(blok));
 }
 
-TBajty ZbudujRamke(std::uint8_t start, std::uint8_t kod, const TBajty& ladunek) {
+TBajty ZbudujRamke(std::uint8_t start, std::uint8_t kod, const TBajty& ladunek,
+                   std::uint8_t wypelnienie) {
     const std::size_t parzysta = (ladunek.size() + 1) & ~static_cast<std::size_t>(1);
-    TBajty ramka(Naglowek + parzysta, 0);
+    TBajty ramka(Naglowek + parzysta, wypelnienie);
     ramka[0] = start;
     ramka[2] = static_cast<std::uint8_t>(parzysta / 2);
     ramka[3] = kod;
     for (std::size_t i = 0; i < ladunek.size(); ++i)
         ramka[Naglowek + i] = ladunek[i];
-    ramka[1] = static_cast<std::uint8_t>(256 - Suma(ramka));
+    UstawSume(ramka);
     return ramka;
+}
+
+void UstawSume(TBajty& ramka) {
+    ramka[1] = 0;
+    ramka[1] = static_cast<std::uint8_t>(256 - Suma(ramka));
 }
 
 void Zaszyfruj(TBajty& ramka) {

@@ -20,8 +20,13 @@ std::uint8_t Suma(const TBajty& bajty);
 // Byte 0 of a checksummed block: makes the sum of the whole block 0.
 void UstawSumeBloku(TBajty& blok);
 
-// Plain frame with the given payload (padded to an even length) and a valid checksum.
-TBajty ZbudujRamke(std::uint8_t start, std::uint8_t kod, const TBajty& ladunek);
+// Plain frame with the given payload (padded to an even length with the byte given) and a
+// valid checksum.
+TBajty ZbudujRamke(std::uint8_t start, std::uint8_t kod, const TBajty& ladunek,
+                   std::uint8_t wypelnienie = 0);
+
+// Byte 1 of a plain frame: makes the sum of the whole frame 0.
+void UstawSume(TBajty& ramka);
 
 // Scrambles (or unscrambles) bytes 4.. of a frame in place, keyed by its byte 1.
 void Zaszyfruj(TBajty& ramka);

@@ -14,8 +14,8 @@ constexpr double TrzymanieKalibracji = 1.0; // s after the last calibration poll
 TModel::TModel(const TOpcjeModelu& opcje, TPamiecSterownika& p, TTozsamosc& t, TBledy& b,
                const TModulObd* m, std::mt19937& losowanie)
     : pamiec(p), tozsamosc(t), bledy(b), modul(m), silnik(opcje.plan, losowanie),
-      uklad(opcje.zbiornik), paliwo(t.Opis().kanaly), wtrysk(p, t),
-      nauka(p, t, komunikaty, wtrysk) {
+      uklad(opcje.zbiornik), paliwo(t.Opis().kanaly), wtrysk(p, t), nauka(p, t, komunikaty, wtrysk),
+      liczniki(opcje.liczniki) {
     nauka.Wlacz(opcje.nauka);
     wtrysk.UstawCelKalibracji(opcje.celKalibracji);
     paliwo.PoZmianie = [this](std::uint8_t powod) {
@@ -42,7 +42,7 @@ void TModel::KrokCzastkowy(double dt, double teraz) {
     uklad.Krok(dt, paliwo.Zawory(), s, czasy.gaz[0]);
     wtrysk.Krok(dt, s, paliwo);
     nauka.Krok(dt, s, paliwo, modul ? modul->Trymy(teraz) : std::nullopt);
-    if (s.pracuje) tozsamosc.DodajCzasPracy(paliwo.KanalyNaGazie() != 0, dt);
+    if (s.pracuje && liczniki) tozsamosc.DodajCzasPracy(paliwo.KanalyNaGazie() != 0, dt);
     bledy.Zglos(7, 0, s.zaplon && s.napiecie < 9.0);
     bledy.Zglos(7, 1, s.napiecie > 16.0);
     bledy.Sprawdz();

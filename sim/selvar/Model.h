@@ -17,6 +17,7 @@ struct TOpcjeModelu {
     TPlanSilnika plan;
     double zbiornik = 60.0; // tank level at start, percent
     bool nauka = true;      // maps and adaptation learn while driving
+    bool liczniki = true;   // the operating-time counters run while the engine turns
     int celKalibracji = -1; // the calibration scenario's setting 90; -1 = the ECU's own trim
 };
 
@@ -65,4 +66,5 @@ private:
     TNauka nauka;
     double czas = 0;
     double ostatniaKalibracja = -1e9;
+    bool liczniki;
 };

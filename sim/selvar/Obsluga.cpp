@@ -117,7 +117,9 @@ std::vector<TBajty> TObslugaRozkazow::Modul(const TZadanie& z) {
     case Rozkaz::ObdTozsamosc:
         return {Odpowiedz(z, modul->Tozsamosc(z.Bajt(0)))};
     case Rozkaz::ObdCzytajDtc:
-        return {Odpowiedz(z, modul->KodyUsterek(z.Bajt(0)))};
+        // Two bytes a code after the count: the payload is odd and padded.
+        return {Kodek::ZbudujRamke(Kodek::StartOdModulu, z.kod, modul->KodyUsterek(z.Bajt(0)),
+                                   Wypelnienie())};
     case Rozkaz::ObdKasujDtc:
         modul->KasujKody();
         return Potwierdz(z);

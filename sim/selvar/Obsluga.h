@@ -8,6 +8,7 @@
 #include "Pamiec.h"
 #include "Tozsamosc.h"
 
+#include <functional>
 #include <vector>
 
 // Request codes of the controller (start 'e') and of its OBD module (start 'c').
@@ -18,6 +19,7 @@ constexpr std::uint8_t TestGlosnika = 0x87, TestSzczelnosci = 0x88, Fabryczne = 
 constexpr std::uint8_t Bootloader = 0x8E, PowrotZBootloadera = 0x8F;
 constexpr std::uint8_t Biezace = 0x90; // 0x90..0x9F: bit 0 calibration, bit 2 OBD values
 constexpr std::uint8_t BlokFlash = 0xFF;
+constexpr std::uint8_t StanPracy = 0x80; // the controller's state notice, never requested
 constexpr std::uint8_t ObdStan = 0x70, ObdTozsamosc = 0x71, ObdKasujDtc = 0x74, ObdCzytajDtc = 0x76;
 } // namespace Rozkaz
 
@@ -30,6 +32,9 @@ public:
                      TBootloader& bootloader, TModulObd* modul);
 
     std::vector<TBajty> Obsluz(const TZadanie& zadanie, double teraz);
+
+    // The padding byte of an odd payload.
+    std::function<std::uint8_t()> Wypelnienie = [] { return std::uint8_t{0}; };
 
 private:
     std::vector<TBajty> Sterownik(const TZadanie& z, double teraz);

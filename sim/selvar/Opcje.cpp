@@ -18,7 +18,21 @@ const char* const Opis =
     "bytes, error list 70, live frame 92, blocks 262 (OBD settings 54). With --close-after the\n"
     "line is hung up after that time and, unless --close-exit is given, a new pseudo-terminal\n"
     "is opened after --reopen-after seconds and its path printed as a new line (and --link\n"
-    "pointed at it). SIGTERM and SIGINT end it cleanly (the image file is written).";
+    "pointed at it). SIGTERM and SIGINT end it cleanly (the image file is written).\n"
+    "\n"
+    "Where the protocol leaves the controller free, it uses the freedom, varied by --seed; an\n"
+    "option fixes each for a test that needs a constant:\n"
+    "  reply frame byte 4 (not interpreted) random, and the checksum with it: --reply-byte4;\n"
+    "  reply frame byte 5 random in every reply but the two identities: --reply-status;\n"
+    "  the padding byte of an odd payload (the OBD module's trouble codes) random: --padding;\n"
+    "  each reply 0..30 ms after its request, within the 100 ms slot: --latency;\n"
+    "  the OBD module's state frames, as 0x70 or 0x75, about once a second and the\n"
+    "  controller's state notices 0x80 every 2..6 s, each at a moment of its own between\n"
+    "  replies: --frames-after-live;\n"
+    "  operating-time counters (identity 70..77) counting in real time while the engine\n"
+    "  turns (times --speed): --no-counting;\n"
+    "  map cells and adaptation learned while driving, each change told in a live frame:\n"
+    "  --no-learning.";
 
 struct TTekstOpcji {
     const char* nazwa;
@@ -51,6 +65,19 @@ const TTekstOpcji Teksty[] = {
      "Gas tank level at start in percent; 0 = empty, the gas pressure never builds. Default 60.",
      "pct"},
     {"no-learning", "Maps and adaptation stay as they are (blocks change only by writes).",
+     nullptr},
+    {"no-counting", "The operating-time counters stand still.", nullptr},
+    {"reply-byte4",
+     "Reply frame byte 4: this value, or \"nonce\" for the request's nonce sent back. "
+     "Default random.",
+     "n|nonce"},
+    {"reply-status",
+     "Reply frame byte 5 in replies other than the identities: this value. Default random.", "n"},
+    {"padding", "The padding byte of an odd payload: this value. Default random.", "n"},
+    {"latency", "Every reply this many ms after its request. Default 0..30 at random.", "ms"},
+    {"frames-after-live",
+     "The OBD module's state 0x70 only right after a live reply, once a second, and no "
+     "controller state notices.",
      nullptr},
     {"calibration-target",
      "Idle calibration scenario: on gas the ECU asks for the petrol time it asks for on petrol "
@@ -176,6 +203,7 @@ bool Silnik(const QCommandLineParser& p, TOpcje& o) {
     if (p.isSet("no-ignition")) s.zaplonPo = -1;
     s.cieply = p.isSet("warm");
     o.model.nauka = !p.isSet("no-learning");
+    o.model.liczniki = !p.isSet("no-counting");
     if (p.isSet("calibration-target")) {
         int cel = 0;
         if (!Calkowita(p, "calibration-target", 0, 255, cel)) return false;
@@ -214,6 +242,17 @@ bool Zaklocenia(const QCommandLineParser& p, TOpcje& o) {
     return true;
 }
 
+bool Swobody(const QCommandLineParser& p, TOpcjeSwobod& s) {
+    if (p.value("reply-byte4") == "nonce")
+        s.bajt4 = TOpcjeSwobod::JakNonce;
+    else if (!Calkowita(p, "reply-byte4", 0, 255, s.bajt4))
+        return false;
+    s.ramkiMiedzy = !p.isSet("frames-after-live");
+    return Calkowita(p, "reply-status", 0, 255, s.status) &&
+           Calkowita(p, "padding", 0, 255, s.wypelnienie) &&
+           Calkowita(p, "latency", 0, TSwobody::MaksOpoznieniaMs, s.opoznienieMs);
+}
+
 } // namespace
 
 bool CzytajOpcje(const QStringList& argumenty, TOpcje& o) {
@@ -225,7 +264,8 @@ bool CzytajOpcje(const QStringList& argumenty, TOpcje& o) {
                               : QCommandLineOption(t.nazwa, t.opis));
     p.process(argumenty);
     if (!p.positionalArguments().isEmpty()) return Blad("no positional arguments are taken");
-    if (!Urzadzenie(p, o) || !Silnik(p, o) || !Zaklocenia(p, o)) return false;
+    if (!Urzadzenie(p, o) || !Silnik(p, o) || !Zaklocenia(p, o) || !Swobody(p, o.swobody))
+        return false;
     o.modulObd = !p.isSet("no-obd-module");
     o.stanObd = !p.isSet("no-obd-state");
     o.dziennik = p.value("log");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Model.h"
+#include "Swobody.h"
 #include "Tozsamosc.h"
 #include "Zaklocenia.h"
 
@@ -20,6 +21,7 @@ struct TOpcje {
     double predkosc = 1.0;                  // model seconds per real second
     std::vector<std::pair<int, int>> bledy; // standing faults: frame byte, bit
     TOpcjeZaklocen zaklocenia;
+    TOpcjeSwobod swobody;
     double zamknijPo = -1;      // s; negative = never
     double otworzPo = 1.0;      // s between hanging up and the new line
     bool zamknijKoniec = false; // end instead of opening a new line

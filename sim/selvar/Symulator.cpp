@@ -28,10 +28,12 @@ TSymulator::TSymulator(const TOpcje& o, QObject* rodzic)
       model(o.model, pamiec, tozsamosc, bledy, modul.get(), losModelu),
       bootloader(o.obraz.toStdString()),
       obsluga(pamiec, tozsamosc, bledy, model, bootloader, modul.get()),
-      zaklocenia(o.zaklocenia, o.ziarno), zrzut(o.katalogBlokow, pamiec), linia(o.lacze) {
+      zaklocenia(o.zaklocenia, o.ziarno), swobody(o.swobody, o.ziarno + 2),
+      zrzut(o.katalogBlokow, pamiec), linia(o.lacze) {
     bledy.UstawStale(o.bledy);
     bledy.PoZapisie = [this] { model.Komunikaty().Zapis(KodKomunikatu::Eeprom, 0x04); };
     pamiec.PoZmianie = [this](std::size_t blok) { zrzut.Oznacz(blok); };
+    obsluga.Wypelnienie = [this] { return swobody.Wypelnienie(); };
     connect(&linia, &TLiniaPty::Odebrano, this, &TSymulator::Odbierz);
     connect(&zegarModelu, &QTimer::timeout, this, &TSymulator::Takt);
 }
@@ -78,19 +80,24 @@ void TSymulator::Odpowiedz(const TZadanie& z, double teraz) {
     std::vector<TBajty> odpowiedzi;
     const bool wBootloaderze = bootloader.Aktywny();
     if (!Milczy(z, teraz)) odpowiedzi = obsluga.Obsluz(z, teraz);
+    for (TBajty& r : odpowiedzi)
+        swobody.Naglowek(r, z.Bajt(0));
     const bool biezaca = z.start == Kodek::StartDoSterownika && (z.kod & 0xF0) == 0x90;
-    if (biezaca && !odpowiedzi.empty()) StanModulu(odpowiedzi, teraz);
+    if (biezaca && !odpowiedzi.empty() && !swobody.RamkiMiedzy()) StanModulu(odpowiedzi, teraz);
     int niewidoczne = 0;
     for (TBajty& r : odpowiedzi)
         niewidoczne += zaklocenia.ZnieksztalcNiewidocznie(r);
-    dziennik.Zapisz(teraz, z, odpowiedzi, niewidoczne, OpisObrazu(z, wBootloaderze));
+    dziennik.Zapisz(teraz, z, odpowiedzi, niewidoczne,
+                    TDziennikJson::Pole("unsolicited", wlasne) + OpisObrazu(z, wBootloaderze));
+    wlasne.clear();
     // The block is written; only its acknowledgement is lost or damaged on the way back.
     const bool potwierdzenie = wBootloaderze && z.kod == Rozkaz::BlokFlash;
     if (potwierdzenie && zaklocenia.PominPotwierdzenie()) odpowiedzi.clear();
     // The blocks folder is current before the acknowledgement leaves.
     zrzut.ZapiszZmienione();
+    const int opoznienie = swobody.OpoznienieMs();
     for (TBajty& r : odpowiedzi)
-        Wyslij(std::move(r), potwierdzenie);
+        Wyslij(std::move(r), potwierdzenie, opoznienie);
 }
 
 bool TSymulator::Milczy(const TZadanie& z, double teraz) {
@@ -107,11 +114,35 @@ std::string TSymulator::OpisObrazu(const TZadanie& z, bool bylWBootloaderze) con
            ", \"image_sha256\": \"" + bootloader.Skrot() + "\"";
 }
 
-void TSymulator::Wyslij(TBajty ramka, bool potwierdzenieBloku) {
+void TSymulator::Wyslij(TBajty ramka, bool potwierdzenieBloku, int opoznienieMs) {
     Kodek::Zaszyfruj(ramka);
     zaklocenia.Znieksztalc(ramka);
     if (potwierdzenieBloku) zaklocenia.ZnieksztalcPotwierdzenie(ramka);
-    linia.Wyslij(zaklocenia.Kawalki(ramka));
+    std::vector<TKawalek> kawalki = zaklocenia.Kawalki(ramka);
+    kawalki.front().przerwaMs += opoznienieMs;
+    linia.Wyslij(kawalki);
+}
+
+// The module's state and the controller's state notices at moments of their own, between
+// replies: the line keeps whole frames apart.
+void TSymulator::RamkiWlasne(double teraz) {
+    if (!swobody.RamkiMiedzy() || bootloader.Aktywny() || !linia.Otwarta()) return;
+    if (modul && opcje.stanObd && teraz >= nastepnyStanModulu) {
+        nastepnyStanModulu = teraz + swobody.DoStanuModulu();
+        const TStanSilnika& s = model.Silnik();
+        WyslijWlasna(Kodek::ZbudujRamke(Kodek::StartOdModulu, swobody.KodStanuModulu(),
+                                        modul->Stan(s.lambda1, s.lambda2, teraz)));
+    }
+    if (teraz >= nastepnyStanSterownika) {
+        nastepnyStanSterownika = teraz + swobody.DoStanuSterownika();
+        WyslijWlasna(Kodek::ZbudujRamke(Kodek::StartOdSterownika, Rozkaz::StanPracy, {0, 0}));
+    }
+}
+
+void TSymulator::WyslijWlasna(TBajty ramka) {
+    swobody.Naglowek(ramka, 0);
+    wlasne.push_back(ramka);
+    Wyslij(std::move(ramka));
 }
 
 // The module's state frame goes out right after the live reply it follows.
@@ -129,6 +160,7 @@ void TSymulator::Takt() {
     ostatniTakt = teraz;
     for (const TZadanie& z : odbiornik.Przeterminuj(static_cast<long long>(teraz * 1000)))
         Odpowiedz(z, teraz);
+    RamkiWlasne(teraz);
     zrzut.ZapiszZmienione();
 }
 

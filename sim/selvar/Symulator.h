@@ -10,6 +10,7 @@
 #include "OdbiornikRamek.h"
 #include "Opcje.h"
 #include "Pamiec.h"
+#include "Swobody.h"
 #include "Tozsamosc.h"
 #include "Zaklocenia.h"
 #include "ZrzutBlokow.h"
@@ -40,8 +41,10 @@ private:
     void Odpowiedz(const TZadanie& zadanie, double teraz);
     bool Milczy(const TZadanie& zadanie, double teraz);
     std::string OpisObrazu(const TZadanie& zadanie, bool bylWBootloaderze) const;
-    void Wyslij(TBajty ramka, bool potwierdzenieBloku = false);
+    void Wyslij(TBajty ramka, bool potwierdzenieBloku = false, int opoznienieMs = 0);
     void StanModulu(std::vector<TBajty>& odpowiedzi, double teraz);
+    void RamkiWlasne(double teraz);
+    void WyslijWlasna(TBajty ramka);
     void Takt();
     void Rozlacz();
     void Polacz();
@@ -57,6 +60,7 @@ private:
     TBootloader bootloader;
     TObslugaRozkazow obsluga;
     TZaklocenia zaklocenia;
+    TSwobody swobody;
     TDziennikJson dziennik;
     TZrzutBlokow zrzut;
     TOdbiornikRamek odbiornik;
@@ -65,4 +69,6 @@ private:
     QElapsedTimer czas;
     double ostatniTakt = 0;
     double ostatniStanModulu = -1e9;
+    double nastepnyStanModulu = 0, nastepnyStanSterownika = 0;
+    std::vector<TBajty> wlasne; // frames of its own sent since the last request logged
 };

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -102,6 +103,11 @@ private slots:
     void bootloaderTakesTheImage();
     void closeAfterHangsUpAndOpensNewLine();
     void linkNeverReplacesAFile();
+    void freeReplyBytesVaryUnlessFixed_data();
+    void freeReplyBytesVaryUnlessFixed();
+    void repliesWaitTheLatencyGiven();
+    void framesOfItsOwnComeBetweenRepliesAndAreLogged();
+    void countersStandStillWhenFixed();
 };
 
 void TestSelvarSim::identityWorkedExampleGetsLayout_data() {
@@ -136,7 +142,8 @@ void TestSelvarSim::identityWorkedExampleGetsLayout() {
     QFETCH(QByteArray, wersja);
     QFETCH(QByteArray, daty);
     QFETCH(QByteArray, kod);
-    TStanowisko s(argumenty << "--no-ignition");
+    TStanowisko s(argumenty << "--no-ignition"
+                            << "--frames-after-live");
     QVERIFY(s.Gotowe());
     // The worked example: a request without payload, checksum 0x1A.
     s.port.Wyslij(QByteArray("\x65\x1A\x00\x81", 4));
@@ -234,7 +241,8 @@ void TestSelvarSim::oneShotCommandsAreAcknowledged_data() {
 void TestSelvarSim::oneShotCommandsAreAcknowledged() {
     QFETCH(int, kod);
     QFETCH(QByteArray, dane);
-    TStanowisko s({"--no-ignition"});
+    // Bytes 4 and 5 fixed, so that the acknowledgement is known to the byte.
+    TStanowisko s({"--no-ignition", "--reply-byte4", "nonce", "--reply-status", "0"});
     QVERIFY(s.Gotowe());
     const auto r = s.port.Zapytaj('e', static_cast<quint8>(kod), TPortTestowy::ZNonce(dane, 0xC3));
     QVERIFY(r);
@@ -532,7 +540,7 @@ void TestSelvarSim::obdModuleAnswersItsRequests() {
 }
 
 void TestSelvarSim::withoutObdModuleItsRequestsGoUnanswered() {
-    TStanowisko s({"--no-ignition", "--no-obd-module"});
+    TStanowisko s({"--no-ignition", "--no-obd-module", "--frames-after-live"});
     QVERIFY(s.Gotowe());
     QVERIFY(!s.port.Zapytaj('c', 0x71, {}, 300));
     QVERIFY(s.port.Zapytaj('e', 0x81));
@@ -550,7 +558,7 @@ void TestSelvarSim::obdStateFrameReflectsHandedValues() {
     for (int i = 0; i < 30 && !stan; ++i) {
         s.port.Wyslij(RamkaTestu::Zadanie('e', 0x94, TPortTestowy::ZNonce(wartosci)));
         for (auto r = s.port.Ramka(100); r; r = s.port.Ramka(20))
-            if (r->at(0) == '6' && Bajt(*r, 3) == 0x70) stan = r;
+            if (r->at(0) == '6' && (Bajt(*r, 3) == 0x70 || Bajt(*r, 3) == 0x75)) stan = r;
     }
     QVERIFY(stan);
     QVERIFY(SumaZgodna(*stan));
@@ -564,7 +572,7 @@ void TestSelvarSim::obdStateFrameReflectsHandedValues() {
 void TestSelvarSim::logRecordsEveryRequest() {
     QTemporaryDir katalog;
     const QString plik = katalog.filePath("log.json");
-    TStanowisko s({"--no-ignition", "--no-obd-state", "--log", plik});
+    TStanowisko s({"--no-ignition", "--no-obd-state", "--frames-after-live", "--log", plik});
     QVERIFY(s.Gotowe());
     QVERIFY(s.port.Zapytaj('e', 0x81));
     QVERIFY(s.port.Zapytaj('e', 0x94,
@@ -590,7 +598,7 @@ void TestSelvarSim::logRecordsEveryRequest() {
 void TestSelvarSim::dropAllAnswersNothing() {
     QTemporaryDir katalog;
     const QString plik = katalog.filePath("log.json");
-    TStanowisko s({"--no-ignition", "--drop", "1.0", "--log", plik});
+    TStanowisko s({"--no-ignition", "--drop", "1.0", "--frames-after-live", "--log", plik});
     QVERIFY(s.Gotowe());
     for (quint8 kod : {0x81, 0x90, 0xE8})
         s.port.Wyslij(RamkaTestu::Zadanie('e', kod));
@@ -689,7 +697,7 @@ void TestSelvarSim::receiverResynchronises_data() {
 void TestSelvarSim::receiverResynchronises() {
     QFETCH(QByteArray, przed);
     QFETCH(int, przerwaMs);
-    TStanowisko s({"--no-ignition"});
+    TStanowisko s({"--no-ignition", "--frames-after-live"});
     QVERIFY(s.Gotowe());
     s.port.Wyslij(przed);
     QThread::msleep(static_cast<unsigned long>(przerwaMs));
@@ -781,3 +789,105 @@ void TestSelvarSim::linkNeverReplacesAFile() {
 
 QTEST_GUILESS_MAIN(TestSelvarSim)
 #include "tst_selvarsim.moc"
+
+void TestSelvarSim::freeReplyBytesVaryUnlessFixed_data() {
+    QTest::addColumn<QStringList>("argumenty");
+    QTest::addColumn<int>("bajt4");  // -1 at random, -2 the request's nonce
+    QTest::addColumn<int>("status"); // -1 at random
+    QTest::addColumn<int>("wypelnienie");
+    QTest::newRow("defaults") << QStringList{} << -1 << -1 << -1;
+    QTest::newRow("seed 9") << QStringList{"--seed", "9"} << -1 << -1 << -1;
+    QTest::newRow("fixed") << QStringList{"--reply-byte4", "nonce", "--reply-status", "7",
+                                          "--padding",     "171"}
+                           << -2 << 7 << 171;
+    QTest::newRow("byte 4 constant") << QStringList{"--reply-byte4", "200"} << 200 << -1 << -1;
+}
+
+// Byte 4 of every reply, byte 5 of all but the identities and the padding byte of the odd
+// trouble-code payload (3 + 2 n bytes) are the controller's to choose.
+void TestSelvarSim::freeReplyBytesVaryUnlessFixed() {
+    QFETCH(QStringList, argumenty);
+    QFETCH(int, bajt4);
+    QFETCH(int, status);
+    QFETCH(int, wypelnienie);
+    TStanowisko s(argumenty << "--no-ignition");
+    QVERIFY(s.Gotowe());
+    QSet<int> bajty4, statusy, wypelnienia;
+    for (int i = 0; i < 12; ++i) {
+        const quint8 nonce = static_cast<quint8>(0x10 + 7 * i);
+        const auto id = s.port.Zapytaj('e', 0x81, TPortTestowy::ZNonce({}, nonce));
+        const auto blok = s.port.Zapytaj('e', 0xE8, TPortTestowy::ZNonce({}, nonce));
+        const auto kody = s.port.Zapytaj('c', 0x76, TPortTestowy::ZNonce({}, nonce));
+        QVERIFY(id && blok && kody);
+        QVERIFY(SumaZgodna(*id) && SumaZgodna(*blok) && SumaZgodna(*kody));
+        QCOMPARE(Bajt(*id, 5), 0); // the application runs
+        if (bajt4 == -2) QCOMPARE(Bajt(*id, 4), nonce);
+        if (bajt4 >= 0) QCOMPARE(Bajt(*blok, 4), bajt4);
+        if (status >= 0) QCOMPARE(Bajt(*blok, 5), status);
+        const int ile = Bajt(*kody, 6);
+        QCOMPARE(kody->size(), 4 + 3 + 2 * ile + 1);
+        if (wypelnienie >= 0) QCOMPARE(Bajt(*kody, kody->size() - 1), wypelnienie);
+        bajty4 << Bajt(*id, 4) << Bajt(*blok, 4);
+        statusy << Bajt(*blok, 5) << Bajt(*kody, 5);
+        wypelnienia << Bajt(*kody, kody->size() - 1);
+    }
+    // 24 draws from 256 values alike would be a chance of 256^-23.
+    if (bajt4 == -1) QVERIFY(bajty4.size() > 1);
+    if (status == -1) QVERIFY(statusy.size() > 1);
+    if (wypelnienie == -1) QVERIFY(wypelnienia.size() > 1);
+}
+
+void TestSelvarSim::repliesWaitTheLatencyGiven() {
+    TStanowisko s({"--no-ignition", "--latency", "30"});
+    QVERIFY(s.Gotowe());
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer czas;
+        czas.start();
+        QVERIFY(s.port.Zapytaj('e', 0x81));
+        QVERIFY2(czas.elapsed() >= 30, qPrintable(QString::number(czas.elapsed())));
+    }
+}
+
+// The OBD module's state (0x70 or 0x75) and the controller's state notices (0x80) come with
+// nobody asking; the log shows them with the next request, before its reply.
+void TestSelvarSim::framesOfItsOwnComeBetweenRepliesAndAreLogged() {
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath("log.json");
+    TStanowisko s({"--no-ignition", "--seed", "5", "--log", plik});
+    QVERIFY(s.Gotowe());
+    QList<QByteArray> wlasne;
+    QElapsedTimer czas;
+    czas.start();
+    while (czas.elapsed() < 6500)
+        if (const auto r = s.port.Ramka(int(6500 - czas.elapsed()))) wlasne << *r;
+    QSet<int> kody;
+    for (const QByteArray& r : wlasne) {
+        QVERIFY(SumaZgodna(r));
+        kody << (r.at(0) == '6' ? 0 : 0x100) + Bajt(r, 3);
+    }
+    QVERIFY2(kody.contains(0x70) || kody.contains(0x75), qPrintable(QString::number(kody.size())));
+    QVERIFY(kody.contains(0x180));
+    QVERIFY(wlasne.size() >= 5); // about one module state a second
+    QVERIFY(s.port.Zapytaj('e', 0x81));
+    const auto linie = LinieDziennika(plik);
+    QCOMPARE(linie.size(), 1);
+    const QJsonArray logowane = linie[0]["unsolicited"].toArray();
+    QCOMPARE(logowane.size(), wlasne.size());
+    for (int i = 0; i < wlasne.size(); ++i)
+        QCOMPARE(QByteArray::fromHex(logowane[i].toString().toLatin1()), wlasne[i]);
+
+    TStanowisko cichy({"--no-ignition", "--frames-after-live"});
+    QVERIFY(cichy.Gotowe());
+    QVERIFY(!cichy.port.Ramka(2500));
+}
+
+void TestSelvarSim::countersStandStillWhenFixed() {
+    TStanowisko s({"--warm", "--speed", "40", "--ignition-at", "0", "--no-counting"});
+    QVERIFY(s.Gotowe());
+    QVERIFY(CzekajNaBiezaca(s.port, 20000, [](const QByteArray& f) { return Bajt(f, 11) & 0x02; }));
+    const auto przed = s.port.Zapytaj('e', 0x81);
+    QThread::msleep(1000); // 40 model seconds of a turning engine
+    const auto po = s.port.Zapytaj('e', 0x81);
+    QVERIFY(przed && po);
+    QCOMPARE(po->mid(70, 8), przed->mid(70, 8));
+}
