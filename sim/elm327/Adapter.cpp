@@ -4,8 +4,8 @@
 
 TAdapter::TAdapter(TPty& p, TSamochod& samochod, int wolno, TDziennik& d, QObject* rodzic)
     : QObject(rodzic), pty(p), magistrala(samochod, u), komendy(u, magistrala, samochod),
-      dziennik(d), wolnoMs(wolno) {
-    u.konceLinii = samochod.Usterki().zawszeCrLf;
+      dziennik(d), wolnoMs(wolno), los(samochod.Usterki().swobody, 2) {
+    u.konceLinii = samochod.Usterki().zawszeCrLf || samochod.Usterki().swobody.lfPoWlaczeniu;
     zegar.start();
     krok.setSingleShot(true);
     connect(&krok, &QTimer::timeout, this, [this] {
@@ -66,7 +66,7 @@ void TAdapter::Wykonaj() {
 
     czasKomendy = Czas();
     TPlan plan(u.Eol());
-    plan.Czekaj(wolnoMs);
+    plan.Czekaj(wolnoMs + los.OpoznienieMs());
     if (odrzucona)
         plan.Linia(QByteArrayLiteral("?"));
     else if (k.startsWith("AT"))

@@ -43,6 +43,7 @@ private:
     TKomendyAt komendy;
     TDziennik& dziennik;
     const int wolnoMs;
+    TLosSwobod los;
     QElapsedTimer zegar;
     QTimer krok;
     bool milczy = false;

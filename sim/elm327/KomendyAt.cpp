@@ -41,7 +41,7 @@ void TKomendyAt::Reset(int poMs, TPlan& plan) {
 
 TUstawienia TKomendyAt::PoWlaczeniu() const {
     TUstawienia wlaczone;
-    wlaczone.konceLinii = samochod.Usterki().zawszeCrLf;
+    wlaczone.konceLinii = samochod.Usterki().zawszeCrLf || samochod.Usterki().swobody.lfPoWlaczeniu;
     return wlaczone;
 }
 

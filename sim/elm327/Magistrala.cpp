@@ -17,7 +17,7 @@ bool CyfryHex(const QByteArray& t) {
 } // namespace
 
 TMagistrala::TMagistrala(TSamochod& s, const TUstawienia& ustawienia)
-    : samochod(s), u(ustawienia) {}
+    : samochod(s), u(ustawienia), los(s.Usterki().swobody, 1) {}
 
 void TMagistrala::UstawProtokol(int numer, bool a, bool d, bool zapisz) {
     wybrany = numer;
@@ -67,7 +67,8 @@ void TMagistrala::Zapytaj(const QByteArray& cyfry, double czas, TPlan& plan) {
     }
     if (!polaczony && !Polacz(plan)) return;
     const int limit = limitowane ? QByteArray(1, cyfry.back()).toInt(nullptr, 16) : -1;
-    const std::vector<TOdpowiedzEcu> odpowiedzi = samochod.Odpowiedz(DoSamochodu(bajty), czas);
+    std::vector<TOdpowiedzEcu> odpowiedzi = samochod.Odpowiedz(DoSamochodu(bajty), czas);
+    los.Kolejnosc(odpowiedzi);
     if (odpowiedzi.empty()) {
         plan.Czekaj(u.czasOczekiwaniaMs);
         plan.Linia(QByteArrayLiteral("NO DATA"));
@@ -99,7 +100,7 @@ void TMagistrala::Odpowiedzi(const std::vector<TOdpowiedzEcu>& odpowiedzi, int l
                 Ramki::Linie(p, o.indeks, o.wiadomosci[w], o.dopelnienie, u);
             for (std::size_t i = 0; i < linie.size(); ++i) {
                 if (i > 0) plan.Czekaj(p.ramka);
-                plan.Linia(linie[i]);
+                plan.Linia(los.Linia(linie[i]));
             }
         }
     }
@@ -121,7 +122,7 @@ void TMagistrala::Przeplot(const std::vector<TOdpowiedzEcu>& odpowiedzi, TPlan& 
         jeszcze = 0;
         for (const std::vector<QByteArray>& l : linie) {
             if (k >= l.size()) continue;
-            plan.Linia(l[k]);
+            plan.Linia(los.Linia(l[k]));
             plan.Czekaj(p.ramka);
             jeszcze = 1;
         }

@@ -39,6 +39,7 @@ private:
 
     TSamochod& samochod;
     const TUstawienia& u;
+    TLosSwobod los;
     int wybrany = 0;
     bool automat = true;
     bool dalej = true;

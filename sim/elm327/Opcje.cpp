@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include <random>
+
 namespace {
 
 // Whole numbers for counts and milliseconds, fractions allowed for seconds.
@@ -24,13 +26,55 @@ bool Liczba(const QCommandLineParser& p, const QString& nazwa, double od, double
     return true;
 }
 
+// on|off of an option, or the seed's choice when it is not given.
+bool Wlacznik(const QCommandLineParser& p, const QString& nazwa, bool zZiarna, bool& wynik,
+              QString& komunikat) {
+    const QString v = p.value(nazwa);
+    if (!p.isSet(nazwa)) {
+        wynik = zZiarna;
+        return true;
+    }
+    if (v != QStringLiteral("on") && v != QStringLiteral("off")) {
+        komunikat = QStringLiteral("--%1: expected on or off, got \"%2\"").arg(nazwa, v);
+        return false;
+    }
+    wynik = v == QStringLiteral("on");
+    return true;
+}
+
+bool Swobody(const QCommandLineParser& p, TSwobody& s, QString& komunikat) {
+    std::mt19937 los(s.ziarno);
+    const unsigned wybor = los();
+    double opoznienie = -1;
+    if (!Wlacznik(p, QStringLiteral("linefeeds"), wybor & 1, s.lfPoWlaczeniu, komunikat) ||
+        !Wlacznik(p, QStringLiteral("trailing-space"), wybor & 2, s.spacjaNaKoncu, komunikat) ||
+        !Liczba(p, QStringLiteral("latency"), 0, TSwobody::MaksOpoznieniaMs, opoznienie, komunikat))
+        return false;
+    s.opoznienieOdMs = opoznienie < 0 ? 0 : static_cast<int>(opoznienie);
+    s.opoznienieDoMs = opoznienie < 0 ? TSwobody::MaksOpoznieniaMs : static_cast<int>(opoznienie);
+    const QString kolejnosc = p.value(QStringLiteral("ecu-order"));
+    if (!kolejnosc.isEmpty() && kolejnosc != QStringLiteral("fixed")) {
+        komunikat = QStringLiteral("--ecu-order: expected fixed, got \"%1\"").arg(kolejnosc);
+        return false;
+    }
+    s.kolejnoscLosowa = kolejnosc.isEmpty();
+    return true;
+}
+
 } // namespace
 
 std::optional<TOpcje> CzytajOpcje(const QStringList& argumenty, QString& komunikat, bool& pomoc) {
     QCommandLineParser p;
-    p.setApplicationDescription(
-        QStringLiteral("ELM327 adapter with a simulated car on a pseudo-terminal.\n"
-                       "Prints the device path on the first line of output."));
+    p.setApplicationDescription(QStringLiteral(
+        "ELM327 adapter with a simulated car on a pseudo-terminal.\n"
+        "Prints the device path on the first line of output.\n"
+        "\n"
+        "Where the adapter's description leaves it free, it uses the freedom, varied by\n"
+        "--seed; an option fixes each:\n"
+        "  line feeds after CR from power-on until ATL0, or not: --linefeeds;\n"
+        "  a space after the last byte of a data line, or not: --trailing-space;\n"
+        "  each answer 0..40 ms later, on top of the bus's own times: --latency;\n"
+        "  the ECUs' answers to a request in an order drawn each time: --ecu-order."));
     p.addOptions({
         {QStringLiteral("protocol"), QStringLiteral("The car's OBD protocol, 1..9 (default 6)."),
          QStringLiteral("N")},
@@ -55,6 +99,18 @@ std::optional<TOpcje> CzytajOpcje(const QStringList& argumenty, QString& komunik
         {QStringLiteral("refuse-clear"),
          QStringLiteral("Refuse service 04: nodata (no answer) or negative (7F 04 22)."),
          QStringLiteral("HOW")},
+        {QStringLiteral("linefeeds"),
+         QStringLiteral("Line feeds from power-on until ATL0: on or off (default by the seed)."),
+         QStringLiteral("on|off")},
+        {QStringLiteral("trailing-space"),
+         QStringLiteral("A space after a data line's last byte: on or off (default by the seed)."),
+         QStringLiteral("on|off")},
+        {QStringLiteral("latency"),
+         QStringLiteral("Every answer this many ms later (default 0..40 at random)."),
+         QStringLiteral("MS")},
+        {QStringLiteral("ecu-order"),
+         QStringLiteral("fixed: the ECUs answer in their order on the bus (default: at random)."),
+         QStringLiteral("fixed")},
         {QStringLiteral("ignition-off"),
          QStringLiteral("Answer OBD requests only after 4.5 s, as with the ignition off.")},
     });
@@ -93,6 +149,8 @@ std::optional<TOpcje> CzytajOpcje(const QStringList& argumenty, QString& komunik
     o.usterki.przeplot = p.isSet(QStringLiteral("interleave"));
     o.usterki.zawszeCrLf = p.isSet(QStringLiteral("crlf"));
     o.usterki.zaplonWylaczony = p.isSet(QStringLiteral("ignition-off"));
+    o.usterki.swobody.ziarno = o.ziarno;
+    if (!Swobody(p, o.usterki.swobody, komunikat)) return std::nullopt;
     const QString kasowanie = p.value(QStringLiteral("refuse-clear"));
     if (kasowanie == QStringLiteral("nodata"))
         o.usterki.kasowanie = TUsterki::TKasowanie::BrakDanych;

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,11 +20,17 @@
 
 namespace {
 
+// The freedoms the adapter takes by default, fixed for the tests that compare its answers to
+// the byte; they are tested on their own.
+const QStringList BezSwobod{"--linefeeds", "off", "--trailing-space", "on",
+                            "--latency",   "0",   "--ecu-order",      "fixed"};
+
 // The simulator and the application's end of its line.
 class TElm {
 public:
-    explicit TElm(const QStringList& argumenty)
-        : proces(QStringLiteral(ELM327_SIM), argumenty), sciezka(proces.Sciezka()) {
+    explicit TElm(const QStringList& argumenty, bool swobodny = false)
+        : proces(QStringLiteral(ELM327_SIM), swobodny ? argumenty : argumenty + BezSwobod),
+          sciezka(proces.Sciezka()) {
         if (!sciezka.isEmpty()) Otworz();
     }
     ~TElm() {
@@ -184,6 +191,7 @@ private slots:
     void refusedClearing_data();
     void refusedClearing();
     void ignitionOffAnswersAfterTheReaderGaveUp();
+    void freedomsVaryBySeedUnlessFixed();
 };
 
 void TestElm327Sim::atzAnswersAfterTheResetDelayWithBanner() {
@@ -529,6 +537,45 @@ void TestElm327Sim::logHasOneJsonLinePerCommand() {
     QCOMPARE(pierwsza.value("tx").toString(), QString("ELM327 v1.5\r\r>"));
     QVERIFY(pierwsza.value("t").isDouble());
     QCOMPARE(QJsonDocument::fromJson(linie[1]).object().value("rx").toString(), QString("at e0"));
+}
+
+// Line feeds from power-on and a space after a line's last byte are each adapter's own, the
+// order of the ECUs' answers each request's; an option fixes each.
+void TestElm327Sim::freedomsVaryBySeedUnlessFixed() {
+    QSet<QByteArray> banner, koniecLinii;
+    QSet<QByteArray> pierwszeEcu;
+    for (int ziarno = 1; ziarno <= 8; ++ziarno) {
+        TElm elm({"--seed", QString::number(ziarno)}, true);
+        QVERIFY(elm.Gotowy());
+        banner << elm.Komenda("ATZ", 5000);
+        elm.Komenda("ATE0");
+        // ATL0 leaves CR alone, whatever the power-on state.
+        QCOMPARE(elm.Komenda("ATL0"), QByteArray("OK\r\r>"));
+        elm.Komenda("ATH1");
+        for (int i = 0; i < 4; ++i) {
+            const QList<QByteArray> linie = elm.Linie("0100");
+            QVERIFY(linie.size() >= 2);
+            koniecLinii << linie.front().right(1);
+            pierwszeEcu << linie.front().left(3);
+        }
+    }
+    QCOMPARE(banner,
+             (QSet<QByteArray>{"ATZ\r\r\rELM327 v1.5\r\r>", "ATZ\r\r\n\r\nELM327 v1.5\r\n\r\n>"}));
+    QCOMPARE(koniecLinii.size(), 2);
+    QCOMPARE(pierwszeEcu, (QSet<QByteArray>{"7E8", "7E9"}));
+
+    TElm staly({"--ecu-order", "fixed", "--trailing-space", "off", "--latency", "40"}, true);
+    QVERIFY(staly.Gotowy());
+    staly.Komenda("ATE0");
+    staly.Komenda("ATH1");
+    for (int i = 0; i < 4; ++i) {
+        QElapsedTimer czas;
+        czas.start();
+        const QList<QByteArray> linie = staly.Linie("0100");
+        QCOMPARE_GE(czas.elapsed(), 40);
+        QVERIFY(linie.size() >= 2);
+        QVERIFY(linie.front().startsWith("7E8 ") && !linie.front().endsWith(' '));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestElm327Sim)

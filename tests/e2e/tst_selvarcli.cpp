@@ -506,25 +506,37 @@ private slots:
                     .contains(QStringLiteral(" elm ATZ.\n")));
     }
 
+    // The codes of both ECUs printed as obd prints them, then cleared and read again.
     void obdClearClearsTheCodes() {
         QTemporaryDir katalog;
         const QString dziennik = katalog.filePath(QStringLiteral("elm.json"));
-        TSymulatorElm elm({"--protocol", "6", "--log", dziennik});
+        TSymulatorElm elm({"--protocol", "6", "--ecus", "2", "--log", dziennik});
         TCli cli;
         const TWynik w = cli.Uruchom({"obd", "--clear", "--elm-port", elm.Sciezka(), "-q"});
         QCOMPARE(w.kod, 0);
         QVERIFY(w.bledy.isEmpty());
         const QString tekst = w.Wyjscie();
-        QVERIFY(tekst.contains(QStringLiteral("Trouble codes cleared.\n")));
-        // Read again after the clearing: stored and pending lists of both ECUs are empty.
-        QVERIFY2(tekst.contains(
-                     QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane :\n"
-                                    "Stored Trouble Codes  /  Błędy zarejestrowane : ECU 7E8h\n"
-                                    "Pending Trouble Codes  /  Błędy oczekujące :\n")),
+        const qsizetype skasowane = tekst.indexOf(QStringLiteral("\nTrouble codes cleared.\n"));
+        QVERIFY2(skasowane > 0, w.wyjscie.constData());
+        const QString przed = tekst.left(skasowane), po = tekst.mid(skasowane);
+        QVERIFY(przed.contains(QStringLiteral("\n  0C  Engine RPM ")));
+        QVERIFY2(przed.contains(QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane : "
+                                               "ECU 7E8h\n  P0700\n")),
                  w.wyjscie.constData());
+        QVERIFY(przed.contains(
+            QStringLiteral("  P0300\n     Random/Multiple Cylinder Misfire Detected\n")));
+        // Read again after the clearing: stored and pending lists of both ECUs are empty.
+        QVERIFY2(
+            po.contains(QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane :\n"
+                                       "Stored Trouble Codes  /  Błędy zarejestrowane : ECU 7E8h\n"
+                                       "Pending Trouble Codes  /  Błędy oczekujące :\n")),
+            w.wyjscie.constData());
+        QVERIFY(!po.contains(QStringLiteral("P0300")) && !po.contains(QStringLiteral("P0700")));
         const QStringList komendy = KomendyElm(dziennik);
-        QVERIFY(komendy.contains(QStringLiteral("04")));
-        QVERIFY(komendy.lastIndexOf(QStringLiteral("03")) > komendy.indexOf(QStringLiteral("04")));
+        const qsizetype kasowanie = komendy.indexOf(QStringLiteral("04"));
+        QVERIFY(kasowanie > 0);
+        QVERIFY(komendy.indexOf(QStringLiteral("03")) < kasowanie);
+        QVERIFY(komendy.lastIndexOf(QStringLiteral("03")) > kasowanie);
     }
 
     // Every PID the simulator serves decoded, bitmaps alone in hexadecimal, English words only
@@ -570,12 +582,22 @@ private slots:
     void obdRefusedClearExits2() {
         QFETCH(QString, jak);
         QFETCH(QString, komunikat);
-        TSymulatorElm elm({"--refuse-clear", jak});
+        QTemporaryDir katalog;
+        const QString dziennik = katalog.filePath(QStringLiteral("elm.json"));
+        TSymulatorElm elm({"--refuse-clear", jak, "--ecus", "2", "--log", dziennik});
         TCli cli;
         const TWynik w = cli.Uruchom({"obd", "--clear", "--elm-port", elm.Sciezka(), "-q"});
         QCOMPARE(w.kod, 2);
         QVERIFY2(w.Bledy().contains(komunikat), w.bledy.constData());
-        QVERIFY(!w.Wyjscie().contains(QStringLiteral("cleared")));
+        // The codes the clearing would have erased were printed before it was asked for.
+        const QString tekst = w.Wyjscie();
+        QVERIFY2(tekst.contains(QStringLiteral("  P0700\n")) &&
+                     tekst.contains(QStringLiteral("  P0300\n")),
+                 w.wyjscie.constData());
+        QVERIFY(!tekst.contains(QStringLiteral("cleared")));
+        const QStringList komendy = KomendyElm(dziennik);
+        QVERIFY(komendy.indexOf(QStringLiteral("03")) >= 0);
+        QVERIFY(komendy.indexOf(QStringLiteral("03")) < komendy.indexOf(QStringLiteral("04")));
     }
 
     // The time-out is counted from the first "0100" left unanswered for the adapter's 3 s.

@@ -15,7 +15,7 @@ constexpr int MapaEcuGaz = 17;
 
 // An 80-byte identity reply: 'V', checksum, 38 words, 0x81; counters petrol 312 h 1234 s,
 // gas 1874 h 2345 s.
-QByteArray Identyfikacja() {
+QByteArray Tozsamosc() {
     QByteArray b(80, '\0');
     b[0] = 'V';
     b[1] = char(0x3C);
@@ -52,7 +52,7 @@ private slots:
         QTest::addColumn<qint64>("ms"); // between the reads
         QTest::addColumn<QList<TZgloszenie>>("zgloszenia");
         QTest::addColumn<bool>("zgodne");
-        const QByteArray a = Identyfikacja();
+        const QByteArray a = Tozsamosc();
         const QList<TZgloszenie> brak;
         QTest::newRow("same") << a << qint64(200) << brak << true;
         QTest::newRow("bytes 1 and 4 free")
@@ -85,7 +85,7 @@ private slots:
         QFETCH(qint64, ms);
         QFETCH(QList<TZgloszenie>, zgloszenia);
         QFETCH(bool, zgodne);
-        const TOdczyt a{Identyfikacja(), 1000, 3};
+        const TOdczyt a{Tozsamosc(), 1000, 3};
         const TOdczyt b{druga, 1000 + ms, 8};
         QCOMPARE(Zgodne(Identyfikacja, a, b, zgloszenia), zgodne);
     }
