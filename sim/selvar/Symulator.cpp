@@ -126,7 +126,9 @@ void TSymulator::Wyslij(TBajty ramka, bool potwierdzenieBloku, int opoznienieMs)
 // The module's state and the controller's state notices at moments of their own, between
 // replies: the line keeps whole frames apart.
 void TSymulator::RamkiWlasne(double teraz) {
-    if (!swobody.RamkiMiedzy() || bootloader.Aktywny() || !linia.Otwarta()) return;
+    if (!swobody.RamkiMiedzy() || bootloader.Aktywny() || !linia.Otwarta() ||
+        zaklocenia.Cisza(teraz))
+        return;
     if (modul && opcje.stanObd && teraz >= nastepnyStanModulu) {
         nastepnyStanModulu = teraz + swobody.DoStanuModulu();
         const TStanSilnika& s = model.Silnik();

@@ -32,7 +32,7 @@ bool TZaklocenia::Los(double udzial) {
 }
 
 bool TZaklocenia::Pomin(double teraz) {
-    if (teraz < opcje.ciszaPrzez) return true;
+    if (Cisza(teraz)) return true;
     return Los(opcje.pomin);
 }
 

@@ -32,6 +32,8 @@ public:
 
     // True when the request at time teraz (s since start) is to go unanswered.
     bool Pomin(double teraz);
+    // True during the silence of the first seconds, when the line carries nothing at all.
+    bool Cisza(double teraz) const { return teraz < opcje.ciszaPrzez; }
     // Flips one payload bit of a scrambled frame, for the share chosen; the flipped frame
     // always fails the receiver's checksum, since some flips would cancel out in the sum.
     void Znieksztalc(TBajty& naPrzewodzie);

@@ -542,8 +542,8 @@ void TestElm327Sim::logHasOneJsonLinePerCommand() {
 // Line feeds from power-on and a space after a line's last byte are each adapter's own, the
 // order of the ECUs' answers each request's; an option fixes each.
 void TestElm327Sim::freedomsVaryBySeedUnlessFixed() {
-    QSet<QByteArray> banner, koniecLinii;
-    QSet<QByteArray> pierwszeEcu;
+    QSet<QByteArray> banner, pierwszeEcu;
+    QSet<bool> spacjaNaKoncu;
     for (int ziarno = 1; ziarno <= 8; ++ziarno) {
         TElm elm({"--seed", QString::number(ziarno)}, true);
         QVERIFY(elm.Gotowy());
@@ -553,26 +553,30 @@ void TestElm327Sim::freedomsVaryBySeedUnlessFixed() {
         QCOMPARE(elm.Komenda("ATL0"), QByteArray("OK\r\r>"));
         elm.Komenda("ATH1");
         for (int i = 0; i < 4; ++i) {
-            const QList<QByteArray> linie = elm.Linie("0100");
+            QList<QByteArray> linie = elm.Linie("0100");
+            if (!linie.isEmpty() && linie.front().startsWith("SEARCHING")) linie.removeFirst();
             QVERIFY(linie.size() >= 2);
-            koniecLinii << linie.front().right(1);
+            spacjaNaKoncu << linie.front().endsWith(' ');
             pierwszeEcu << linie.front().left(3);
         }
     }
     QCOMPARE(banner,
              (QSet<QByteArray>{"ATZ\r\r\rELM327 v1.5\r\r>", "ATZ\r\r\n\r\nELM327 v1.5\r\n\r\n>"}));
-    QCOMPARE(koniecLinii.size(), 2);
+    QCOMPARE(spacjaNaKoncu.size(), 2);
     QCOMPARE(pierwszeEcu, (QSet<QByteArray>{"7E8", "7E9"}));
 
-    TElm staly({"--ecu-order", "fixed", "--trailing-space", "off", "--latency", "40"}, true);
+    TElm staly({"--ecu-order", "fixed", "--trailing-space", "off", "--latency", "40", "--linefeeds",
+                "off"},
+               true);
     QVERIFY(staly.Gotowy());
     staly.Komenda("ATE0");
     staly.Komenda("ATH1");
     for (int i = 0; i < 4; ++i) {
         QElapsedTimer czas;
         czas.start();
-        const QList<QByteArray> linie = staly.Linie("0100");
+        QList<QByteArray> linie = staly.Linie("0100");
         QCOMPARE_GE(czas.elapsed(), 40);
+        if (!linie.isEmpty() && linie.front().startsWith("SEARCHING")) linie.removeFirst();
         QVERIFY(linie.size() >= 2);
         QVERIFY(linie.front().startsWith("7E8 ") && !linie.front().endsWith(' '));
     }
