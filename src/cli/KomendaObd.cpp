@@ -63,9 +63,9 @@ QString Kody(const TSesjaObd& sesja) {
 int Kasuj(TKontekst& k, TSesjaObd& sesja) {
     k.konsola.Postep(sesja.obd.Tekst(TekstyObd::KasowanieKodow));
     if (!sesja.Przycisk(KasujKody)) return sesja.Kod();
-    // The refusal is the panel's one line: the panel is emptied only by a reading.
+    // The refusal is added to the panel, after the codes read before.
     if (sesja.obd.Skasowano != true) {
-        k.konsola.Zglos(sesja.panel.linie.value(0));
+        k.konsola.Zglos(sesja.panel.linie.value(sesja.panel.linie.size() - 1));
         return KodyWyjscia::Lacze;
     }
     if (!sesja.Przycisk(CzytajKody)) return sesja.Kod();
