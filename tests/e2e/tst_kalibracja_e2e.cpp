@@ -2,6 +2,8 @@
 // asks for the same petrol time on gas as on petrol exactly at a known setting 90.
 // A calibration runs for hundreds of live frames, so both sides go ten times faster: the
 // link is ticked every 2.5 ms instead of 25 and the simulator's model runs at --speed 10.
+// Its replies then leave at once: the latency it draws by default fits the line's 100 ms slot,
+// not a slot of 10 ms.
 
 #include "MapaPortow.h"
 #include "SymulatorTestowy.h"
@@ -28,7 +30,8 @@ struct TKalibracja {
         : symulator(argumenty << QStringLiteral("--warm") << QStringLiteral("--channels")
                               << QStringLiteral("4") << QStringLiteral("--speed")
                               << QStringLiteral("10") << QStringLiteral("--calibration-target")
-                              << QString::number(Cel)) {
+                              << QString::number(Cel) << QStringLiteral("--latency")
+                              << QStringLiteral("0")) {
         mapa.UstawPrzypisanie(1, symulator.Sciezka());
         s.Zegar().stop();
         s.OnZdarzenie = [this](int kod, int a1, int, int) {

@@ -257,16 +257,10 @@ private slots:
 
     // The controller as the protocol allows it: reply byte 4 at random, the counters
     // running, maps learned while the engine turns at real speed, frames of its own between
-    // replies. The backup holds the latest of what moves and is timed against one read.
-    void backupWhileTheEngineRunsAndMapsAreLearned_data() {
-        QTest::addColumn<QString>("ziarno");
-        QTest::newRow("seed 3") << QStringLiteral("3");
-        QTest::newRow("seed 11") << QStringLiteral("11");
-        QTest::newRow("seed 29") << QStringLiteral("29");
-    }
+    // replies (other seeds through SELVAR_ZIARNO_SYMULATORA). The backup holds the latest of
+    // what moves and is timed against one read.
     void backupWhileTheEngineRunsAndMapsAreLearned() {
-        QFETCH(QString, ziarno);
-        TSterownikSym sym({"--warm", "--ignition-at", "0", "--seed", ziarno});
+        TSterownikSym sym({"--warm", "--ignition-at", "0"});
         QVERIFY(Uczy(sym));
         TCli cli;
         const TWynik odczyt = cli.Uruchom({"show", "--port", sym.Port(), "-q"});
@@ -287,7 +281,7 @@ private slots:
 
     // Restored while the engine runs: the maps as written but for the cells learned since.
     void restoreWhileTheEngineRunsAndMapsAreLearned() {
-        TSterownikSym sym({"--warm", "--ignition-at", "0", "--seed", "5"});
+        TSterownikSym sym({"--warm", "--ignition-at", "0"});
         QVERIFY(Uczy(sym));
         TCli cli;
         const QString plik = cli.Sciezka(QStringLiteral("kopia.set"));

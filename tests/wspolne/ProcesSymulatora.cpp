@@ -3,11 +3,21 @@
 namespace {
 // Generous: a loaded machine may take seconds to start a process.
 constexpr int StartMs = 10000;
+
+// SELVAR_ZIARNO_SYMULATORA=N gives every simulator started without a seed of its own the
+// seed N, so that a suite runs against other choices of the freedoms the simulators take.
+QStringList ZZiarnem(QStringList argumenty) {
+    const QString ziarno = qEnvironmentVariable("SELVAR_ZIARNO_SYMULATORA");
+    if (!ziarno.isEmpty() && !argumenty.contains(QStringLiteral("--seed")))
+        argumenty << QStringLiteral("--seed") << ziarno;
+    return argumenty;
+}
+
 } // namespace
 
 TProcesSymulatora::TProcesSymulatora(const QString& program, const QStringList& argumenty) {
     proces.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    proces.start(program, argumenty);
+    proces.start(program, ZZiarnem(argumenty));
     if (proces.waitForStarted(StartMs)) sciezka = NastepnaLinia(StartMs);
     zegar.start();
 }
