@@ -1,14 +1,18 @@
 #pragma once
 
+#include "GotowoscObd.h"
+#include "InformacjePojazdu.h"
 #include "KatalogPidow.h"
 #include "Kolor.h"
 #include "TSerial.h"
 #include "Teksty.h"
 #include "WidokObd.h"
+#include "ZamrozonaRamka.h"
 
 #include <QByteArray>
 #include <QTimer>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -110,10 +114,17 @@ public:
     // The last clearing: nullopt before any, else whether the main ECU confirmed it.
     std::optional<bool> Skasowano;
 
+    // Readiness of the main ECU's monitors (PID 01 and 41), its freeze frame and what every
+    // ECU told of itself in service 09; nullopt or empty until read.
+    std::optional<TGotowosc> GotowoscOdSkasowania, GotowoscCyklu;
+    std::optional<TZamrozonaRamka> Zamrozona;
+    QList<TInformacjeEcu> Informacje;
+
     TSterownik* Sterownik = nullptr;
     TSiatkaObd* SiatkaStatusu = nullptr; // StringGridElm
     TSiatkaObd* SiatkaPid = nullptr;     // StringGridPid
     TPanelObd* PanelDtc = nullptr;       // RichEditDtc
+    TWidokDiagnozy* WidokDiagnozy = nullptr;
     const TTeksty* Teksty = nullptr;
     TOnTekst OnTekst;
     TOnZdarzenie OnZdarzenie;
@@ -138,6 +149,22 @@ private:
     void CyklPid();
     void Kody();
     void WynikKasowania();
+    // States 500 and 501: the queued requests of readiness, freeze frame and vehicle
+    // information one by one, each answer read by its own step, then the PID cycle.
+    struct TZapytanie {
+        QByteArray komenda; // without CR
+        std::function<void()> poOdpowiedzi;
+    };
+    void Diagnoza();
+    void ZacznijDiagnoze(bool odSkasowania, bool informacje, bool ramka);
+    std::optional<TGotowosc> GotowoscZOdpowiedzi(int numerPid) const;
+    void ZapytajOInformacje();
+    void CzytajMapyInformacji();
+    void ZapytajORamke();
+    void CzytajKodRamki();
+    void CzytajMapeRamki(int baza);
+    void CzytajPidRamki(int numerPid);
+    void PokazRamke();
     void Ponow();
     QByteArrayView DaneOd(int pozycja) const;
     void PrzekazSterownikowi(int numerPid, std::uint32_t v, std::uint32_t a);
@@ -148,6 +175,8 @@ private:
     void PrzelaczWybor(int wiersz);
     const QByteArray& TabelaOpisu(int zasob);
 
+    std::deque<TZapytanie> zapytania;
+    bool ramkaDoPanelu = false;
     mutable TTeksty wbudowaneTeksty;
     mutable bool wbudowaneWczytane = false;
     QTimer zegar;

@@ -1,7 +1,8 @@
 // The task loop: one step per tick, each examining the last answer and sending the next
 // command. States: 2, 3 port check; 100.. adapter; 200.. protocol search; 300.. read-back
 // and capability scan; 400.. first readings; 1000, 1001 the PID cycle; 3000.. trouble codes;
-// 4000, 4001 clearing them.
+// 4000, 4001 clearing them; 500, 501 readiness, freeze frame and vehicle information
+// between them and the cycle.
 
 #include "KodyBledow.h"
 #include "KoloryObd.h"
@@ -44,6 +45,8 @@ void TObd::Krok() {
         PierwszeOdczyty();
     else if (Stan == 1000 || Stan == 1001)
         CyklPid();
+    else if (Stan == 500 || Stan == 501)
+        Diagnoza();
     else if ((Stan >= 3000 && Stan <= 3005) || Stan == 4000 || Stan == 4001)
         Kody();
 }
@@ -151,5 +154,11 @@ void TObd::Kody() {
     default:
         break;
     }
-    Stan = Stan == 3005 || Stan == 4001 ? 1000 : Stan + 1;
+    // Clearing resets the monitors and the freeze frame; a reading ends with both.
+    if (Stan == 3005) return ZacznijDiagnoze(true, false, true);
+    if (Stan == 4001) {
+        if (Skasowano == true) Zamrozona.reset();
+        return ZacznijDiagnoze(true, false, false);
+    }
+    ++Stan;
 }

@@ -1,5 +1,5 @@
 // Capability scan (states 308-312): the ECUs, the status and the supported bitmaps; then the
-// first readings of the fuel values (400-406).
+// first readings of the fuel values (400-406), then readiness and vehicle information.
 
 #include "ElmTekst.h"
 #include "TObd.h"
@@ -55,7 +55,7 @@ void TObd::PierwszeOdczyty() {
     static constexpr int Pidy400[] = {0x03, 0x06, 0x07, 0x08, 0x09};
     if (Stan == 406) {
         StatusVoltage();
-        Stan = 1000;
+        ZacznijDiagnoze(false, true, false);
         return;
     }
     const int indeks = Stan - 400;

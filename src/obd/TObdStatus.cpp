@@ -59,6 +59,7 @@ void TObd::SzukajEcu() {
 }
 
 void TObd::StatusDteMil() {
+    GotowoscOdSkasowania = GotowoscZOdpowiedzi(0x01);
     const std::optional<std::uint32_t> slowo = SlowoStatusu(Odpowiedz);
     if (!slowo) {
         Status(5, QStringLiteral("-"), false);

@@ -2,6 +2,7 @@
 
 #include "Kolor.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -44,4 +45,16 @@ public:
     virtual void Wyczysc() = 0;
     // Appends one line; nullopt: the panel's default text colour.
     virtual void DodajLinie(const QString& tekst, std::optional<TKolor> kolor) = 0;
+};
+
+struct TGotowosc;
+struct TInformacjeEcu;
+
+// The monitors' readiness and the vehicle information, shown whenever the reader has read
+// them again; nullptr: not read (yet).
+class TWidokDiagnozy {
+public:
+    virtual ~TWidokDiagnozy() = default;
+    virtual void PokazDiagnoze(const TGotowosc* odSkasowania, const TGotowosc* cykl,
+                               const QList<TInformacjeEcu>& informacje) = 0;
 };

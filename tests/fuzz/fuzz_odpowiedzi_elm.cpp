@@ -1,12 +1,16 @@
-// Any adapter answer through every reader of answers, as the OBD reader calls them.
+// Any adapter answer through every reader of answers, as the OBD reader calls them: the
+// PID is also the service 02 PID and the service 09 info type.
 // Input: protocol, ECU high and low byte, PID, kind of trouble codes, then the answer text.
 
 #include "DekodowaniePid.h"
 #include "ElmTekst.h"
+#include "GotowoscObd.h"
+#include "InformacjePojazdu.h"
 #include "KatalogPidow.h"
 #include "KodyBledow.h"
 #include "OdpowiedziElm.h"
 #include "Protokoly.h"
+#include "ZamrozonaRamka.h"
 
 #include <QByteArray>
 
@@ -58,6 +62,21 @@ void Kody(const QByteArray& odp, int protokol, int ecu, unsigned char rodzaj) {
     (void)OdmowaKasowania(odp, protokol, ecu);
 }
 
+// Readiness, freeze frame and vehicle information, as the reader asks for them.
+void Diagnoza(const QByteArray& odp, int protokol, int ecu, int numer) {
+    const auto tabela = TabelaPidow();
+    const TOpisPid& opis = tabela[std::size_t(numer) % tabela.size()];
+    const pid p{opis.bajty, {}, {}, QString::fromUtf8(opis.jednostka), opis.wzor, -1, false, false};
+    (void)DekodujGotowosc(TekstNaInt(odp, 4));
+    if (const auto dane = DaneZamrozone(odp, protokol, ecu, numer)) {
+        (void)WartoscZBajtow(p, numer, *dane);
+        (void)PidyZMapy(TekstNaInt(TekstBajtow(*dane), 4), numer);
+    }
+    QList<TInformacjeEcu> informacje;
+    for (const int typ : {InfoMapa, InfoVin, InfoKalibracje, InfoCvn, InfoNazwaEcu, numer})
+        DodajInformacje(informacje, odp, protokol, typ);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
@@ -74,5 +93,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     (void)StylNaglowka(protokol);
     Pid(odp, protokol, ecu, numer);
     Kody(odp, protokol, ecu, rodzaj);
+    Diagnoza(odp, protokol, ecu, numer);
     return 0;
 }
