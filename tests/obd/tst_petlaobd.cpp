@@ -85,6 +85,21 @@ struct TAdapterTestowy : TStanowiskoObd {
     }
 };
 
+// Ready of supported monitors, as the window's summary counts them.
+struct TWidokDiagnozyTestowy : TWidokDiagnozy {
+    int pokazan = 0;
+    QString odSkasowania, cykl;
+    void PokazDiagnoze(const TGotowosc* s, const TGotowosc* c,
+                       const QList<TInformacjeEcu>&) override {
+        ++pokazan;
+        const auto opis = [](const TGotowosc* g) {
+            return g ? QStringLiteral("%1/%2").arg(g->Gotowe()).arg(g->Obslugiwane()) : QString();
+        };
+        odSkasowania = opis(s);
+        cykl = opis(c);
+    }
+};
+
 const QList<QByteArray> Inicjalizacja{"ATZ", "ATE1", "ATL0", "ATCAF1", "ATH1", "ATM0", "ATRV"};
 const QList<QByteArray> PoWyszukaniu{"ATDPN", "ATM1", "ATST32", "ATAL",
                                      "ATE0",  "ATH1", "01001",  "0100"};
@@ -128,6 +143,7 @@ private slots:
                    << "0108"
                    << "0109"
                    << "ATRV"
+                   << "0900"
                    << "0103"
                    << "0106"
                    << "0107"
@@ -364,7 +380,8 @@ private slots:
         QCOMPARE(st.panel.wyczyszczen, 1);
         st.Obsluz();
         QCOMPARE(st.komendy.last(), QByteArray("03"));
-        QCOMPARE(st.Komendy(3), (QList<QByteArray>{"07", "0A", "0106"}));
+        // Then readiness and the freeze frame, which this car does not answer.
+        QCOMPARE(st.Komendy(5), (QList<QByteArray>{"07", "0A", "0101", "020200", "0106"}));
         QCOMPARE(st.panel.Teksty(),
                  (QStringList{"\tStored Trouble Codes  /  Błędy zarejestrowane :", "U0155", "U0101",
                               "U0121", "\tPending Trouble Codes  /  Błędy oczekujące :", "P1055"}));
@@ -422,11 +439,75 @@ private slots:
         QCOMPARE(st.status.Komorka(1, 4), QString());
     }
 
+    // After the first readings: readiness of this drive cycle and what every ECU tells in
+    // service 09; after a reading of the codes: readiness and the freeze frame under them;
+    // after clearing: readiness again, and no freeze frame.
+    void gotowoscRamkaIInformacje() {
+        TAdapterTestowy st;
+        TWidokDiagnozyTestowy widok;
+        st.obd->WidokDiagnozy = &widok;
+        st.obd->UstawZrodloOpisow([](int) { return QByteArray(); });
+        st.odpowiedzi["0120"] = {"7E8 06 41 20 80 00 00 01"};
+        st.odpowiedzi["0140"] = {"7E8 06 41 40 80 00 00 00"};
+        st.odpowiedzi["0141"] = {"7E8 06 41 41 00 07 65 61"};
+        st.odpowiedzi["0900"] = {"7E8 06 49 00 54 40 00 00\r7E9 06 49 00 14 40 00 00"};
+        st.odpowiedzi["0902"] = {"7E8 10 14 49 02 01 57 56 57 \r7E8 21 5A 5A 5A 31 4B 5A 41 \r"
+                                 "7E8 22 4D 30 31 32 33 34 35 "};
+        st.odpowiedzi["0904"] = {"7E8 10 13 49 04 01 43 41 4C \r7E9 10 13 49 04 01 54 43 4D \r"
+                                 "7E8 21 2D 45 4E 47 2D 30 34 \r7E9 21 2D 30 30 37 00 00 00 \r"
+                                 "7E8 22 31 32 00 00 00 00 55 \r7E9 22 00 00 00 00 00 00 55 "};
+        st.odpowiedzi["0906"] = {"7E8 07 49 06 01 1A 2B 3C 4D\r7E9 07 49 06 01 00 00 BE EF"};
+        st.odpowiedzi["090A"] = {"NO DATA"};
+        st.odpowiedzi["020200"] = {"7E8 05 42 02 00 03 00"};
+        st.odpowiedzi["020000"] = {"7E8 07 42 00 00 5E 18 00 00"};
+        st.odpowiedzi["020400"] = {"7E8 04 42 04 00 C8"};
+        st.odpowiedzi["020500"] = {"7E8 04 42 05 00 80"};
+        st.odpowiedzi["020600"] = {"7E8 04 42 06 00 8C"};
+        st.odpowiedzi["020700"] = {"7E8 04 42 07 00 92"};
+        st.odpowiedzi["020C00"] = {"7E8 05 42 0C 00 30 C0"};
+        st.odpowiedzi["020D00"] = {"7E8 04 42 0D 00 60"};
+        QVERIFY(st.DoStanu(406));
+        QCOMPARE(st.Komendy(7),
+                 (QList<QByteArray>{"0141", "0900", "0902", "0904", "0906", "090A", "0103"}));
+        QCOMPARE(widok.pokazan, 1);
+        QCOMPARE(widok.odSkasowania, QStringLiteral("6/7"));
+        QCOMPARE(widok.cykl, QStringLiteral("4/7"));
+        QCOMPARE(st.obd->Informacje.size(), 2);
+        QCOMPARE(st.obd->Informacje[0].vin, QStringLiteral("WVWZZZ1KZAM012345"));
+        QCOMPARE(st.obd->Informacje[0].kalibracje, QStringList{"CAL-ENG-0412"});
+        QCOMPARE(st.obd->Informacje[1].ecu, 0x7E9);
+        QCOMPARE(st.obd->Informacje[1].cvn, QStringList{"0000BEEF"});
+        QVERIFY(st.obd->Informacje[0].nazwa.isEmpty());
+
+        QVERIFY(st.DoStanu(1000));
+        st.obd->WcisnietoPrzycisk(3);
+        QCOMPARE(st.Komendy(14), (QList<QByteArray>{"03", "07", "0A", "0101", "0141", "020200",
+                                                    "020000", "020400", "020500", "020600",
+                                                    "020700", "020C00", "020D00", "0106"}));
+        QCOMPARE(st.panel.Teksty().mid(6),
+                 (QStringList{"\tZamrożona ramka (kod P0300)",
+                              "Calculated engine load value: 78.4[%]",
+                              "Engine coolant temperature: 88[°C]",
+                              "Short term fuel Bank 1: 9.4[%]", "Long term fuel Bank 1: 14.1[%]",
+                              "Engine RPM: 3120[rpm]", "Vehicle speed: 96[km/h]"}));
+        QCOMPARE(st.obd->Zamrozona->wartosci.size(), 6);
+        QCOMPARE(widok.pokazan, 2);
+
+        QVERIFY(st.DoStanu(1000));
+        st.odpowiedzi["0101"] = {"7E8 06 41 01 00 07 65 65"};
+        st.obd->WcisnietoPrzycisk(4);
+        QCOMPARE(st.Komendy(3), (QList<QByteArray>{"04", "0101", "0141"}));
+        QVERIFY(st.DoStanu(1001));
+        QVERIFY(!st.obd->Zamrozona);
+        QCOMPARE(widok.odSkasowania, QStringLiteral("3/7"));
+        QCOMPARE(st.status.Komorka(1, 6), QStringLiteral("zgaszony"));
+    }
+
     void kasowanieKodowWracaDoCyklu() {
         TAdapterTestowy st;
         QVERIFY(st.DoStanu(1000));
         st.obd->WcisnietoPrzycisk(4);
-        QCOMPARE(st.Komendy(2), (QList<QByteArray>{"04", "0103"}));
+        QCOMPARE(st.Komendy(3), (QList<QByteArray>{"04", "0101", "0103"}));
         QCOMPARE(st.panel.wyczyszczen, 0);
     }
 
