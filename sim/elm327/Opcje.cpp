@@ -113,6 +113,10 @@ std::optional<TOpcje> CzytajOpcje(const QStringList& argumenty, QString& komunik
          QStringLiteral("fixed")},
         {QStringLiteral("ignition-off"),
          QStringLiteral("Answer OBD requests only after 4.5 s, as with the ignition off.")},
+        {QStringLiteral("readiness"),
+         QStringLiteral("Bytes B C D of PID 01 once the monitors have run, as six hex digits "
+                        "(default 07E504: spark ignition, 7 of 8 monitors ready)."),
+         QStringLiteral("BBCCDD")},
     });
     const QCommandLineOption opcjaPomocy = p.addHelpOption();
     pomoc = false;
@@ -160,6 +164,15 @@ std::optional<TOpcje> CzytajOpcje(const QStringList& argumenty, QString& komunik
         komunikat = QStringLiteral("--refuse-clear: expected nodata or negative, got \"%1\"")
                         .arg(kasowanie);
         return std::nullopt;
+    }
+    if (p.isSet(QStringLiteral("readiness"))) {
+        bool ok = false;
+        const QString tekst = p.value(QStringLiteral("readiness"));
+        o.gotowosc = tekst.toUInt(&ok, 16);
+        if (!ok || tekst.size() != 6) {
+            komunikat = QStringLiteral("--readiness: expected six hex digits, got \"%1\"").arg(tekst);
+            return std::nullopt;
+        }
     }
     return o;
 }

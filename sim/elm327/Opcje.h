@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Usterki.h"
+#include "WartosciPid.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,7 @@ struct TOpcje {
     QString dziennik;      // JSON log file, empty for none
     QString lacze;         // symbolic link to the line, empty for none
     TUsterki usterki;
+    quint32 gotowosc = DomyslnaGotowosc; // bytes B C D of PID 01 once the monitors have run
 };
 
 // Parses the arguments (program name first). On an error or --help returns nothing and

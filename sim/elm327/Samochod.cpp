@@ -1,15 +1,9 @@
 #include "Samochod.h"
 
+#include "Bajty.h"
+#include "Informacje.h"
+
 namespace {
-
-QByteArray Bajt(int b) {
-    return QByteArray(1, static_cast<char>(b));
-}
-
-QByteArray Slowo(quint32 v) {
-    return Bajt(static_cast<int>(v >> 24)) + Bajt((v >> 16) & 0xFF) + Bajt((v >> 8) & 0xFF) +
-           Bajt(v & 0xFF);
-}
 
 quint8 U8(const QByteArray& b, int i) {
     return static_cast<quint8>(b.at(i));
@@ -67,7 +61,16 @@ std::vector<QByteArray> TSamochod::Usluga(TEcu& e, const QByteArray& z, double c
         e.skasowano = czas;
         return {Bajt(0x44)};
     case 0x09:
-        return z.size() == 2 ? Informacje(e, U8(z, 1)) : std::vector<QByteArray>{};
+        if (z.size() != 2) return {};
+        return ::Informacje(e.definicja, U8(z, 1), ::Protokol(protokol)->rodzina);
+    case 0x02: {
+        if (z.size() != 3 || U8(z, 2) != 0) return {}; // frame 0 only
+        const bool zapisana = !e.zapisane.empty();
+        const QByteArray w =
+            ZamrozonaRamka(e.definicja, zapisana, zapisana ? e.zapisane.front() : 0, U8(z, 1));
+        if (w.isEmpty()) return {};
+        return {w};
+    }
     default:
         return {};
     }
@@ -97,6 +100,7 @@ TDiagnostyka TSamochod::Diagnostyka(const TEcu& e, const TStanSilnika& s) const 
     d.odSkasowania = s.czas - (kasowane ? e.skasowano : -3600 * 5);
     d.drogaOdSkasowania = kasowane ? 0 : 212 + s.droga;
     d.rozgrzania = kasowane ? (s.plyn > 70 ? 1 : 0) : RozgrzaniaPrzedStartem;
+    d.gotowosc = gotowosc;
     return d;
 }
 
@@ -119,28 +123,4 @@ std::vector<QByteArray> TSamochod::Kody(quint8 odpowiedz, const std::vector<quin
         wiadomosci.push_back(w);
     }
     return wiadomosci;
-}
-
-// Service 09 of the engine ECU: PID 00 the supported PIDs (01 and 02), 01 the number of
-// messages the VIN takes, 02 the VIN: one long message on CAN, five of four bytes elsewhere
-// (the first starting with three 00 bytes).
-std::vector<QByteArray> TSamochod::Informacje(const TEcu& e, int pid) const {
-    if (!e.definicja.silnik) return {};
-    const QByteArray vin(Vin);
-    switch (pid) {
-    case 0x00:
-        return {Bajt(0x49) + Bajt(0x00) + Slowo(0xC0000000u)};
-    case 0x01:
-        return {Bajt(0x49) + Bajt(0x01) + Bajt(can ? 1 : 5)};
-    case 0x02: {
-        if (can) return {Bajt(0x49) + Bajt(0x02) + Bajt(0x01) + vin};
-        const QByteArray dane = QByteArray(3, '\0') + vin;
-        std::vector<QByteArray> w;
-        for (int i = 0; i < 5; ++i)
-            w.push_back(Bajt(0x49) + Bajt(0x02) + Bajt(i + 1) + dane.mid(i * 4, 4));
-        return w;
-    }
-    default:
-        return {};
-    }
 }

@@ -18,8 +18,9 @@ struct TOdpowiedzEcu {
     int dopelnienie;
 };
 
-// The simulated car on its one bus: its ECUs answer OBD requests (services 01, 03, 04, 07,
-// 09, 0A) from the engine's state of the moment; 04 clears stored and pending codes.
+// The simulated car on its one bus: its ECUs answer OBD requests (services 01, 02, 03, 04,
+// 07, 09, 0A) from the engine's state of the moment; 04 clears stored and pending codes and
+// the freeze frame.
 class TSamochod {
 public:
     TSamochod(int protokol, int ileEcu, quint32 ziarno, const TUsterki& usterki = {});
@@ -29,6 +30,8 @@ public:
     // Only the ECUs that have something to say answer; an empty list means NO DATA.
     std::vector<TOdpowiedzEcu> Odpowiedz(const QByteArray& zadanie, double czas);
     double Napiecie(double czas);
+    // Bytes B C D of PID 01 once the monitors have run: supported and not complete.
+    void UstawGotowosc(quint32 bcd) { gotowosc = bcd; }
 
 private:
     struct TEcu {
@@ -41,7 +44,6 @@ private:
     std::vector<QByteArray> Usluga(TEcu& ecu, const QByteArray& zadanie, double czas);
     QByteArray Pidy(const TEcu& ecu, const QByteArray& zadanie, double czas);
     std::vector<QByteArray> Kody(quint8 odpowiedz, const std::vector<quint16>& kody) const;
-    std::vector<QByteArray> Informacje(const TEcu& ecu, int pid) const;
     TDiagnostyka Diagnostyka(const TEcu& ecu, const TStanSilnika& s) const;
 
     int protokol;
@@ -49,4 +51,5 @@ private:
     bool can;
     std::vector<TEcu> ecu;
     TSilnik silnik;
+    quint32 gotowosc = DomyslnaGotowosc;
 };

@@ -17,7 +17,7 @@ TDefinicjaEcu Silnik() {
     return {"engine",
             {0x01, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0B, 0x0C, 0x0D,
              0x0E, 0x0F, 0x10, 0x11, 0x13, 0x14, 0x15, 0x18, 0x19, 0x1C, 0x1F,
-             0x21, 0x2E, 0x2F, 0x30, 0x31, 0x33, 0x3C, 0x42, 0x43, 0x44, 0x45,
+             0x21, 0x2E, 0x2F, 0x30, 0x31, 0x33, 0x3C, 0x41, 0x42, 0x43, 0x44, 0x45,
              0x46, 0x47, 0x49, 0x4A, 0x4C, 0x4D, 0x4E, 0x51, 0x61, 0x62, 0x63},
             // Four stored codes need a first frame and one consecutive frame on CAN, seven
             // pending ones two consecutive frames.
@@ -25,7 +25,10 @@ TDefinicjaEcu Silnik() {
             Kody({"P0301", "P0302", "P0133", "P2097", "P0455", "P0128", "P0442"}),
             Kody({"P0420", "P0300", "P0171"}),
             0x00,
-            true};
+            true,
+            {"SV0412ENG13A", "LPG-ADAPT-07"},
+            {0x1A2B3C4Du, 0x00C0FFEEu},
+            QByteArray("ECM\0-EngineControl", 18)};
 }
 
 TDefinicjaEcu Skrzynia() {
@@ -35,11 +38,15 @@ TDefinicjaEcu Skrzynia() {
             {},
             Kody({"P0700"}),
             -1,
-            false};
+            false,
+            {"TCM-AT6-0107"},
+            {0x5EED0107u},
+            QByteArray("TCM\0-TransmissionCtl", 20)};
 }
 
 TDefinicjaEcu Hamulce() {
-    return {"brakes", {0x01, 0x0D, 0x1C}, Kody({"C0035"}), Kody({"C0040"}), {}, 0x55, false};
+    return {"brakes", {0x01, 0x0D, 0x1C}, Kody({"C0035"}), Kody({"C0040"}), {}, 0x55, false, {}, {},
+            {}};
 }
 
 } // namespace

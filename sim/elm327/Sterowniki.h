@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include <vector>
@@ -14,7 +15,12 @@ struct TDefinicjaEcu {
     std::vector<quint16> oczekujace; // service 07
     std::vector<quint16> stale;      // service 0A; 04 does not clear these
     int dopelnienie;                 // the byte its CAN frames are filled with, -1 none
-    bool silnik;                     // answers service 09 (the VIN)
+    bool silnik;                     // has the VIN and a freeze frame
+    // Service 09 besides the VIN: calibration IDs (up to 16 characters), their verification
+    // numbers, and the name ("ECM" filled to four bytes, "-", the name); none: not answered.
+    std::vector<const char*> kalibracje;
+    std::vector<quint32> cvn;
+    QByteArray nazwaEcu;
 };
 
 std::vector<TDefinicjaEcu> SkladSamochodu(int ileEcu);

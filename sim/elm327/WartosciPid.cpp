@@ -21,12 +21,22 @@ double Korekta(double p) {
     return 128 + p * 128 / 100;
 }
 
-// PID 0x01: lamp and stored-code count, then the readiness of the monitors, which all
-// show incomplete again right after a clearing.
+// Bytes B C D; before the monitors have run, those of C are all not complete.
+QByteArray Monitory(quint32 bcd, bool przebiegly) {
+    const int c = (bcd >> 8) & 0xFF;
+    return B1((bcd >> 16) & 0xFF) + B1(c) + B1(przebiegly ? (bcd & 0xFF) : c);
+}
+
+// PID 0x01: lamp and stored-code count, then the readiness of the monitors: right after a
+// clearing every supported one of byte C shows not complete for a minute.
 QByteArray Status(const TDiagnostyka& d) {
     const int a = (d.zapisane > 0 ? 0x80 : 0) | std::min(d.zapisane, 0x7F);
-    const int gotowe = d.odSkasowania > 60 ? 0x04 : 0x65;
-    return B1(a) + B1(0x07) + B1(0x65) + B1(gotowe);
+    return B1(a) + Monitory(d.gotowosc, d.odSkasowania > 60);
+}
+
+// PID 0x41: the same monitors in this drive cycle, complete once the engine has run 30 s.
+QByteArray StatusCyklu(const TDiagnostyka& d, const TStanSilnika& s) {
+    return B1(0) + Monitory(d.gotowosc, s.czas > 30);
 }
 
 QByteArray Sonda(double v, double korekta) {
@@ -96,6 +106,8 @@ QByteArray DanePid(int pid, const TStanSilnika& s, const TDiagnostyka& d) {
         return B1(101);
     case 0x3C:
         return B2((380 + s.obciazenie * 4 + 40) * 10);
+    case 0x41:
+        return StatusCyklu(d, s);
     case 0x42:
         return B2(s.napiecie * 1000);
     case 0x43:

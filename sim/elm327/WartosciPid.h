@@ -10,7 +10,12 @@ struct TDiagnostyka {
     double odSkasowania = 0;      // s since the codes were last cleared
     double drogaOdSkasowania = 0; // km since then
     int rozgrzania = 0;           // warm-ups since then
+    quint32 gotowosc = 0;         // bytes B C D of PID 01 once the monitors have run
 };
+
+// Spark ignition; misfire, fuel system, components, catalyst, evaporative system, oxygen
+// sensor, its heater and EGR supported; all complete but the evaporative system: 7 of 8.
+constexpr quint32 DomyslnaGotowosc = 0x07E504;
 
 // The data bytes of a service 01 PID (without the 41 and the PID), SAE J1979 scaling;
 // empty for a PID this model does not compute. The bitmap PIDs are not handled here.

@@ -53,6 +53,7 @@ int main(int argc, char* argv[]) {
         });
     }
     TSamochod samochod(opcje->protokol, opcje->ileEcu, opcje->ziarno, opcje->usterki);
+    samochod.UstawGotowosc(opcje->gotowosc);
     TAdapter adapter(pty, samochod, opcje->wolnoMs, dziennik);
 
     // The first line is what the programs that start this one wait for.
