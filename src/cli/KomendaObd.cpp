@@ -8,6 +8,7 @@
 #include "SesjaObd.h"
 #include "TekstyObd.h"
 #include "Wydruk.h"
+#include "WydrukObd.h"
 
 #include <algorithm>
 
@@ -81,6 +82,10 @@ int KomendaObd(TKontekst& k) {
     if (!sesja.Polacz() || !sesja.CzekajNaKoloPidow()) return sesja.Kod();
     k.konsola.Postep(sesja.obd.Tekst(TekstyObd::OdczytKodow));
     if (!sesja.Przycisk(CzytajKody)) return sesja.Kod();
-    Wypisz(Status(sesja) + u'\n' + Pidy(sesja) + u'\n' + Kody(sesja));
+    if (k.opcje.json) {
+        WypiszJson(ObdJson(sesja));
+        return k.opcje.kasuj ? Kasuj(k, sesja) : KodyWyjscia::Sukces;
+    }
+    Wypisz(Status(sesja) + u'\n' + TekstDiagnozy(sesja) + Pidy(sesja) + u'\n' + Kody(sesja));
     return k.opcje.kasuj ? Kasuj(k, sesja) : KodyWyjscia::Sukces;
 }

@@ -32,7 +32,7 @@ const TKomenda* ZnajdzKomende(const QString& nazwa) {
 // Options that only some commands take.
 struct TOpcjaKomendy {
     const char* opcja;
-    const char* komendy[5];
+    const char* komendy[6];
 };
 constexpr TOpcjaKomendy OpcjeKomend[] = {
     {"count", {"live"}},
@@ -43,7 +43,7 @@ constexpr TOpcjaKomendy OpcjeKomend[] = {
     {"yes", {"flash"}},
     {"seconds", {"record"}},
     {"all", {"show"}},
-    {"json", {"info", "errors", "live", "show", "diff"}},
+    {"json", {"info", "errors", "live", "show", "diff", "obd"}},
 };
 
 TRozbiorOpcji Blad(const QString& tekst) {
@@ -206,10 +206,11 @@ QString TekstPomocy() {
         "                            groups them, then the controller's identity\n"
         "  diff A.set B.set          the settings and table cells that differ; exit 0\n"
         "                            when equal, 1 when different\n"
-        "  obd [--clear]             OBD reader: status, supported PIDs with their\n"
-        "                            values, stored, pending and permanent trouble\n"
-        "                            codes; --clear then clears the trouble codes\n"
-        "                            and prints what is left\n"
+        "  obd [--clear] [--json]    OBD reader: status, readiness of the monitors,\n"
+        "                            vehicle information (VIN), supported PIDs with\n"
+        "                            their values, stored, pending and permanent\n"
+        "                            trouble codes, the freeze frame; --clear then\n"
+        "                            clears the codes and prints what is left\n"
         "  flash FILE.img [--yes]    update the controller's firmware through its\n"
         "                            bootloader; --yes allows an older version\n"
         "  report FILE.set -o REPORT.pdf\n"
@@ -235,8 +236,8 @@ QString TekstPomocy() {
         "  --seconds N         record: stop after N seconds\n"
         "  --all               show: every setting of the catalogue, also those no page\n"
         "                      of the editor shows\n"
-        "  --json              info, errors, show, diff: one JSON document; live: one\n"
-        "                      JSON object a line\n"
+        "  --json              info, errors, show, diff, obd: one JSON document; live:\n"
+        "                      one JSON object a line\n"
         "  --yes               flash: install a version older than the installed one\n"
         "  -q, --quiet         no progress messages\n"
         "  -h, --help          show this help\n"

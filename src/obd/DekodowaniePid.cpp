@@ -2,6 +2,7 @@
 
 #include "ElmTekst.h"
 #include "FormatLiczb.h"
+#include "GotowoscObd.h"
 #include "Protokoly.h"
 #include "WzoryJ1979.h"
 
@@ -94,6 +95,10 @@ QString WartoscPid(const pid& p, int numerPid, QByteArrayView dane) {
         return StandardObd(a);
     case 29:
         return CzujnikiO2(a, 2, 4);
+    case 65: { // monitors of this drive cycle
+        const TGotowosc g = DekodujGotowosc(v);
+        return QStringLiteral("%1/%2 ready").arg(g.Gotowe()).arg(g.Obslugiwane());
+    }
     default: {
         const std::vector<std::uint32_t> bajty = BajtyDanych(dane, p.Bajty);
         if (const auto tekst = WartoscJ1979(p.Wzor, numerPid, bajty)) return *tekst;

@@ -3,6 +3,7 @@
 #include "GotowoscObd.h"
 #include "InformacjePojazdu.h"
 #include "KatalogPidow.h"
+#include "KodyBledow.h"
 #include "Kolor.h"
 #include "TSerial.h"
 #include "Teksty.h"
@@ -14,6 +15,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
 class TSterownik;
@@ -119,6 +121,8 @@ public:
     std::optional<TGotowosc> GotowoscOdSkasowania, GotowoscCyklu;
     std::optional<TZamrozonaRamka> Zamrozona;
     QList<TInformacjeEcu> Informacje;
+    // The codes of the last reading by reply byte (43, 47, 4A), every ECU that answered.
+    std::map<unsigned char, QList<TKodyEcu>> OdczytaneKody;
 
     TSterownik* Sterownik = nullptr;
     TSiatkaObd* SiatkaStatusu = nullptr; // StringGridElm

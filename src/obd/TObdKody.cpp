@@ -9,8 +9,9 @@
 #include <algorithm>
 
 void TObd::KodyBledow(unsigned char odpowiedz) {
-    if (!PanelDtc) return;
     QList<TKodyEcu> wszystkie = KodyEcu(Odpowiedz, Protokol, odpowiedz);
+    OdczytaneKody[odpowiedz] = wszystkie;
+    if (!PanelDtc) return;
     // The main ECU's codes first, under the kind's own heading; then every other ECU's.
     const auto glowne = std::find_if(wszystkie.begin(), wszystkie.end(),
                                      [this](const TKodyEcu& k) { return k.ecu == Ecu; });

@@ -121,6 +121,7 @@ void TObd::Kody() {
     switch (Stan) {
     case 3000:
         if (PanelDtc) PanelDtc->Wyczysc();
+        OdczytaneKody.clear();
         Opoznienie = Przerwa;
         Nadaj("03\r");
         break;

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -567,6 +568,95 @@ private slots:
                     .hasMatch());
         QVERIFY(tekst.contains(QStringLiteral("Stored Trouble Codes  /  Błędy zarejestrowane : "
                                               "ECU 7E8h\n  P0700\n")));
+    }
+
+    // The whole reading as JSON, parsed back: on CAN with the default readiness, on KWP (the
+    // VIN on one line) with the monitors of byte C not complete.
+    void obdJsonCarriesEveryField_data() {
+        QTest::addColumn<QString>("protokol");
+        QTest::addColumn<QString>("gotowosc");
+        QTest::addColumn<QStringList>("ecu");
+        QTest::addColumn<int>("gotowe");
+        QTest::newRow("CAN 11 bit") << "6" << "07E504" << QStringList{"7E8", "7E9"} << 7;
+        QTest::newRow("KWP fast init") << "5" << "07E5E5" << QStringList{"10", "11"} << 3;
+    }
+    void obdJsonCarriesEveryField() {
+        QFETCH(QString, protokol);
+        QFETCH(QString, gotowosc);
+        QFETCH(QStringList, ecu);
+        TSymulatorElm elm({"--protocol", protokol, "--ecus", "2", "--readiness", gotowosc});
+        TCli cli;
+        const TWynik w = cli.Uruchom({"obd", "--elm-port", elm.Sciezka(), "--json", "-q"});
+        QCOMPARE(w.kod, 0);
+        QJsonParseError blad;
+        const QJsonObject o = QJsonDocument::fromJson(w.wyjscie, &blad).object();
+        QVERIFY2(blad.error == QJsonParseError::NoError, w.wyjscie.constData());
+        QCOMPARE(o["adapter"].toString(), QStringLiteral("ELM327 v1.5"));
+        QCOMPARE(o["port"].toString(), QStringLiteral("COMM 129"));
+        QVERIFY(o["voltage"].toString().endsWith(u'V'));
+        QCOMPARE(o["protocol"]["number"].toInt(), protokol.toInt());
+        QCOMPARE(o["ecus"].toVariant().toStringList(), ecu);
+        QCOMPARE(o["mainEcu"].toString(), ecu[1]); // the engine answers second
+        QCOMPARE(o["vin"].toString(), QStringLiteral("VF1SELVAR0E327001"));
+
+        const QJsonArray info = o["vehicleInfo"].toArray();
+        QCOMPARE(info.size(), 2);
+        QCOMPARE(info[0]["ecu"].toString(), ecu[0]);
+        QVERIFY(info[0]["vin"].isNull());
+        QCOMPARE(info[0]["calibrationIds"].toVariant().toStringList(), QStringList{"TCM-AT6-0107"});
+        QCOMPARE(info[0]["cvns"].toVariant().toStringList(), QStringList{"5EED0107"});
+        QCOMPARE(info[0]["ecuName"].toString(), QStringLiteral("TCM-TransmissionCtl"));
+        QCOMPARE(info[1]["vin"].toString(), QStringLiteral("VF1SELVAR0E327001"));
+        QCOMPARE(info[1]["calibrationIds"].toVariant().toStringList(),
+                 (QStringList{"SV0412ENG13A", "LPG-ADAPT-07"}));
+        QCOMPARE(info[1]["cvns"].toVariant().toStringList(), (QStringList{"1A2B3C4D", "00C0FFEE"}));
+        QCOMPARE(info[1]["ecuName"].toString(), QStringLiteral("ECM-EngineControl"));
+
+        // B 07, C E5: the three continuous monitors and five of byte C supported.
+        const QJsonObject odSkasowania = o["readiness"]["sinceCleared"].toObject();
+        QVERIFY(odSkasowania["mil"].toBool());
+        QCOMPARE(odSkasowania["confirmedCodes"].toInt(), 4);
+        QCOMPARE(odSkasowania["ignition"].toString(), QStringLiteral("spark"));
+        QCOMPARE(odSkasowania["supported"].toInt(), 8);
+        QTEST(odSkasowania["ready"].toInt(), "gotowe");
+        const QJsonArray monitory = odSkasowania["monitors"].toArray();
+        QCOMPARE(monitory.size(), 11);
+        QCOMPARE(monitory[5]["name"].toString(), QStringLiteral("evaporativeSystem"));
+        QCOMPARE(monitory[5]["state"].toString(), QStringLiteral("not ready"));
+        QCOMPARE(monitory[4]["state"].toString(), QStringLiteral("not supported"));
+        QCOMPARE(o["readiness"]["thisDriveCycle"]["supported"].toInt(), 8);
+
+        QJsonObject obroty;
+        for (const QJsonValue p : o["pids"].toArray())
+            if (p["pid"].toString() == QLatin1String("0C")) obroty = p.toObject();
+        QCOMPARE(obroty["name"].toString(), QStringLiteral("Engine RPM"));
+        QCOMPARE(obroty["unit"].toString(), QStringLiteral("rpm"));
+        QVERIFY(obroty["value"].isDouble());
+
+        const QJsonArray zapisane = o["troubleCodes"]["stored"].toArray();
+        QCOMPARE(zapisane.size(), 2);
+        QCOMPARE(zapisane[1]["ecu"].toString(), ecu[1]);
+        QStringList kody;
+        for (const QJsonValue k : zapisane[1]["codes"].toArray())
+            kody << k["code"].toString();
+        QCOMPARE(kody, (QStringList{"P0300", "P0171", "P0420", "U0101"}));
+        QCOMPARE(zapisane[1]["codes"][0]["description"].toString(),
+                 QStringLiteral("Random/Multiple Cylinder Misfire Detected"));
+        QVERIFY(!zapisane[1]["codes"][0]["descriptionPl"].toString().isEmpty());
+        QCOMPARE(o["troubleCodes"]["pending"][1]["codes"].toArray().size(), 7);
+        QCOMPARE(o["troubleCodes"]["permanent"][1]["codes"][0]["code"].toString(),
+                 QStringLiteral("P0420"));
+
+        const QJsonObject ramka = o["freezeFrame"].toObject();
+        QCOMPARE(ramka["code"].toString(), QStringLiteral("P0300"));
+        QStringList wartosci;
+        for (const QJsonValue p : ramka["pids"].toArray())
+            wartosci << QStringLiteral("%1=%2%3")
+                            .arg(p["pid"].toString())
+                            .arg(p["value"].toDouble())
+                            .arg(p["unit"].toString());
+        QCOMPARE(wartosci, (QStringList{"04=78.4%", "05=88°C", "06=9.4%", "07=14.1%", "0C=3120rpm",
+                                        "0D=96km/h"}));
     }
 
     void obdRefusedClearExits2_data() {
