@@ -8,6 +8,7 @@
 #include "Kontekst.h"
 #include "OpisSterownika.h"
 #include "RaportInstalacji.h"
+#include "SesjaObd.h"
 #include "SesjaSterownika.h"
 #include "ZapisPliku.h"
 
@@ -17,7 +18,21 @@
 
 namespace {
 
-int Zapisz(TKontekst& k, TSterownik& s, const TDaneRaportu& d) {
+// The car's VIN through the OBD adapter; false when the reader did not get that far.
+bool CzytajVin(TKontekst& k, TDaneRaportu& d, int& kod) {
+    if (k.opcje.portElm.isEmpty()) return true;
+    TSesjaObd sesja(k);
+    if (!sesja.Polacz()) {
+        kod = sesja.Kod();
+        return false;
+    }
+    for (const TInformacjeEcu& e : sesja.obd.Informacje)
+        if (d.vin.isEmpty()) d.vin = e.vin;
+    return true;
+}
+
+int Zapisz(TKontekst& k, TSterownik& s, TDaneRaportu& d) {
+    if (int kod = 0; !CzytajVin(k, d, kod)) return kod;
     const QString& plik = k.opcje.wyjscie;
     QBuffer bufor;
     bufor.open(QIODevice::WriteOnly);

@@ -13,6 +13,7 @@ struct TKomenda {
     int plikow;
     bool port, portElm;            // which links it needs
     bool portZamiastPliku = false; // --port may stand for its one file
+    bool elmMozliwy = false;       // --elm-port may be given as well
 };
 constexpr TKomenda Komendy[] = {
     {"info", 0, true, false},     {"errors", 0, true, false},
@@ -20,7 +21,7 @@ constexpr TKomenda Komendy[] = {
     {"live", 0, true, false},     {"record", 1, true, false},
     {"osc2csv", 2, false, false}, {"show", 1, false, false, true},
     {"diff", 2, false, false},    {"obd", 0, false, true},
-    {"flash", 1, true, false},    {"report", 1, false, false, true},
+    {"flash", 1, true, false},    {"report", 1, false, false, true, true},
 };
 
 const TKomenda* ZnajdzKomende(const QString& nazwa) {
@@ -87,7 +88,8 @@ QString SprawdzPorty(const QCommandLineParser& p, const TKomenda& k) {
         const QString nazwa = QLatin1String(opcja);
         if (potrzebna && !p.isSet(nazwa))
             return QStringLiteral("%1 needs --%2").arg(QLatin1String(k.nazwa), nazwa);
-        if (!potrzebna && p.isSet(nazwa) && !(k.portZamiastPliku && nazwa == QLatin1String("port")))
+        const bool wolno = nazwa == QLatin1String("port") ? k.portZamiastPliku : k.elmMozliwy;
+        if (!potrzebna && p.isSet(nazwa) && !wolno)
             return QStringLiteral("--%1 does not apply to %2").arg(nazwa, QLatin1String(k.nazwa));
         return {};
     };
@@ -217,7 +219,8 @@ QString TekstPomocy() {
         "                            installation report for the car's owner (or,\n"
         "                            with --port instead of the file, of the\n"
         "                            controller, with its errors): identity, history,\n"
-        "                            settings, multiplier chart and map grids, on A4\n"
+        "                            settings, multiplier chart and map grids, on A4;\n"
+        "                            with --elm-port also the car's VIN\n"
         "\n"
         "Options:\n"
         "  --port N|PATH       controller port: 1..1023 serial port COMn, 1024+i FTDI\n"

@@ -9,6 +9,7 @@
 #include "StronyRaportu.h"
 #include "TSterownik.h"
 #include "Teksty.h"
+#include "TekstyObd.h"
 
 #include <QLocale>
 #include <QPalette>
@@ -43,6 +44,7 @@ void Naglowek(TStronyRaportu& r, const TTeksty& t, const TDaneRaportu& d) {
     r.Pozycja(t.PodajTekst(1393), Data(d));
     r.Pozycja(t.PodajTekst(1394), TekstKomputera(d.komputer));
     r.Pozycja(t.PodajTekst(1397), d.zrodlo);
+    if (!d.vin.isEmpty()) r.Pozycja(t.PodajTekst(TekstyObd::Vin), d.vin);
 }
 
 void Tozsamosc(TStronyRaportu& r, const TSterownik& s, const TTeksty& t) {

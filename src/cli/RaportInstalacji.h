@@ -16,6 +16,7 @@ struct TDaneRaportu {
     QDateTime utworzono;
     quint32 komputer = 0;             // the identifier history entries carry
     std::optional<QStringList> bledy; // the error panel's lines; none from a file
+    QString vin;                      // the car's, when the OBD reader read it
 };
 
 // The report an installer hands to the car's owner, as a PDF: identity and operating

@@ -18,6 +18,7 @@
 #include "Kontrolki.h"
 #include "MenuPortowOkna.h"
 #include "OknaPlikowOkna.h"
+#include "PanelDiagnozyObd.h"
 #include "SiatkaObdOkna.h"
 #include "TGrafika.h"
 #include "TNastawy.h"
@@ -139,6 +140,7 @@ void TForm1::Polacz() {
     obd->SiatkaPid = siatkaPid.get();
     obd->PanelDtc = panelDtc.get();
     PolaczListeWykresow();
+    obd->WidokDiagnozy = panelMonitory;
     if (!opcje.PlikSladu.isEmpty()) {
         slad.setFileName(opcje.PlikSladu);
         if (!slad.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate))

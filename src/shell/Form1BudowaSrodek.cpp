@@ -3,6 +3,7 @@
 
 #include "Kontrolki.h"
 #include "ListaWykresow.h"
+#include "PanelDiagnozyObd.h"
 #include "TForm1.h"
 #include "TGrafika.h"
 #include "Wypelnienie.h"
@@ -221,7 +222,8 @@ QWidget* TForm1::ZbudujDol() {
     QToolButton* kody = NowyPrzycisk(QStringLiteral("SpeedButton41"), panelObdTab, {}, 0, true);
     QToolButton* pidy =
         NowyPrzycisk(QStringLiteral("SpeedButton42"), panelObdTab, QStringLiteral("PID"), 1, true);
-    for (QToolButton* b : {kody, pidy}) {
+    QToolButton* monitory = NowyPrzycisk(QStringLiteral("SpeedButton43"), panelObdTab, {}, 2, true);
+    for (QToolButton* b : {kody, pidy, monitory}) {
         b->setAutoExclusive(true);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         zakladki->addWidget(b);
@@ -234,6 +236,8 @@ QWidget* TForm1::ZbudujDol() {
     prawaL->addWidget(richEditDtc, 1);
     stringGridPid = Nowy<QTableWidget>(QStringLiteral("StringGridPid"), prawa);
     prawaL->addWidget(stringGridPid, 1);
+    panelMonitory = new TPanelDiagnozyObd(teksty, prawa);
+    prawaL->addWidget(panelMonitory, 1);
     obdRzad->addWidget(prawa, 1);
     rzad->addWidget(panelObd);
     panelObd->hide();

@@ -2,6 +2,7 @@
 
 #include "Kontrolki.h"
 #include "ListaWykresow.h"
+#include "PanelDiagnozyObd.h"
 #include "TForm1.h"
 #include "TGrafika.h"
 
@@ -42,6 +43,7 @@ constexpr TNapis NapisyPrzyciskow[] = {
     {"SpeedButton14", 1213}, {"SpeedButton15", 1214}, {"SpeedButton16", 1215},
     {"SpeedButton21", 1216}, {"SpeedButton22", 1218}, {"SpeedButton32", 1229},
     {"SpeedButton33", 1100}, {"SpeedButton34", 1211}, {"SpeedButton41", 1232},
+    {"SpeedButton43", 4344},
 };
 
 // The Language menu names each language in itself and in English.
@@ -83,6 +85,8 @@ void TForm1::ZastosujNapisy() {
     banerOsc->setText({});
     banerBledy->setText(QLatin1Char(' ') + PodajTekst(1232) + QLatin1Char(' '));
     banerInfo->setText(QLatin1Char(' ') + PodajTekst(1234) + QLatin1Char(' '));
+
+    panelMonitory->Odswiez();
 
     // Captions change widths with the language.
     listaWykresow->Przebuduj();

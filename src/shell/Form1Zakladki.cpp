@@ -2,6 +2,7 @@
 
 #include "Kontrolki.h"
 #include "ListaWykresow.h"
+#include "PanelDiagnozyObd.h"
 #include "TForm1.h"
 #include "TGrafika.h"
 #include "TNastawy.h"
@@ -233,6 +234,7 @@ void TForm1::ZakladkaObdKlik(QToolButton*) {
             UstawDol([this] { return panelCenter->height() / 2; });
             richEditDtc->show();
             stringGridPid->hide();
+            panelMonitory->hide();
             stringGridElm->hide();
             panelObdTab->hide();
             nastawy->Umiesc(panelWidoku);
@@ -248,11 +250,11 @@ void TForm1::ZakladkaObdKlik(QToolButton*) {
 }
 
 void TForm1::PrzelaczKodyPidy() {
-    const bool kody = Przycisk(41)->isChecked();
-    richEditDtc->setVisible(kody);
-    stringGridPid->setVisible(!kody);
-    UstawKolorNapisu(Przycisk(41), kody ? paleta.KolorWybrany : KolorOkna());
-    UstawKolorNapisu(Przycisk(42), kody ? KolorOkna() : paleta.KolorWybrany);
+    richEditDtc->setVisible(Przycisk(41)->isChecked());
+    stringGridPid->setVisible(Przycisk(42)->isChecked());
+    panelMonitory->setVisible(Przycisk(43)->isChecked());
+    for (int n : {41, 42, 43})
+        UstawKolorNapisu(Przycisk(n), Przycisk(n)->isChecked() ? paleta.KolorWybrany : KolorOkna());
 }
 
 void TForm1::NarzedziaMap() {

@@ -50,6 +50,7 @@ class TObd;
 class TSerial;
 class TOknaPlikowOkna;
 class TPanel;
+class TPanelDiagnozyObd;
 class TPanelObdOkna;
 class TScope;
 class TSerial;
@@ -313,6 +314,7 @@ private:
     QTextEdit* richEditDtc = nullptr;
     QTableWidget* stringGridPid = nullptr;
     QTableWidget* stringGridElm = nullptr;
+    TPanelDiagnozyObd* panelMonitory = nullptr; // the OBD tab's monitors and VIN
     QWidget* panelBledy = nullptr;
     TPanel* banerBledy = nullptr;
     QTextEdit* richEditBledy = nullptr;
