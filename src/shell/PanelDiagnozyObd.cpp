@@ -45,6 +45,7 @@ TPanelDiagnozyObd::TPanelDiagnozyObd(const TTeksty& t, QWidget* rodzic)
     monitory->setObjectName(QStringLiteral("StringGridMonitory"));
     monitory->setColumnCount(3);
     monitory->verticalHeader()->hide();
+    monitory->verticalHeader()->setDefaultSectionSize(monitory->fontMetrics().height() + 6);
     monitory->setEditTriggers(QAbstractItemView::NoEditTriggers);
     monitory->setSelectionMode(QAbstractItemView::NoSelection);
     monitory->setFocusPolicy(Qt::NoFocus);

@@ -115,7 +115,11 @@ private slots:
         QCOMPARE(kody.value(QStringLiteral("Stored ") + skrzynia), (QStringList{"P0700", "U0100"}));
         QVERIFY(kody.contains(QStringLiteral("Pending ") + skrzynia));
         QCOMPARE(kody.value(QStringLiteral("Permanent ") + skrzynia), QStringList{"P0700"});
-        QCOMPARE(kody.size(), 6);
+        // Under the codes, the freeze frame of the first stored one with its six values.
+        QVERIFY(kody.contains(QStringLiteral("Zamrożona")));
+        QCOMPARE(st.obd->Zamrozona->kod, 0x0300u);
+        QCOMPARE(st.obd->Zamrozona->wartosci.size(), 6);
+        QCOMPARE(kody.size(), 7);
 
         // Clearing, then reading again.
         QVERIFY(st.Przycisk(4, 4001));
@@ -126,6 +130,8 @@ private slots:
         QCOMPARE(poKasowaniu.value(QStringLiteral("Stored")), QStringList());
         QCOMPARE(poKasowaniu.value(QStringLiteral("Pending")), QStringList());
         QCOMPARE(poKasowaniu.value(QStringLiteral("Stored ") + skrzynia), QStringList());
+        QCOMPARE(st.obd->Zamrozona->kod, 0u); // cleared with the codes
+        QVERIFY(poKasowaniu.contains(QStringLiteral("brak")));
 
         const int przed = st.udane;
         QVERIFY(st.Czekaj([&] { return st.udane >= przed + 3; }, 10000));

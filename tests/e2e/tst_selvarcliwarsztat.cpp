@@ -3,6 +3,7 @@
 // the JSON output for scripts and the installation report.
 
 #include "CliNaSymulatorze.h"
+#include "SymulatorElm.h"
 #include "DziennikSymulatora.h"
 #include "EksportCsv.h"
 #include "IdentyfikatorKomputera.h"
@@ -496,6 +497,19 @@ private slots:
         QVERIFY2(tekst.contains(QStringLiteral("Computer")) &&
                      tekst.contains(wzor.StrHistoria(5, 0)),
                  qPrintable(wzor.StrHistoria(5, 0)));
+    }
+
+    // With the adapter as well, the car's VIN heads the report.
+    void reportCarriesTheVinReadThroughTheAdapter() {
+        TSymulatorElm elm({"--protocol", "6", "--ecus", "2"});
+        TCli cli;
+        const QString set = cli.Sciezka(QStringLiteral("k.set"));
+        const QString pdf = cli.Sciezka(QStringLiteral("raport.pdf"));
+        QVERIFY(Zapisz(set, Domyslne()));
+        const TWynik w = cli.Uruchom({"report", set, "-o", pdf, "--elm-port", elm.Sciezka(), "-q"});
+        QCOMPARE(w.kod, 0);
+        const QString tekst = QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
+        QVERIFY2(tekst.contains(QStringLiteral("VF1SELVAR0E327001")), qPrintable(tekst.left(400)));
     }
 
     void reportOfAFileKeepsWhatWasThere() {
