@@ -75,10 +75,10 @@ std::vector<QByteArray> Informacje(const TDefinicjaEcu& e, int typ, TRodzina rod
     if (typ % 2 == 1) { // the message count of the next type, only off CAN
         const TDane d = Dane(e, typ + 1);
         if (can || d.ile == 0) return {};
-        const int wiadomosci = typ == 0x01 && rodzina == TRodzina::Kwp
-                                   ? 1
-                                   : static_cast<int>(d.bajty.size() + (typ == 0x01 ? 3 : 0)) /
-                                         BajtyKawalka;
+        const int wiadomosci =
+            typ == 0x01 && rodzina == TRodzina::Kwp
+                ? 1
+                : static_cast<int>(d.bajty.size() + (typ == 0x01 ? 3 : 0)) / BajtyKawalka;
         return {Bajt(0x49) + Bajt(typ) + Bajt(wiadomosci)};
     }
     const TDane d = Dane(e, typ);

@@ -170,7 +170,8 @@ std::optional<TOpcje> CzytajOpcje(const QStringList& argumenty, QString& komunik
         const QString tekst = p.value(QStringLiteral("readiness"));
         o.gotowosc = tekst.toUInt(&ok, 16);
         if (!ok || tekst.size() != 6) {
-            komunikat = QStringLiteral("--readiness: expected six hex digits, got \"%1\"").arg(tekst);
+            komunikat =
+                QStringLiteral("--readiness: expected six hex digits, got \"%1\"").arg(tekst);
             return std::nullopt;
         }
     }

@@ -36,11 +36,10 @@ int TekstStanu(TStanMonitora stan) {
 QString Gotowosc(const TObd& obd, int naglowek, const TGotowosc& g) {
     const QString zaplon =
         obd.Tekst(g.zaplonSamoczynny ? TekstyObd::ZaplonSamoczynny : TekstyObd::ZaplonIskrowy);
-    QString tekst = QStringLiteral("%1 (%2): %3\n")
-                        .arg(obd.Tekst(naglowek), zaplon,
-                             obd.Tekst(TekstyObd::GotoweMonitory)
-                                 .arg(g.Gotowe())
-                                 .arg(g.Obslugiwane()));
+    QString tekst =
+        QStringLiteral("%1 (%2): %3\n")
+            .arg(obd.Tekst(naglowek), zaplon,
+                 obd.Tekst(TekstyObd::GotoweMonitory).arg(g.Gotowe()).arg(g.Obslugiwane()));
     QList<QPair<QString, QString>> wiersze;
     for (const TMonitor& m : g.monitory)
         wiersze.append({QStringLiteral("  ") + obd.Tekst(m.tekst), obd.Tekst(TekstStanu(m.stan))});
@@ -53,7 +52,8 @@ QString Informacje(const TObd& obd) {
     for (const TInformacjeEcu& e : obd.Informacje) {
         QList<QPair<QString, QString>> wiersze;
         const auto dodaj = [&](int etykieta, const QString& wartosc) {
-            if (!wartosc.isEmpty()) wiersze.append({QStringLiteral("    ") + obd.Tekst(etykieta), wartosc});
+            if (!wartosc.isEmpty())
+                wiersze.append({QStringLiteral("    ") + obd.Tekst(etykieta), wartosc});
         };
         dodaj(TekstyObd::Vin, e.vin);
         dodaj(TekstyObd::NazwaEcu, e.nazwa);
@@ -174,7 +174,8 @@ QString TekstDiagnozy(const TSesjaObd& sesja) {
 QJsonObject ObdJson(const TSesjaObd& sesja) {
     const TObd& obd = sesja.obd;
     QJsonArray ecu;
-    for (const QString& a : sesja.status.Komorka(1, TObd::WierszEcu).split(u' ', Qt::SkipEmptyParts))
+    for (const QString& a :
+         sesja.status.Komorka(1, TObd::WierszEcu).split(u' ', Qt::SkipEmptyParts))
         ecu.append(a.chopped(1)); // "7E8h"
     return {{"port", sesja.status.Komorka(1, 0)},
             {"adapter", sesja.status.Komorka(1, 1)},

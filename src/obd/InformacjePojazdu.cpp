@@ -113,7 +113,8 @@ void DodajInformacje(QList<TInformacjeEcu>& lista, QByteArrayView odpowiedz, int
     for (const TDaneInformacji& d : DaneInformacji(odpowiedz, protokol, typ)) {
         auto e = std::find_if(lista.begin(), lista.end(),
                               [&](const TInformacjeEcu& i) { return i.ecu == d.ecu; });
-        if (e == lista.end()) e = lista.insert(lista.end(), TInformacjeEcu{d.ecu, 0, {}, {}, {}, {}});
+        if (e == lista.end())
+            e = lista.insert(lista.end(), TInformacjeEcu{d.ecu, 0, {}, {}, {}, {}});
         Zapisz(*e, typ, d.bajty);
     }
 }

@@ -53,9 +53,8 @@ void TObd::ZacznijDiagnoze(bool odSkasowania, bool informacje, bool ramka) {
     zapytania.clear(); // a user request may have cut the last run short
     ramkaDoPanelu = ramka;
     // PID 01 also gives the status rows of the stored codes and the lamp.
-    if (odSkasowania && Pidy[0x01].Obslugiwany) zapytania.push_back({"0101", [this] {
-        StatusDteMil();
-    }});
+    if (odSkasowania && Pidy[0x01].Obslugiwany)
+        zapytania.push_back({"0101", [this] { StatusDteMil(); }});
     if (Pidy[0x41].Obslugiwany)
         zapytania.push_back({"0141", [this] { GotowoscCyklu = GotowoscZOdpowiedzi(0x41); }});
     if (informacje) ZapytajOInformacje();
@@ -78,10 +77,10 @@ void TObd::ZapytajOInformacje() {
 void TObd::CzytajMapyInformacji() {
     DodajInformacje(Informacje, Odpowiedz, Protokol, InfoMapa);
     for (const int typ : TypyInformacji) {
-        const bool ktos = std::any_of(Informacje.begin(), Informacje.end(),
-                                      [typ](const TInformacjeEcu& e) {
-                                          return ((e.mapa >> (32 - typ)) & 1) != 0;
-                                      });
+        const bool ktos =
+            std::any_of(Informacje.begin(), Informacje.end(), [typ](const TInformacjeEcu& e) {
+                return ((e.mapa >> (32 - typ)) & 1) != 0;
+            });
         if (ktos)
             zapytania.push_back({"09" + Hex2(typ), [this, typ] {
                                      DodajInformacje(Informacje, Odpowiedz, Protokol, typ);
@@ -111,9 +110,8 @@ void TObd::CzytajMapeRamki(int baza) {
     for (const int numer : PidyZMapy(TekstNaInt(TekstBajtow(*dane), 4), baza)) {
         if (numer % 0x20 == 0) {
             if (numer <= OstatniaMapa)
-                zapytania.push_back({ZapytanieRamki(numer), [this, numer] {
-                                         CzytajMapeRamki(numer);
-                                     }});
+                zapytania.push_back(
+                    {ZapytanieRamki(numer), [this, numer] { CzytajMapeRamki(numer); }});
         } else if (numer != PidRamki && numer < static_cast<int>(Pidy.size())) {
             zapytania.push_back({ZapytanieRamki(numer), [this, numer] { CzytajPidRamki(numer); }});
         }

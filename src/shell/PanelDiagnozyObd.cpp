@@ -98,11 +98,9 @@ void TPanelDiagnozyObd::PokazMonitory() {
     }
     const QString zaplon = teksty.PodajTekst(wzor->zaplonSamoczynny ? TekstyObd::ZaplonSamoczynny
                                                                     : TekstyObd::ZaplonIskrowy);
-    podsumowanie->setText(QStringLiteral("%1 (%2)")
-                              .arg(teksty.PodajTekst(TekstyObd::GotoweMonitory)
-                                       .arg(wzor->Gotowe())
-                                       .arg(wzor->Obslugiwane()),
-                                   zaplon));
+    podsumowanie->setText(QStringLiteral("%1 (%2)").arg(
+        teksty.PodajTekst(TekstyObd::GotoweMonitory).arg(wzor->Gotowe()).arg(wzor->Obslugiwane()),
+        zaplon));
     monitory->setRowCount(static_cast<int>(wzor->monitory.size()));
     for (int w = 0; w < monitory->rowCount(); ++w) {
         monitory->setItem(w, 0, new QTableWidgetItem(teksty.PodajTekst(wzor->monitory[w].tekst)));

@@ -577,8 +577,10 @@ private slots:
         QTest::addColumn<QString>("gotowosc");
         QTest::addColumn<QStringList>("ecu");
         QTest::addColumn<int>("gotowe");
-        QTest::newRow("CAN 11 bit") << "6" << "07E504" << QStringList{"7E8", "7E9"} << 7;
-        QTest::newRow("KWP fast init") << "5" << "07E5E5" << QStringList{"10", "11"} << 3;
+        QTest::newRow("CAN 11 bit") << "6"
+                                    << "07E504" << QStringList{"7E8", "7E9"} << 7;
+        QTest::newRow("KWP fast init") << "5"
+                                       << "07E5E5" << QStringList{"10", "11"} << 3;
     }
     void obdJsonCarriesEveryField() {
         QFETCH(QString, protokol);

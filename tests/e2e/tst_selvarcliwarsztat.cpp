@@ -3,11 +3,11 @@
 // the JSON output for scripts and the installation report.
 
 #include "CliNaSymulatorze.h"
-#include "SymulatorElm.h"
 #include "DziennikSymulatora.h"
 #include "EksportCsv.h"
 #include "IdentyfikatorKomputera.h"
 #include "MapaPortow.h"
+#include "SymulatorElm.h"
 #include "TSterownik.h"
 #include "Teksty.h"
 

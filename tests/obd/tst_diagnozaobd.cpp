@@ -31,8 +31,14 @@ QStringList Klucze(const TGotowosc& g) {
 
 pid Wpis(int numer) {
     const TOpisPid& o = TabelaPidow()[static_cast<std::size_t>(numer)];
-    return pid{o.bajty, QString::fromUtf8(o.nazwa), QString::fromUtf8(o.skrot),
-               QString::fromUtf8(o.jednostka), o.wzor, -1, false, false};
+    return pid{o.bajty,
+               QString::fromUtf8(o.nazwa),
+               QString::fromUtf8(o.skrot),
+               QString::fromUtf8(o.jednostka),
+               o.wzor,
+               -1,
+               false,
+               false};
 }
 
 // "7E8:WVW... 7E9:..." for the comparisons of the info tables.
@@ -49,20 +55,13 @@ QString Opis(const QList<TInformacjeEcu>& lista) {
     return czesci.join(QStringLiteral("; "));
 }
 
-const QStringList Iskrowe{"misfire",
-                          "fuelSystem",
-                          "components",
-                          "catalyst",
-                          "heatedCatalyst",
-                          "evaporativeSystem",
-                          "secondaryAirSystem",
-                          "acRefrigerant",
-                          "oxygenSensor",
-                          "oxygenSensorHeater",
-                          "egrVvtSystem"};
-const QStringList Samoczynne{"misfire",      "fuelSystem",    "components",
-                             "nmhcCatalyst", "noxScrMonitor", "boostPressure",
-                             "exhaustGasSensor", "pmFilter",  "egrVvtSystem"};
+const QStringList Iskrowe{
+    "misfire",        "fuelSystem",         "components",         "catalyst",
+    "heatedCatalyst", "evaporativeSystem",  "secondaryAirSystem", "acRefrigerant",
+    "oxygenSensor",   "oxygenSensorHeater", "egrVvtSystem"};
+const QStringList Samoczynne{"misfire",          "fuelSystem",    "components",
+                             "nmhcCatalyst",     "noxScrMonitor", "boostPressure",
+                             "exhaustGasSensor", "pmFilter",      "egrVvtSystem"};
 
 } // namespace
 
@@ -130,16 +129,18 @@ private slots:
         QTest::newRow("05 coolant") << 0x05 << QByteArray("7E8 04 42 05 00 80 \r\r>") << "88"
                                     << "°C";
         // 0x8C = 140: (140 - 128) x 100 / 128 = 9.375
-        QTest::newRow("06 short trim") << 0x06 << QByteArray("7E8 04 42 06 00 8C 55 55 55")
-                                       << "9.4" << "%";
+        QTest::newRow("06 short trim") << 0x06 << QByteArray("7E8 04 42 06 00 8C 55 55 55") << "9.4"
+                                       << "%";
         // 0x92 = 146: 18 x 100 / 128 = 14.06
         QTest::newRow("07 long trim") << 0x07 << QByteArray("7E8 04 42 07 00 92") << "14.1"
                                       << "%";
         // 0x30C0 = 12480: / 4
         QTest::newRow("0C rpm") << 0x0C << QByteArray("7E9 04 42 0C 00 11\r7E8 05 42 0C 00 30 C0")
-                                << "3120" << "rpm";
+                                << "3120"
+                                << "rpm";
         QTest::newRow("0D speed, ISO 9141")
-            << 0x0D << QByteArray("48 6B 10 42 0D 00 60 4A\r") << "96" << "km/h";
+            << 0x0D << QByteArray("48 6B 10 42 0D 00 60 4A\r") << "96"
+            << "km/h";
     }
     void zamrozonaRamka() {
         QFETCH(int, numer);
@@ -161,7 +162,8 @@ private slots:
         // A 5E = PIDs 02, 04, 05, 06, 07; B 18 = 0C, 0D.
         const auto mapa = DaneZamrozone("7E8 07 42 00 00 5E 18 00 00", 6, 0x7E8, 0x00);
         QCOMPARE(mapa, (QList<std::uint32_t>{0x5E, 0x18, 0x00, 0x00}));
-        QCOMPARE(PidyZMapy(0x5E180000, 0x00), (QList<int>{0x02, 0x04, 0x05, 0x06, 0x07, 0x0C, 0x0D}));
+        QCOMPARE(PidyZMapy(0x5E180000, 0x00),
+                 (QList<int>{0x02, 0x04, 0x05, 0x06, 0x07, 0x0C, 0x0D}));
         QCOMPARE(PidyZMapy(0x00000001, 0x20), QList<int>{0x40});
         // Another ECU's frame, service 01 and frame 1 are no frame 0 of the main ECU.
         QVERIFY(!DaneZamrozone("7E9 05 42 02 00 03 00", 6, 0x7E8, 0x02));
@@ -218,9 +220,9 @@ private slots:
         QTest::newRow("two CVNs in a single frame")
             << 6 << InfoCvn << QByteArray("7E8 10 0B 49 06 02 1A 2B 3C \r7E8 21 4D 00 00 BE EF \r")
             << "7E8:cvn=1A2B3C4D,0000BEEF";
-        QTest::newRow("CVN on J1850 VPW") << 2 << InfoCvn
-                                          << QByteArray("48 6B 10 49 06 01 1A 2B 3C 4D 9F\r")
-                                          << "10:cvn=1A2B3C4D";
+        QTest::newRow("CVN on J1850 VPW")
+            << 2 << InfoCvn << QByteArray("48 6B 10 49 06 01 1A 2B 3C 4D 9F\r")
+            << "10:cvn=1A2B3C4D";
         // The acronym filled to four bytes with 00, then "-" and the name.
         QTest::newRow("ECU name on CAN")
             << 6 << InfoNazwaEcu
@@ -228,8 +230,8 @@ private slots:
                           "7E8 22 65 43 6F 6E 74 72 6F \r7E8 23 6C 00 00 00 00 00 00 \r")
             << "7E8:name=ECM-EngineControl";
         QTest::newRow("no answer") << 6 << InfoVin << QByteArray("NO DATA\r\r>") << "";
-        QTest::newRow("a control character") << 6 << InfoVin
-                                             << QByteArray("7E8 06 49 02 01 41 07 42") << "7E8:vin=A?B";
+        QTest::newRow("a control character")
+            << 6 << InfoVin << QByteArray("7E8 06 49 02 01 41 07 42") << "7E8:vin=A?B";
     }
     void informacje() {
         QFETCH(int, protokol);

@@ -481,15 +481,15 @@ private slots:
 
         QVERIFY(st.DoStanu(1000));
         st.obd->WcisnietoPrzycisk(3);
-        QCOMPARE(st.Komendy(14), (QList<QByteArray>{"03", "07", "0A", "0101", "0141", "020200",
-                                                    "020000", "020400", "020500", "020600",
-                                                    "020700", "020C00", "020D00", "0106"}));
-        QCOMPARE(st.panel.Teksty().mid(6),
-                 (QStringList{"\tZamrożona ramka (kod P0300)",
-                              "Calculated engine load value: 78.4[%]",
-                              "Engine coolant temperature: 88[°C]",
-                              "Short term fuel Bank 1: 9.4[%]", "Long term fuel Bank 1: 14.1[%]",
-                              "Engine RPM: 3120[rpm]", "Vehicle speed: 96[km/h]"}));
+        QCOMPARE(st.Komendy(14),
+                 (QList<QByteArray>{"03", "07", "0A", "0101", "0141", "020200", "020000", "020400",
+                                    "020500", "020600", "020700", "020C00", "020D00", "0106"}));
+        QCOMPARE(
+            st.panel.Teksty().mid(6),
+            (QStringList{"\tZamrożona ramka (kod P0300)", "Calculated engine load value: 78.4[%]",
+                         "Engine coolant temperature: 88[°C]", "Short term fuel Bank 1: 9.4[%]",
+                         "Long term fuel Bank 1: 14.1[%]", "Engine RPM: 3120[rpm]",
+                         "Vehicle speed: 96[km/h]"}));
         QCOMPARE(st.obd->Zamrozona->wartosci.size(), 6);
         QCOMPARE(widok.pokazan, 2);
 

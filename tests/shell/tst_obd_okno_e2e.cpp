@@ -54,19 +54,19 @@ private slots:
                  QStringLiteral("7 of 8 monitors ready (spark ignition)"));
         const auto& siatka = *t.W<QTableWidget>("StringGridMonitory");
         QCOMPARE(Kolumna(siatka, 0),
-                 (QStringList{"Misfire", "Fuel system", "Components", "Catalyst",
-                              "Heated catalyst", "Evaporative system", "Secondary air system",
-                              "A/C refrigerant", "Oxygen sensor", "Oxygen sensor heater",
-                              "EGR / VVT system"}));
+                 (QStringList{"Misfire", "Fuel system", "Components", "Catalyst", "Heated catalyst",
+                              "Evaporative system", "Secondary air system", "A/C refrigerant",
+                              "Oxygen sensor", "Oxygen sensor heater", "EGR / VVT system"}));
         QCOMPARE(Kolumna(siatka, 1),
                  (QStringList{"ready", "ready", "ready", "ready", "not supported", "not ready",
                               "not supported", "not supported", "ready", "ready", "ready"}));
         QCOMPARE(siatka.item(5, 1)->foreground().color(), QColor(0xFF0000u));
         QCOMPARE(siatka.item(0, 1)->foreground().color(), QColor(0x008000u));
-        const QString ecu = protokol == QLatin1String("6") ? QStringLiteral("7E9h")
-                                                            : QStringLiteral("11h");
-        QVERIFY2(informacje->text().contains(QStringLiteral("ECU %1  VIN: VF1SELVAR0E327001").arg(ecu)),
-                 qPrintable(informacje->text()));
+        const QString ecu =
+            protokol == QLatin1String("6") ? QStringLiteral("7E9h") : QStringLiteral("11h");
+        QVERIFY2(
+            informacje->text().contains(QStringLiteral("ECU %1  VIN: VF1SELVAR0E327001").arg(ecu)),
+            qPrintable(informacje->text()));
         QVERIFY(informacje->text().contains(QStringLiteral("ECU name: ECM-EngineControl")));
         QVERIFY(informacje->text().contains(QStringLiteral("Calibration ID: TCM-AT6-0107")));
 
