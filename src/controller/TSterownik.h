@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Cofanie.h"
 #include "Kolor.h"
+#include "Oryginaly.h"
 #include "TNastawa.h"
 #include "TSerial.h"
 #include "TWykres.h"
@@ -91,6 +93,8 @@ public:
     static constexpr int RozmiarProbki = 128;
     void ZapiszUstawienia();
     void CzytajUstawienia();
+    // Loads the settings file at sciezka as CzytajUstawienia does after its dialog.
+    void CzytajUstawieniaZPliku(const QString& sciezka);
     void ZapiszOscyloskop(const unsigned char* probki, int ile);
     void DopiszOscyloskop(const unsigned char* probki, int indeks);
     void ZamnkijOscyloskop();
@@ -218,6 +222,10 @@ public:
     // (year - 2000, month, day), stamped on history entries.
     quint32 IdentyfikatorPC = 0;
     unsigned char DataDzis[3] = {};
+
+    // The installer's changes, for undo and redo, and the configurations found on the car.
+    TCofanie Cofanie{*this};
+    TOryginaly Oryginaly{*this};
 
     // Catalogues and board model.
     TNastawa ListaNastaw[LiczbaNastaw];

@@ -120,6 +120,8 @@ bool TSterownik::NadajZapisBloku(int w) {
             ListaRpmLamMafAfr();
         }
         Opis(b.tekstZapisu);
+        Oryginaly.PrzedZapisem();
+        Cofanie.Wyslany(b.bit, blok);
         ZapiszBlok(b.zapis, blok, RozmiarBloku, b.czekajSloty);
         if (b.historia >= 0) HistoriaZmian(static_cast<unsigned char>(b.historia));
         return true;
@@ -152,6 +154,8 @@ bool TSterownik::NadajObd(int w) {
         DoZapisu &= ~Bloki::NastawyObd;
         NastawyObd[0] = DopelnienieSumy(NastawyObd + 1, sizeof NastawyObd - 1);
         Opis("  Zapis nastaw OBD");
+        Oryginaly.PrzedZapisem();
+        Cofanie.Wyslany(BitObd, NastawyObd);
         std::memcpy(RamkaTx + 6, NastawyObd, sizeof NastawyObd);
         CzekajSloty = 2;
         RamkaObd(0x73, 2 + sizeof NastawyObd);

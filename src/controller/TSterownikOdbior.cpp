@@ -52,11 +52,10 @@ const char* EtapObd(unsigned char etap) {
     }
 }
 
-// The map a live frame's cell update names: 0..2 petrol, 3..5 gas.
-unsigned char* MapaKomorki(TSterownik& s, unsigned char wybor) {
-    unsigned char* const Mapy[] = {s.MapaEcuBen, s.MapaObdBen1, s.MapaObdBen2,
-                                   s.MapaEcuGaz, s.MapaObdGaz1, s.MapaObdGaz2};
-    return wybor < 6 ? Mapy[wybor] : nullptr;
+// The block bit of the map a live frame's cell update names: 0..2 petrol, 3..5 gas.
+int BitMapyKomorki(unsigned char wybor) {
+    constexpr int Bity[] = {16, 20, 22, 17, 21, 23};
+    return wybor < 6 ? Bity[wybor] : -1;
 }
 
 } // namespace
@@ -85,6 +84,7 @@ bool TSterownik::AnalizaOdbioru(int dlugosc) {
 
     if (rozpoznana) {
         BezOdpowiedzi = 0;
+        Oryginaly.PoOdpowiedzi();
         Zdarzenie(0, kod, dlugosc, 0);
     }
     return rozpoznana;
@@ -125,6 +125,7 @@ bool TSterownik::OdbiorSterownika(int dlugosc) {
         Fabryczne = 0;
         // The reset changed these blocks; reads still pending (maps, history) stay pending.
         DoOdczytu |= Bloki::PoFabrycznych;
+        Cofanie.OdczytyDzialania(Bloki::PoFabrycznych);
         return true;
     case 0x8E:
     case 0x8F:
@@ -163,6 +164,8 @@ void TSterownik::OdbiorIdentyfikacji(int dlugosc) {
         // a new connection must not leave what an earlier one (or an edit while the link was
         // down) put there.
         DoOdczytu |= Bloki::WszystkieBloki | naZadanie | (ModulObd ? Bloki::NastawyObd : 0);
+        Cofanie.NowePolaczenie();
+        Oryginaly.NowePolaczenie();
     } else if (RamkaRx[5] == 1) {
         if (FlashUzbrojony)
             FlashZapis = 1;
@@ -188,6 +191,7 @@ bool TSterownik::OdbiorBloku(int dlugosc) {
     if (!PelnyBlok(dlugosc, RozmiarBloku)) return false;
     DoOdczytu &= ~(1 << b->bit);
     std::memcpy(DaneBloku(b->bit), RamkaRx + PoczatekDanych, RozmiarBloku);
+    Cofanie.Odczytany(b->bit, DaneBloku(b->bit));
     if (b->bit == 7) DopiszOdlozonaHistorie();
     if (b->bit == 0) {
         // The block is kept even when its sum is off: the installer sees what the controller has.
@@ -198,7 +202,9 @@ bool TSterownik::OdbiorBloku(int dlugosc) {
 }
 
 bool TSterownik::OdbiorZapisu() {
-    BezPotwierdzenia &= ~(1 << Bloki::PoKodzieZapisu(RamkaRx[3])->bit);
+    const int bit = Bloki::PoKodzieZapisu(RamkaRx[3])->bit;
+    BezPotwierdzenia &= ~(1 << bit);
+    Cofanie.Potwierdzony(bit);
     return true;
 }
 
@@ -214,8 +220,12 @@ void TSterownik::OdbiorBiezacych() {
 void TSterownik::KomunikatBoczny() {
     const unsigned char rodzaj = RamkaRx[6];
     if (rodzaj == 0) {
-        unsigned char* komorki = MapaKomorki(*this, RamkaRx[7]);
-        if (komorki && RamkaRx[9] != 0) komorki[RamkaRx[8]] = RamkaRx[9];
+        // A cell the controller learned is its own change, never the installer's.
+        const int bit = BitMapyKomorki(RamkaRx[7]);
+        if (bit >= 0 && RamkaRx[9] != 0) {
+            DaneBloku(bit)[RamkaRx[8]] = RamkaRx[9];
+            Cofanie.KomorkaOdSterownika(bit, RamkaRx[8], RamkaRx[9]);
+        }
     } else if (rodzaj == 0xF3 || rodzaj == 0xF4) {
         const int pozycja = rodzaj == 0xF3 ? 66 : 68;
         IdentSterownika[pozycja] = RamkaRx[7];
@@ -256,10 +266,12 @@ bool TSterownik::OdbiorObd(int dlugosc) {
         if (!PelnyBlok(dlugosc, sizeof NastawyObd)) return false;
         DoOdczytu &= ~Bloki::NastawyObd;
         std::memcpy(NastawyObd, RamkaRx + PoczatekDanych, sizeof NastawyObd);
+        Cofanie.Odczytany(BitObd, NastawyObd);
         SumaBloku(NastawyObd, sizeof NastawyObd, "  błąd sumy nastaw OBD");
         break;
     case 0x73:
         BezPotwierdzenia &= ~(1 << BitObd);
+        Cofanie.Potwierdzony(BitObd);
         break;
     case 0x74:
         Rozkazy &= ~RozkazKasujBledyObd;

@@ -99,7 +99,10 @@ void TSterownik::ZapiszUstawienia() {
 void TSterownik::CzytajUstawienia() {
     if (!OknaPlikow) return;
     const QString sciezka = OknaPlikow->Otworz(Dialog(1103, false));
-    if (sciezka.isEmpty()) return;
+    if (!sciezka.isEmpty()) CzytajUstawieniaZPliku(sciezka);
+}
+
+void TSterownik::CzytajUstawieniaZPliku(const QString& sciezka) {
     const auto dane = CzytajCaly(sciezka, "Error code 122");
     if (!dane) return;
     if (!NaglowekZgodny(*dane, false)) {

@@ -69,6 +69,7 @@ void TForm1::ZbudujMenu() {
             [this] { CzytajPlik(); });
     connect(NowaAkcja(plik, QStringLiteral("MenuFileSave")), &QAction::triggered, this,
             [this] { ZapiszPlik(); });
+    ZbudujMenuOryginalow(plik);
     plik->addSeparator();
     connect(NowaAkcja(plik, QStringLiteral("MenuFile5")), &QAction::triggered, this, [this] {
         scope->Komenda(5);
@@ -80,6 +81,8 @@ void TForm1::ZbudujMenu() {
             [this] { KomendaOscyloskopu(4); });
     connect(NowaAkcja(plik, QStringLiteral("MenuFile7")), &QAction::triggered, this,
             [this] { scope->EksportCsv(); });
+
+    ZbudujMenuEdycji(pasek);
 
     menuConn = NoweMenu(pasek, QStringLiteral("MenuConn"));
     ZbudujMenuPortow(menuConn, QStringLiteral("MenuConn0"), *sterownik);
@@ -149,6 +152,7 @@ void TForm1::OtworzDokumentacje(const QString& folder) {
 }
 
 void TForm1::CzytajPlik() {
+    const TDzialanie dzialanie(sterownik->Cofanie);
     sterownik->CzytajUstawienia();
     if (nastawy->isVisible()) nastawy->Rozmiesc();
     if (grafika->isVisible()) grafika->Rysuj();

@@ -85,6 +85,7 @@ void TForm1::ZastosujNapisy() {
     banerOsc->setText({});
     banerBledy->setText(QLatin1Char(' ') + PodajTekst(1232) + QLatin1Char(' '));
     banerInfo->setText(QLatin1Char(' ') + PodajTekst(1234) + QLatin1Char(' '));
+    NapisyEdycji();
 
     panelMonitory->Odswiez();
 

@@ -22,6 +22,7 @@
 class QAction;
 class QActionGroup;
 class QMenu;
+class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QSettings;
@@ -59,6 +60,7 @@ class TSiatkaObdOkna;
 class TSiatkaParametrow;
 class TSterownik;
 class TZapisyOczekujace;
+class TZnacznikDzialan;
 
 // What the command line gives the window for one session.
 struct TOpcjeOkna {
@@ -255,6 +257,15 @@ private:
     void Loguj(TSerial* nadawca, const QString& tekst, TKolor kolor);
     void UstawLogowanie();
 
+    // Undo and redo, and the configurations kept from the car (Form1Cofanie.cpp).
+    void ZbudujMenuEdycji(QMenuBar* pasek);
+    void NapisyEdycji();
+    void CofnijZmiane(bool wstecz);
+    void PoZmianieDanych();
+    void ZbudujMenuOryginalow(QMenu* plik);
+    void ListaOryginalow(QMenu& menu);
+    void WczytajOryginal(const QString& sciezka);
+
     QSettings& ustawienia;
     TOpcjeOkna opcje;
     TTeksty teksty;
@@ -365,4 +376,6 @@ private:
     QFile slad;
     std::vector<std::unique_ptr<TMenuPortowOkna>> menuPortow;
     std::unique_ptr<TOknaPlikowOkna> oknaPlikow;
+    QMenu* menuEdycji = nullptr;
+    std::unique_ptr<TZnacznikDzialan> znacznikDzialan;
 };

@@ -5,6 +5,7 @@
 #include "Komunikat.h"
 #include "MapaPortow.h"
 #include "OknaPlikow.h"
+#include "PelnyDysk.h"
 #include "TSterownik.h"
 
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QTest>
 
 #include <csignal>
-#include <sys/resource.h>
 
 #include <memory>
 #include <vector>
@@ -30,21 +30,6 @@ struct TOknaTestowe : TOknaPlikow, TKomunikaty {
         if (flagi == Blad) bledy.append(t);
         return Ok;
     }
-};
-
-// Writes past this many bytes fail with EFBIG, as on a full disk, until the guard ends.
-class TPelnyDysk {
-    rlimit dawny{};
-
-public:
-    explicit TPelnyDysk(rlim_t bajty) {
-        getrlimit(RLIMIT_FSIZE, &dawny);
-        const rlimit nowy{bajty, dawny.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &nowy);
-    }
-    ~TPelnyDysk() { setrlimit(RLIMIT_FSIZE, &dawny); }
-    TPelnyDysk(const TPelnyDysk&) = delete;
-    TPelnyDysk& operator=(const TPelnyDysk&) = delete;
 };
 
 QByteArray Plik(const QString& sciezka) {
