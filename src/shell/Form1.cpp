@@ -85,8 +85,8 @@ TForm1::TForm1(QSettings& u, const TOpcjeOkna& o, QWidget* rodzic)
     timer2.setInterval(1000);
     connect(&timer2, &QTimer::timeout, this, [this] { Timer2OnTimer(); });
     qApp->installEventFilter(this);
-    // After the window's key filter, so that it sees the keys that filter takes too.
-    znacznikDzialan = std::make_unique<TZnacznikDzialan>(sterownik->Cofanie, nullptr);
+    // After the window's key filter, so that the undo's marker sees the keys it takes too.
+    UtworzCofanie();
 }
 
 TForm1::~TForm1() {

@@ -7,9 +7,12 @@
 #include "TGrafika.h"
 #include "TNastawy.h"
 #include "TSterownik.h"
+#include "ZnacznikDzialan.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,7 +26,33 @@ QString BezOpisu(const QString& tekst) {
     return tekst.section(QLatin1Char(':'), 0, 0);
 }
 
+// The map view's focus holder is a line edit, whose own undo would take Ctrl+Z and Ctrl+Y
+// from the Edit menu; there is no text in it to undo.
+class TSkrotyDlaMenu : public QObject {
+public:
+    TSkrotyDlaMenu(QList<QAction*> a, QObject* rodzic) : QObject(rodzic), akcje(std::move(a)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* zdarzenie) override {
+        if (zdarzenie->type() != QEvent::ShortcutOverride) return false;
+        const QKeySequence klawisz(static_cast<QKeyEvent*>(zdarzenie)->keyCombination());
+        for (const QAction* a : akcje)
+            if (a->shortcuts().contains(klawisz)) return true;
+        return false;
+    }
+
+private:
+    QList<QAction*> akcje;
+};
+
 } // namespace
+
+void TForm1::UtworzCofanie() {
+    znacznikDzialan = std::make_unique<TZnacznikDzialan>(sterownik->Cofanie, nullptr);
+    const QList<QAction*> akcje = {Akcja(QStringLiteral("MenuUndo")),
+                                   Akcja(QStringLiteral("MenuRedo"))};
+    grafika->UchwytFokusu()->installEventFilter(new TSkrotyDlaMenu(akcje, grafika));
+}
 
 void TForm1::ZbudujMenuEdycji(QMenuBar* pasek) {
     menuEdycji = pasek->addMenu(QString());

@@ -258,6 +258,7 @@ private:
     void UstawLogowanie();
 
     // Undo and redo, and the configurations kept from the car (Form1Cofanie.cpp).
+    void UtworzCofanie();
     void ZbudujMenuEdycji(QMenuBar* pasek);
     void NapisyEdycji();
     void CofnijZmiane(bool wstecz);
