@@ -4,6 +4,7 @@
 // comparisons: each write adds the day's entry to it, and undo leaves that record alone.
 
 #include "OknoNaSymulatorze.h"
+#include "PelnyDysk.h"
 #include "PlikTestowy.h"
 #include "TGrafika.h"
 #include "TNastawy.h"
@@ -16,11 +17,15 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 
+#include <csignal>
+
 class TestCofanieE2e : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
     void originalsKeptFromTheSimulator();
+    void fullDiskLeavesNoOriginalAndTheLinkRunning();
     void changesUndoneAndRedoneThroughTheWindow();
     void undoOfAFileLoadRestoresEveryBlock();
 };
@@ -174,6 +179,34 @@ void TestCofanieE2e::originalsKeptFromTheSimulator() {
     QVERIFY(Pliki(folder)[2].startsWith(QLatin1String("5901234000999999_original_2026-12-10_")));
     QCOMPARE(Plik(QDir(folder).filePath(Pliki(folder)[2])).mid(512, 256), w->Blok("Nastawy.bin"));
     QVERIFY(w->Zakoncz());
+}
+
+void TestCofanieE2e::fullDiskLeavesNoOriginalAndTheLinkRunning() {
+    QTemporaryDir dokumenty;
+    const QString folder = dokumenty.filePath(QStringLiteral("ORVA/Selvar II/Originals"));
+    TOknoNaSymulatorze w(Cichy); // started before the limit, so the simulator writes freely
+    TOdpowiedz blad(QMessageBox::Ok);
+    {
+        TPelnyDysk dysk(1000);
+        QVERIFY(w.Polacz([&dokumenty](TOknoTestowe& t) {
+            t.s().KatalogDokumentow = dokumenty.path();
+            QVERIFY(QDir().mkpath(dokumenty.filePath(QStringLiteral("ORVA/Selvar II/Originals"))));
+        }));
+        QTRY_VERIFY_WITH_TIMEOUT(blad.pokazano, 5000);
+    }
+    QCOMPARE(Pliki(folder), QStringList()); // neither the file nor its temporary one
+    QVERIFY2(blad.tekst.startsWith(QLatin1String("The original configuration could not be saved")),
+             qPrintable(blad.tekst));
+    QVERIFY(blad.tekst.contains(QLatin1String("5901234000123456_original_")));
+
+    // The link goes on: a change still reaches the simulator.
+    TSterownik& s = w.okno->s();
+    auto* edytor = w.okno->W<TNastawy>("Nastawy1");
+    const int wartosc = s.Nastawy[50];
+    QTest::mouseClick(edytor, Qt::LeftButton, {}, Plus(*edytor, 50));
+    QTRY_COMPARE_WITH_TIMEOUT(int(quint8(w.Blok("Nastawy.bin")[50])), wartosc + 1, 10000);
+    QVERIFY(s.BezOdpowiedzi <= 10);
+    QVERIFY(w.Zakoncz());
 }
 
 void TestCofanieE2e::changesUndoneAndRedoneThroughTheWindow() {
