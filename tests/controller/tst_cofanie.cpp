@@ -35,6 +35,14 @@ class TestCofanie : public QObject {
         s().ZapiszDoSterownika(Bloki::Nastawy);
     }
 
+    // One click on a setting's step button, through until the controller acknowledged it.
+    void Klik(int bajt, int wartosc) {
+        s().Cofanie.PoczatekDzialania();
+        Nastawa(bajt, wartosc);
+        s().Cofanie.KoniecDzialania();
+        QVERIFY(c->Obsluz());
+    }
+
 private slots:
     void init() {
         st = std::make_unique<TStanowisko>();
@@ -83,10 +91,7 @@ private slots:
 
     void undoRestoresOnlyTheInstallersBytes() {
         TCofanie& cof = s().Cofanie;
-        cof.PoczatekDzialania();
-        Nastawa(50, 71);
-        cof.KoniecDzialania();
-        QVERIFY(c->Obsluz());
+        Klik(50, 71);
         QCOMPARE(c->Bajt(0, 50), 71);
 
         // The controller learns petrol-map cell 5 = 77 by itself and says so in a live frame.
@@ -125,10 +130,7 @@ private slots:
 
     void undoWaitsForTheLinkAndANewChangeEndsRedo() {
         TCofanie& cof = s().Cofanie;
-        cof.PoczatekDzialania();
-        Nastawa(50, 71);
-        cof.KoniecDzialania();
-        QVERIFY(c->Obsluz());
+        Klik(50, 71);
         cof.PoczatekDzialania();
         Nastawa(50, 72);
         cof.KoniecDzialania();
@@ -140,10 +142,7 @@ private slots:
         QVERIFY(c->Obsluz());
         QCOMPARE(c->Bajt(0, 50), 71);
         QCOMPARE(cof.Ponowienia().size(), size_t(1));
-        cof.PoczatekDzialania();
-        Nastawa(60, 31);
-        cof.KoniecDzialania();
-        QVERIFY(c->Obsluz());
+        Klik(60, 31);
         QVERIFY(cof.Ponowienia().empty());
         QCOMPARE(Zapis(cof), QStringLiteral("0:50:70:71|0:60:100:31"));
     }
@@ -173,10 +172,7 @@ private slots:
     void keepsTheLastTwoHundredSteps() {
         TCofanie& cof = s().Cofanie;
         for (int i = 1; i <= 250; ++i) {
-            cof.PoczatekDzialania();
-            Nastawa(50, i);
-            cof.KoniecDzialania();
-            QVERIFY(c->Obsluz());
+            Klik(50, i);
         }
         QCOMPARE(int(cof.Kroki().size()), TCofanie::MaksKrokow);
         QCOMPARE(TCofanie::MaksKrokow >= 100, true);
@@ -187,10 +183,7 @@ private slots:
 
     void newConnectionForgetsTheSteps() {
         TCofanie& cof = s().Cofanie;
-        cof.PoczatekDzialania();
-        Nastawa(50, 71);
-        cof.KoniecDzialania();
-        QVERIFY(c->Obsluz());
+        Klik(50, 71);
         QCOMPARE(cof.Kroki().size(), size_t(1));
         s().PortClose();
         QVERIFY(!cof.Cofnij());
