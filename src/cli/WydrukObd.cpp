@@ -21,18 +21,6 @@ QString Pid2(int numer) {
     return QString::fromLatin1(Hex(static_cast<std::uint32_t>(numer), 2));
 }
 
-int TekstStanu(TStanMonitora stan) {
-    switch (stan) {
-    case TStanMonitora::Gotowy:
-        return TekstyObd::MonitorGotowy;
-    case TStanMonitora::NieGotowy:
-        return TekstyObd::MonitorNieGotowy;
-    case TStanMonitora::Nieobslugiwany:
-        break;
-    }
-    return TekstyObd::MonitorNieobslugiwany;
-}
-
 QString Gotowosc(const TObd& obd, int naglowek, const TGotowosc& g) {
     const QString zaplon =
         obd.Tekst(g.zaplonSamoczynny ? TekstyObd::ZaplonSamoczynny : TekstyObd::ZaplonIskrowy);

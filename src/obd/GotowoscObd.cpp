@@ -92,3 +92,15 @@ const char* KluczStanu(TStanMonitora stan) {
     }
     return "not supported";
 }
+
+int TekstStanu(TStanMonitora stan) {
+    switch (stan) {
+    case TStanMonitora::Gotowy:
+        return TekstyObd::MonitorGotowy;
+    case TStanMonitora::NieGotowy:
+        return TekstyObd::MonitorNieGotowy;
+    case TStanMonitora::Nieobslugiwany:
+        break;
+    }
+    return TekstyObd::MonitorNieobslugiwany;
+}

@@ -33,3 +33,5 @@ TGotowosc DekodujGotowosc(std::uint32_t abcd);
 
 // The state of a monitor for scripts: "ready", "not ready", "not supported".
 const char* KluczStanu(TStanMonitora stan);
+// The same for the user, as a text id of the text table.
+int TekstStanu(TStanMonitora stan);

@@ -74,18 +74,9 @@ void TPanelDiagnozyObd::Odswiez() {
     PokazInformacje();
 }
 
-QString TPanelDiagnozyObd::TekstStanu(const std::optional<TGotowosc>& g, int wiersz) const {
+QString TPanelDiagnozyObd::TekstKomorki(const std::optional<TGotowosc>& g, int wiersz) const {
     const TMonitor* m = Monitor(g, wiersz);
-    if (!m) return QStringLiteral("-");
-    switch (m->stan) {
-    case TStanMonitora::Gotowy:
-        return teksty.PodajTekst(TekstyObd::MonitorGotowy);
-    case TStanMonitora::NieGotowy:
-        return teksty.PodajTekst(TekstyObd::MonitorNieGotowy);
-    case TStanMonitora::Nieobslugiwany:
-        break;
-    }
-    return teksty.PodajTekst(TekstyObd::MonitorNieobslugiwany);
+    return m ? teksty.PodajTekst(TekstStanu(m->stan)) : QStringLiteral("-");
 }
 
 // The rows follow the reading since the codes were cleared, the cycle's when only it was read.
@@ -106,7 +97,7 @@ void TPanelDiagnozyObd::PokazMonitory() {
         monitory->setItem(w, 0, new QTableWidgetItem(teksty.PodajTekst(wzor->monitory[w].tekst)));
         const std::optional<TGotowosc>* zrodla[] = {&odSkasowania, &cykl};
         for (int k = 0; k < 2; ++k) {
-            auto* komorka = new QTableWidgetItem(TekstStanu(*zrodla[k], w));
+            auto* komorka = new QTableWidgetItem(TekstKomorki(*zrodla[k], w));
             komorka->setForeground(Kolor(Monitor(*zrodla[k], w)));
             monitory->setItem(w, k + 1, komorka);
         }

@@ -27,7 +27,7 @@ public:
 private:
     void PokazMonitory();
     void PokazInformacje();
-    QString TekstStanu(const std::optional<TGotowosc>& g, int wiersz) const;
+    QString TekstKomorki(const std::optional<TGotowosc>& g, int wiersz) const;
 
     const TTeksty& teksty;
     QLabel* podsumowanie;
