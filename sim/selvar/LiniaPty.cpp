@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -86,6 +87,12 @@ void TLiniaPty::Czytaj() {
         if (n < 0 && errno == EINTR) continue;
         return;
     }
+}
+
+int TLiniaPty::Nieodebrane() const {
+    int ile = 0;
+    if (slave < 0 || ::ioctl(slave, FIONREAD, &ile) < 0) return 0;
+    return ile;
 }
 
 void TLiniaPty::Wyslij(const std::vector<TKawalek>& kawalki) {

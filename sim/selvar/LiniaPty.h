@@ -30,6 +30,8 @@ public:
     void Zamknij();
     bool Otwarta() const { return master >= 0; }
     QString Sciezka() const { return sciezka; }
+    // Bytes sent that no program on the other end has read yet.
+    int Nieodebrane() const;
 
     void Wyslij(const std::vector<TKawalek>& kawalki);
 

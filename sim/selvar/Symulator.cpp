@@ -129,6 +129,9 @@ void TSymulator::RamkiWlasne(double teraz) {
     if (!swobody.RamkiMiedzy() || bootloader.Aktywny() || !linia.Otwarta() ||
         zaklocenia.Cisza(teraz))
         return;
+    // Nobody reads the line: what it sends of its own would wait there for the next program
+    // that opens it.
+    if (linia.Nieodebrane() > 0) return;
     if (modul && opcje.stanObd && teraz >= nastepnyStanModulu) {
         nastepnyStanModulu = teraz + swobody.DoStanuModulu();
         const TStanSilnika& s = model.Silnik();
