@@ -2,6 +2,8 @@
 // open, the link goes on polling (the simulator's request log) and the live panel follows.
 // Both sides go ten times faster, as in the link's own calibration test: the link is ticked
 // every 2.5 ms and the simulator runs at --speed 10, so five simulated seconds take 0.5 s.
+// Its replies then leave at once: the latency it draws by default fits the line's 100 ms slot,
+// not a slot of 10 ms.
 
 #include "OknoTestowe.h"
 #include "ProcesSymulatora.h"
@@ -49,7 +51,8 @@ private slots:
                                     {QStringLiteral("--warm"), QStringLiteral("--channels"),
                                      QStringLiteral("4"), QStringLiteral("--speed"),
                                      QStringLiteral("10"), QStringLiteral("--calibration-target"),
-                                     QStringLiteral("150"), QStringLiteral("--log"), dziennik});
+                                     QStringLiteral("150"), QStringLiteral("--latency"),
+                                     QStringLiteral("0"), QStringLiteral("--log"), dziennik});
         TOpcjeOkna opcje;
         opcje.PortSterownika = symulator.Sciezka();
         TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
