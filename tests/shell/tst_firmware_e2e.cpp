@@ -59,6 +59,26 @@ struct TSymulator {
     }
 };
 
+// The window on the simulator's line with its timers running and the link five times
+// faster; the firmware dialog looks in the simulator's folder.
+struct TOknoNaSymulatorze {
+    TOknoTestowe t;
+    TFormProg* dialog;
+    explicit TOknoNaSymulatorze(const TSymulator& sym)
+        : t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, Opcje(sym)),
+          dialog(t.okno->findChild<TFormProg*>(QStringLiteral("FormProg"))) {
+        dialog->Katalog = sym.katalog.filePath(QStringLiteral("Firmware"));
+        t.Zegar(QStringLiteral("Timer1"))->start();
+        t.s().Zegar().setInterval(TaktMs);
+        t.s().Zegar().start();
+    }
+    static TOpcjeOkna Opcje(const TSymulator& sym) {
+        TOpcjeOkna opcje;
+        opcje.PortSterownika = sym.Lacze();
+        return opcje;
+    }
+};
+
 struct TWynik {
     int kod = -1;
     QString bledy;
@@ -128,15 +148,9 @@ private slots:
         const QByteArray obraz = ObrazTestowy::Plik(24);
         sym.Obraz(QStringLiteral("v22.img"), ObrazTestowy::Plik(22));
         sym.Obraz(QStringLiteral("v24.img"), obraz);
-        TOpcjeOkna opcje;
-        opcje.PortSterownika = sym.Lacze();
-        TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
-        auto* dialog = t.okno->findChild<TFormProg*>(QStringLiteral("FormProg"));
-        dialog->Katalog = sym.katalog.filePath(QStringLiteral("Firmware"));
-        dialog->CzasStraznikaMs = 1000;
-        t.Zegar(QStringLiteral("Timer1"))->start();
-        t.s().Zegar().setInterval(TaktMs);
-        t.s().Zegar().start();
+        TOknoNaSymulatorze o(sym);
+        TOknoTestowe& t = o.t;
+        o.dialog->CzasStraznikaMs = 1000;
         QTRY_VERIFY_WITH_TIMEOUT(t.okno->windowTitle().contains(QStringLiteral(" v23")), 10000);
 
         TWgrywanie wgrywanie([&t] { return t.s().LicznikBlokow; });
@@ -174,15 +188,9 @@ private slots:
         QVERIFY(!sym.proces.Sciezka().isEmpty());
         const QByteArray obraz = ObrazTestowy::Plik(24);
         sym.Obraz(QStringLiteral("v24.img"), obraz);
-        TOpcjeOkna opcje;
-        opcje.PortSterownika = sym.Lacze();
-        TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
-        auto* dialog = t.okno->findChild<TFormProg*>(QStringLiteral("FormProg"));
-        dialog->Katalog = sym.katalog.filePath(QStringLiteral("Firmware"));
-        QCOMPARE(dialog->CzasStraznikaMs, 5000);
-        t.Zegar(QStringLiteral("Timer1"))->start();
-        t.s().Zegar().setInterval(TaktMs);
-        t.s().Zegar().start();
+        TOknoNaSymulatorze o(sym);
+        TOknoTestowe& t = o.t;
+        QCOMPARE(o.dialog->CzasStraznikaMs, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(t.okno->windowTitle().contains(QStringLiteral(" v23")), 10000);
 
         TWgrywanie wgrywanie([&t] { return t.s().LicznikBlokow; });
