@@ -20,8 +20,10 @@ namespace {
 constexpr int OdstepMs = 10;
 constexpr int CzasNaOdpowiedzE2e = 30000;
 // Seconds after its start when the simulator stops answering or closes the line: well after
-// the slowest search (protocol 9, about 4 s at this pace) has reached the PID cycle.
-constexpr int CiszaPoS = 6;
+// the slowest search (protocol 9, about 4 s at this pace) and the first readings (readiness
+// and vehicle information, about 3 s more on the K-line at the adapter's slowest answers)
+// have reached the PID cycle.
+constexpr int CiszaPoS = 10;
 
 // Each simulated car: ECU 0x10 (or 7E8) without fuel trims, the second ECU with them.
 int DrugieEcu(int protokol) {

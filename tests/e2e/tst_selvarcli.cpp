@@ -586,7 +586,9 @@ private slots:
         QFETCH(QString, protokol);
         QFETCH(QString, gotowosc);
         QFETCH(QStringList, ecu);
-        TSymulatorElm elm({"--protocol", protokol, "--ecus", "2", "--readiness", gotowosc});
+        // The arrays follow the answers' order: fixed here, so that positions can be checked.
+        TSymulatorElm elm({"--protocol", protokol, "--ecus", "2", "--readiness", gotowosc,
+                           "--ecu-order", "fixed"});
         TCli cli;
         const TWynik w = cli.Uruchom({"obd", "--elm-port", elm.Sciezka(), "--json", "-q"});
         QCOMPARE(w.kod, 0);

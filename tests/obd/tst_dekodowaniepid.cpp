@@ -143,8 +143,10 @@ private slots:
         QTest::newRow("run time") << 0x1F << QByteArray("01 2C") << QStringLiteral("300[sec]");
         QTest::newRow("reference torque")
             << 0x63 << QByteArray("01 2C") << QStringLiteral("300[Nm]");
-        QTest::newRow("bitmap of this drive cycle")
-            << 0x41 << QByteArray("00 07 E5 00") << QStringLiteral("0x7E500");
+        // Spark ignition: misfire, fuel, components (B = 07) and catalyst, evaporative, O2
+        // sensor, its heater and EGR (C = E5) enabled, none incomplete (D = 00).
+        QTest::newRow("monitors of this drive cycle")
+            << 0x41 << QByteArray("00 07 E5 00") << QStringLiteral("8/8 ready");
         QTest::newRow("too few bytes stay hex")
             << 0x42 << QByteArray("3A") << QStringLiteral("0x3A[V]");
         QTest::newRow("emission requirements, bit encoded")
