@@ -16,8 +16,7 @@ TZapisyOczekujace::TZapisyOczekujace(const TSterownik& ster, const TTeksty& tek,
 int TZapisyOczekujace::Aktualizuj() {
     const bool teraz = s.PortConnected() && s.BezOdpowiedzi <= 10;
     if (!teraz) {
-        setText({});
-        setToolTip({});
+        Pokaz(-1);
         const int utracone = polaczony ? oczekujace : 0;
         polaczony = false;
         oczekujace = 0;
@@ -25,12 +24,18 @@ int TZapisyOczekujace::Aktualizuj() {
     }
     polaczony = true;
     oczekujace = s.DoZapisu | s.BezPotwierdzenia;
-    const int ile = std::popcount(unsigned(oczekujace));
-    setText(ile ? QString::number(ile) : QStringLiteral("\u2713"));
-    setStyleSheet(ile ? QStringLiteral("color: #C00000; font-weight: bold")
-                      : QStringLiteral("color: #008000; font-weight: bold"));
-    setToolTip(ile ? t.PodajTekst(2112).arg(ile) : QString());
+    Pokaz(std::popcount(unsigned(oczekujace)));
     return 0;
+}
+
+// Called with every reply: the label is touched only when what it says changes.
+void TZapisyOczekujace::Pokaz(int ile) {
+    if (ile == pokazane) return;
+    pokazane = ile;
+    setText(ile < 0 ? QString() : ile ? QString::number(ile) : QStringLiteral("\u2713"));
+    setStyleSheet(ile > 0 ? QStringLiteral("color: #C00000; font-weight: bold")
+                          : QStringLiteral("color: #008000; font-weight: bold"));
+    setToolTip(ile > 0 ? t.PodajTekst(2112).arg(ile) : QString());
 }
 
 QStringList NazwyBlokow(int maska, const TTeksty& t) {

@@ -18,10 +18,14 @@ public:
     int Oczekujace() const { return oczekujace; }
 
 private:
+    // -1 nothing, 0 the tick, else the count.
+    void Pokaz(int ile);
+
     const TSterownik& s;
     const TTeksty& t;
     int oczekujace = 0;
     bool polaczony = false;
+    int pokazane = -2;
 };
 
 // The user's names of the blocks of a mask, as the lost-writes box lists them.
