@@ -97,7 +97,9 @@ int TLiniaPty::Nieodebrane() const {
 
 void TLiniaPty::Wyslij(const std::vector<TKawalek>& kawalki) {
     if (master < 0) return;
-    qint64 kiedy = std::max(czas.elapsed(), kolejka.empty() ? 0 : kolejka.back().kiedyMs);
+    // From the next whole millisecond: a delay counted from a truncated one comes short.
+    const qint64 teraz = (czas.nsecsElapsed() + 999999) / 1000000;
+    qint64 kiedy = std::max(teraz, kolejka.empty() ? 0 : kolejka.back().kiedyMs);
     for (const TKawalek& k : kawalki) {
         kiedy += k.przerwaMs;
         kolejka.push_back({k.dane, kiedy});
