@@ -17,6 +17,12 @@ unsigned char Bajt(const QByteArray& plik, int pozycja) {
     return pozycja < plik.size() ? static_cast<unsigned char>(plik[pozycja]) : 0;
 }
 
+QString OpisWersji(int wersja, int beta) {
+    QString t = QLatin1Char('v') + QString::number(wersja);
+    if (beta) t += QStringLiteral(" beta") + QString::number(beta);
+    return t;
+}
+
 QString DwieCyfry(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
@@ -52,10 +58,11 @@ int Wersja(const QByteArray& plik) {
 }
 
 QString StrWersja(const QByteArray& plik) {
-    QString t = QLatin1Char('v') + QString::number(Wersja(plik));
-    if (Bajt(plik, PozycjaBety))
-        t += QStringLiteral(" beta") + QString::number(Bajt(plik, PozycjaBety));
-    return t;
+    return OpisWersji(Wersja(plik), Bajt(plik, PozycjaBety));
+}
+
+QString StrWersjaSterownika(const unsigned char* ident) {
+    return OpisWersji(ident[IdentWersji], ident[IdentBety]);
 }
 
 QString StrData(const QByteArray& plik) {

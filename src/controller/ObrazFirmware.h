@@ -18,8 +18,9 @@ inline constexpr int MaksRozmiar = 65535;
 // Header positions.
 inline constexpr int PozycjaBety = 19;
 inline constexpr int PozycjaWersji = 22;
-// Identity position of the installed main version number.
+// Identity positions of the installed main version number and its beta.
 inline constexpr int IdentWersji = 60;
+inline constexpr int IdentBety = 57;
 
 // The whole file, or nothing when it is missing, unreadable or larger than MaksRozmiar.
 std::optional<QByteArray> Czytaj(const QString& sciezka);
@@ -33,6 +34,8 @@ bool Zgodny(const QByteArray& plik, const unsigned char* ident);
 int Wersja(const QByteArray& plik);
 // "v24", or "v24 beta3" for a beta.
 QString StrWersja(const QByteArray& plik);
+// The same for the version a running controller's identity reports.
+QString StrWersjaSterownika(const unsigned char* ident);
 // "2024.03.05  ": the firmware date, year, month and day in two digits each.
 QString StrData(const QByteArray& plik);
 // Offering the file to this controller asks first: the application answers with a higher

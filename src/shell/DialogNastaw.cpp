@@ -2,12 +2,12 @@
 
 #include "Kontrolki.h"
 #include "Paleta.h"
+#include "Strzalki.h"
 #include "TSterownik.h"
 #include "Teksty.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QTimer>
 
 TDialogNastaw::TDialogNastaw(TSterownik& sterownik, QWidget* rodzic)
@@ -44,9 +44,12 @@ QLineEdit* TDialogNastaw::PoleWartosci(int n, const QRect& miejsce) {
     return pole;
 }
 
-QSpinBox* TDialogNastaw::Krokowe(int n, const QRect& miejsce) {
-    auto* krokowe = new QSpinBox(this);
-    krokowe->setObjectName(QStringLiteral("UpDown%1").arg(n));
-    krokowe->setGeometry(miejsce);
-    return krokowe;
+TStrzalki* TDialogNastaw::Strzalki(int n, const QPoint& miejsce, int wysokosc,
+                                   std::function<void(int)> poZmianie) {
+    constexpr int Szerokosc = 20;
+    auto* strzalki = new TStrzalki(this);
+    strzalki->setObjectName(QStringLiteral("UpDown%1").arg(n));
+    strzalki->setGeometry(QRect(miejsce, QSize(Szerokosc, wysokosc)));
+    strzalki->PoZmianie = std::move(poZmianie);
+    return strzalki;
 }

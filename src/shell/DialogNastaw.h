@@ -2,11 +2,13 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
-class QSpinBox;
 class TNastawy;
 class TSterownik;
+class TStrzalki;
 struct TPaleta;
 
 // What the dialogs the settings editor opens share: the editor, through which they read and
@@ -29,9 +31,10 @@ protected:
 
     QString T(int id) const;
     QLabel* Etykieta(const QString& nazwa);
-    // The read-only value box EditN and its step box UpDownN of row n (from 1).
+    // The read-only value box EditN of row n (from 1) and its arrows UpDownN beside it.
     QLineEdit* PoleWartosci(int n, const QRect& miejsce);
-    QSpinBox* Krokowe(int n, const QRect& miejsce);
+    TStrzalki* Strzalki(int n, const QPoint& miejsce, int wysokosc,
+                        std::function<void(int)> poZmianie);
 
     TSterownik& s;
     TNastawy* edytor = nullptr;

@@ -32,6 +32,7 @@ void TForm1::OtworzDialogNastaw(DialogNastaw d, int indeks) {
     case DialogNastaw::Grupa:
         formNastaw->Klucz = indeks;
         dialog = formNastaw;
+        naglowek = QStringLiteral("SELVAR - ") + nastawy->StrNazwa(indeks);
         break;
     }
     dialog->Przygotuj(nastawy, paleta, naglowek);

@@ -1,6 +1,6 @@
 // The firmware update as the window follows it: the reconnect held off while the dialog
 // shows an update, the dialog offered to a controller left in its bootloader, and the
-// version checked after the return to the application.
+// version checked after the return to the application, with the result said either way.
 
 #include "FormProg.h"
 #include "KomunikatyOdlozone.h"
@@ -38,4 +38,8 @@ void TForm1::SprawdzWersjePoAktualizacji() {
     if (zgloszona != oczekiwana)
         komunikatyLaczy.KomunikatTekst(PodajTekst(1378).arg(zgloszona).arg(oczekiwana),
                                        TKomunikaty::Blad);
+    else
+        komunikatyLaczy.KomunikatTekst(
+            PodajTekst(2123).arg(ObrazFirmware::StrWersjaSterownika(ident)),
+            TKomunikaty::Informacja);
 }

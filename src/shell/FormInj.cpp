@@ -1,12 +1,12 @@
 #include "FormInj.h"
 
+#include "Strzalki.h"
 #include "TNastawy.h"
 #include "TSterownik.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 
 namespace {
 constexpr int PierwszaKorekta = 216;
@@ -22,13 +22,12 @@ TFormInj::TFormInj(TSterownik& sterownik, QWidget* rodzic) : TDialogNastaw(stero
         etykiety[size_t(k)]->setText(QString::number(k + 1));
         etykiety[size_t(k)]->setGeometry(30, y, 30, 24);
         pola[size_t(k)] = PoleWartosci(k + 1, QRect(70, y, 90, 24));
-        krokowe[size_t(k)] = Krokowe(k + 1, QRect(166, y, 70, 24));
-        krokowe[size_t(k)]->setRange(78, 178);
-        krokowe[size_t(k)]->setValue(128);
-        connect(krokowe[size_t(k)], &QSpinBox::valueChanged, this,
-                [this, k](int v) { Zmiana(k, v); });
+        strzalki[size_t(k)] =
+            Strzalki(k + 1, QPoint(162, y), 24, [this, k](int v) { Zmiana(k, v); });
+        strzalki[size_t(k)]->UstawZakres(78, 178);
+        strzalki[size_t(k)]->UstawWartosc(128);
         jednostki[size_t(k)] = Etykieta(QStringLiteral("Label%1").arg(QChar('A' + k)));
-        jednostki[size_t(k)]->setGeometry(246, y, 60, 24);
+        jednostki[size_t(k)]->setGeometry(190, y, 60, 24);
     }
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
@@ -40,13 +39,12 @@ bool TFormInj::Wypelnij() {
     const int kanaly = s.LiczbaWtryskiwaczy;
     const int widoczne = kanaly == 4 || kanaly == 6 || kanaly == 8 ? kanaly : -1;
     for (int k = 0; k < Wierszy; ++k) {
-        const QSignalBlocker cisza(krokowe[size_t(k)]);
-        krokowe[size_t(k)]->setValue(s.Nastawy[PierwszaKorekta + k]);
+        strzalki[size_t(k)]->UstawWartosc(s.Nastawy[PierwszaKorekta + k]);
         jednostki[size_t(k)]->setText(T(1053));
         // Other channel counts keep the rows as they were.
         if (widoczne < 0) continue;
-        for (QWidget* w : std::initializer_list<QWidget*>{etykiety[size_t(k)], pola[size_t(k)],
-                                                          krokowe[size_t(k)], jednostki[size_t(k)]})
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 etykiety[size_t(k)], pola[size_t(k)], strzalki[size_t(k)], jednostki[size_t(k)]})
             w->setVisible(k < widoczne);
     }
     const int wysokosc = kanaly == 4 ? 230 : kanaly == 6 ? 290 : 350;

@@ -5,10 +5,9 @@
 #include <array>
 
 class QLineEdit;
-class QSpinBox;
 
 // Injector corrections: one trim per gas injector, settings 216..223, each stored and sent
-// through the settings editor as it changes.
+// through the settings editor with every step of its arrows.
 class TFormInj : public TDialogNastaw {
 public:
     static constexpr int Wierszy = 8;
@@ -24,5 +23,5 @@ private:
 
     std::array<QLabel*, Wierszy> etykiety{}, jednostki{};
     std::array<QLineEdit*, Wierszy> pola{};
-    std::array<QSpinBox*, Wierszy> krokowe{};
+    std::array<TStrzalki*, Wierszy> strzalki{};
 };

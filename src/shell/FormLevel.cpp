@@ -1,5 +1,6 @@
 #include "FormLevel.h"
 
+#include "Strzalki.h"
 #include "TNastawy.h"
 #include "TSterownik.h"
 
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 
 namespace {
 
@@ -31,19 +31,20 @@ TFormLevel::TFormLevel(TSterownik& sterownik, QWidget* rodzic) : TDialogNastaw(s
     for (int i = 4; i >= 0; --i) {
         auto* f = new QFrame(this);
         f->setObjectName(QLatin1String(nazwy[i]));
-        f->setGeometry(30, 20 + (4 - i) * 72, 40, 30);
+        f->setGeometry(30, 30 + (4 - i) * 72, 40, 30);
         lampki[size_t(i)] = f;
     }
     for (int k = 0; k < 4; ++k) { // setting 44 - k, between lamp k and lamp k + 1
         const int nastawa = 44 - k;
-        const int y = 20 + (3 - k) * 72 + 40;
+        const int y = 30 + (3 - k) * 72 + 40;
         pola[size_t(k)] = PoleWartosci(k + 1, QRect(90, y, 110, 26));
-        krokowe[size_t(k)] = Krokowe(k + 1, QRect(206, y, 70, 26));
-        krokowe[size_t(k)]->setRange(0, 255);
-        krokowe[size_t(k)]->setProperty("tag", nastawa);
-        connect(krokowe[size_t(k)], &QSpinBox::valueChanged, this,
-                [this, nastawa](int v) { Krok(nastawa, v); });
+        strzalki[size_t(k)] =
+            Strzalki(k + 1, QPoint(202, y), 26, [this, nastawa](int v) { Krok(nastawa, v); });
+        strzalki[size_t(k)]->UstawZakres(0, 255);
     }
+    // Column headings; the thresholds' names their unit.
+    Etykieta(QStringLiteral("LabelLampki"))->setGeometry(20, 4, 66, 22);
+    Etykieta(QStringLiteral("LabelProgi"))->setGeometry(90, 4, 200, 22);
     Etykieta(QStringLiteral("Label1"))->setGeometry(320, 20, 260, 24);
     comboBox1 = new QComboBox(this);
     comboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -67,6 +68,8 @@ bool TFormLevel::Wypelnij() {
     findChild<QLabel*>(QStringLiteral("Label1"))->setText(edytor->StrNazwa(40));
     findChild<QLabel*>(QStringLiteral("Label2"))->setText(T(1373));
     findChild<QLabel*>(QStringLiteral("Label3"))->setText(T(1050));
+    findChild<QLabel*>(QStringLiteral("LabelLampki"))->setText(T(2118));
+    findChild<QLabel*>(QStringLiteral("LabelProgi"))->setText(T(2119) + QLatin1Char(' ') + T(1050));
     const TNastawa& n = s.ListaNastaw[40];
     comboBox1->clear();
     for (int v = n.Min; v <= n.Max; ++v)
@@ -75,10 +78,7 @@ bool TFormLevel::Wypelnij() {
     for (QFrame* f : lampki)
         Pomaluj(f, Szary);
     edit5->clear();
-    for (int k = 0; k < 4; ++k) {
-        const QSignalBlocker cisza(krokowe[size_t(k)]);
-        krokowe[size_t(k)]->setValue(s.Nastawy[44 - k]);
-    }
+    WezProgi();
     Sprawdz();
     return true;
 }
@@ -91,11 +91,13 @@ void TFormLevel::done(int wynik) {
 void TFormLevel::Typ(int pozycja) {
     edytor->UstawNastawe(40, pozycja + s.ListaNastaw[40].Min, 1);
     // The thresholds follow the type.
-    for (int k = 0; k < 4; ++k) {
-        const QSignalBlocker cisza(krokowe[size_t(k)]);
-        krokowe[size_t(k)]->setValue(s.Nastawy[44 - k]);
-    }
+    WezProgi();
     Sprawdz();
+}
+
+void TFormLevel::WezProgi() {
+    for (int k = 0; k < 4; ++k)
+        strzalki[size_t(k)]->UstawWartosc(s.Nastawy[44 - k]);
 }
 
 void TFormLevel::Krok(int nastawa, int wartosc) {

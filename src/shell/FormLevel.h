@@ -7,7 +7,6 @@
 class QComboBox;
 class QFrame;
 class QLineEdit;
-class QSpinBox;
 
 // The gas level sensor: its type, the four lamp thresholds with their order checked, the
 // live sensor voltage and the lamps as the controller lights them.
@@ -27,6 +26,7 @@ protected:
 
 private:
     void Typ(int pozycja);
+    void WezProgi();
     void Krok(int nastawa, int wartosc);
     void Sprawdz();
 
@@ -34,6 +34,6 @@ private:
     QLineEdit* edit5;
     std::array<QFrame*, 5> lampki{};
     std::array<QLineEdit*, 4> pola{}; // settings 44, 43, 42, 41
-    std::array<QSpinBox*, 4> krokowe{};
+    std::array<TStrzalki*, 4> strzalki{};
     int ostatnieLampki = 255, ostatnieNapiecie = 255;
 };

@@ -1,5 +1,6 @@
 #include "FormNastaw.h"
 
+#include "Strzalki.h"
 #include "TNastawy.h"
 #include "TSterownik.h"
 
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 
 namespace {
 constexpr int Glosnosc = 98;
@@ -24,9 +24,7 @@ TFormNastaw::TFormNastaw(TSterownik& sterownik, QWidget* rodzic)
         etykiety[size_t(k)]->setGeometry(12, y - 8, 220, 42);
         etykiety[size_t(k)]->setWordWrap(true);
         pola[size_t(k)] = PoleWartosci(k + 1, QRect(240, y, 90, 26));
-        krokowe[size_t(k)] = Krokowe(k + 1, QRect(336, y, 70, 26));
-        connect(krokowe[size_t(k)], &QSpinBox::valueChanged, this,
-                [this, k](int v) { Krok(k, v); });
+        strzalki[size_t(k)] = Strzalki(k + 1, QPoint(332, y), 26, [this, k](int v) { Krok(k, v); });
     }
     comboBox1 = new QComboBox(this);
     comboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -65,11 +63,10 @@ bool TFormNastaw::Wypelnij() {
         const bool wiersz = uzyty || (k == 0 && g->opcji > 0);
         etykiety[size_t(k)]->setVisible(wiersz);
         pola[size_t(k)]->setVisible(uzyty);
-        krokowe[size_t(k)]->setVisible(uzyty);
-        const QSignalBlocker cisza(krokowe[size_t(k)]);
+        strzalki[size_t(k)]->setVisible(uzyty);
         const TNastawa& n = s.ListaNastaw[nastawy[size_t(k)]];
-        krokowe[size_t(k)]->setRange(n.Min, n.Max);
-        krokowe[size_t(k)]->setValue(s.Nastawy[nastawy[size_t(k)]]);
+        strzalki[size_t(k)]->UstawZakres(n.Min, n.Max);
+        strzalki[size_t(k)]->UstawWartosc(s.Nastawy[nastawy[size_t(k)]]);
     }
     comboBox1->setVisible(g->opcji > 0);
     comboBox1->clear();

@@ -6,7 +6,6 @@
 
 class QComboBox;
 class QLineEdit;
-class QSpinBox;
 
 // A setting with its companions: the fast start (57 with 58), the minimum gas pressure (63
 // with 64 and 69), the switching signal (96 with 99 and the volume 98).
@@ -28,6 +27,6 @@ private:
     QComboBox* comboBox1;
     std::array<QLabel*, 3> etykiety{};
     std::array<QLineEdit*, 3> pola{};
-    std::array<QSpinBox*, 3> krokowe{};
-    std::array<int, 3> nastawy{}; // the setting of each up-down, 0 unused
+    std::array<TStrzalki*, 3> strzalki{};
+    std::array<int, 3> nastawy{}; // the setting of each row's arrows, 0 unused
 };

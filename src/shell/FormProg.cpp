@@ -42,6 +42,7 @@ TFormProg::TFormProg(TSterownik& ster, const TTeksty& tek, TKomunikaty& kom, TOk
     setFont(czcionka);
     resize(Szerokosc, Wysokosc);
     label1 = Nowy<QLabel>(QStringLiteral("Label1"), this);
+    label1->setWordWrap(true); // a long folder name
     label2 = Nowy<QLabel>(QStringLiteral("Label2"), this);
     label2->setText(QStringLiteral("0%"));
     label2->setMinimumWidth(label2->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
@@ -161,7 +162,10 @@ void TFormProg::Lista() {
     }
     stringGrid1->setColumnWidth(KolumnaSciezki, 0);
     stringGrid1->setColumnHidden(KolumnaSciezki, true);
-    if (stringGrid1->rowCount() > 0) stringGrid1->selectRow(stringGrid1->rowCount() - 1);
+    if (stringGrid1->rowCount() > 0)
+        stringGrid1->selectRow(stringGrid1->rowCount() - 1);
+    else if (ident)
+        label1->setText(t.PodajTekst(2122).arg(QDir::toNativeSeparators(Katalog)));
 }
 
 QString TFormProg::WybierzPlik() {
@@ -172,7 +176,8 @@ QString TFormProg::WybierzPlik() {
     d.filtr = t.PodajTekst(1114) + QStringLiteral(" (*.img)|*.img|") + t.PodajTekst(1110) +
               QStringLiteral(" (*.*)|*.*");
     d.rozszerzenie = QStringLiteral("img");
-    if (QFileInfo(Katalog).isDir()) d.katalog = Katalog;
+    // The folder the list comes from, made if need be so that images can be put there.
+    if (QDir().mkpath(Katalog)) d.katalog = Katalog;
     return okna.Otworz(d);
 }
 
@@ -188,15 +193,24 @@ void TFormProg::Wgraj() {
         komunikaty.Komunikat(1374, TKomunikaty::Blad);
         return;
     }
-    if (ObrazFirmware::Starszy(naglowek, ident) &&
-        komunikaty.KomunikatTekst(t.PodajTekst(1366) + QLatin1Char('\n') + t.PodajTekst(1367),
-                                  TKomunikaty::Pytanie) != TKomunikaty::Tak)
+    if (komunikaty.KomunikatTekst(Pytanie(naglowek, ident), TKomunikaty::Pytanie) !=
+        TKomunikaty::Tak)
         return;
     Zmniejsz();
     if (s.Aktualizacja(1, sciezka)) return;
     timer1.stop();
     komunikaty.Komunikat(1362, TKomunikaty::Blad);
     Pokaz();
+}
+
+// An update cannot be taken back on the spot: the installer confirms which version goes in,
+// warned when it is older than the one running.
+QString TFormProg::Pytanie(const QByteArray& naglowek, const unsigned char* ident) const {
+    const QString nowa = ObrazFirmware::StrWersja(naglowek);
+    if (ident[5] != 0) return t.PodajTekst(2121).arg(nowa);
+    const QString pytanie = t.PodajTekst(2120).arg(ObrazFirmware::StrWersjaSterownika(ident), nowa);
+    if (!ObrazFirmware::Starszy(naglowek, ident)) return pytanie;
+    return t.PodajTekst(1366) + QLatin1Char('\n') + pytanie;
 }
 
 void TFormProg::Zmniejsz() {

@@ -45,6 +45,7 @@ private:
     void Pokaz();
     void Lista();
     QString WybierzPlik();
+    QString Pytanie(const QByteArray& naglowek, const unsigned char* ident) const;
     void Zmniejsz();
     void Postep();
 

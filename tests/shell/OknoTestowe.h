@@ -107,7 +107,8 @@ struct TOdpowiedz {
         szukanie.setInterval(0);
         QObject::connect(&szukanie, &QTimer::timeout, [this, przycisk] {
             auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!m || pokazano) return;
+            // A box without that answer is another's: an Ok is not the answer to a question.
+            if (!m || pokazano || !m->button(przycisk)) return;
             pokazano = true;
             szukanie.stop();
             tekst = m->text();

@@ -9,6 +9,7 @@
 #include "KalkulatorDysz.h"
 #include "MapaPortow.h"
 #include "Paleta.h"
+#include "Strzalki.h"
 #include "TNastawy.h"
 #include "TSterownik.h"
 #include "Teksty.h"
@@ -16,8 +17,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 
 #include <array>
 
@@ -38,6 +39,12 @@ class TestDialogiNastaw : public QObject {
     }
     template <typename W> W* W_(QWidget* d, const char* nazwa) {
         return d->findChild<W*>(QLatin1String(nazwa));
+    }
+    // Clicks an arrow of the row's UpDownN.
+    static void Klik(TStrzalki* s, bool gora, int razy = 1) {
+        auto* b = s->findChild<QToolButton*>(gora ? QStringLiteral("Gora") : QStringLiteral("Dol"));
+        for (int n = 0; n < razy; ++n)
+            QTest::mouseClick(b, Qt::LeftButton);
     }
 
 private slots:
@@ -94,14 +101,26 @@ private slots:
         s->LiczbaWtryskiwaczy = 4;
         auto* d = Otworz(new TFormInj(*s, okno.get()));
         QCOMPARE(d->height(), 230);
-        QVERIFY(W_<QSpinBox>(d, "UpDown4")->isVisible());
-        QVERIFY(!W_<QSpinBox>(d, "UpDown5")->isVisible());
-        QSpinBox* trzeci = W_<QSpinBox>(d, "UpDown3");
-        trzeci->stepUp();
+        QVERIFY(W_<TStrzalki>(d, "UpDown4")->isVisible());
+        QVERIFY(!W_<TStrzalki>(d, "UpDown5")->isVisible());
+        TStrzalki* trzeci = W_<TStrzalki>(d, "UpDown3");
+        Klik(trzeci, true);
         QCOMPARE(int(s->Nastawy[218]), 129);
         QCOMPARE(W_<QLineEdit>(d, "Edit3")->text(), edytor->StrWartosc(218));
-        trzeci->setValue(200);
+        // Digits typed at the arrows change nothing; the keys step.
+        trzeci->setFocus();
+        QTest::keyClicks(trzeci, QStringLiteral("44"));
+        QCOMPARE(int(s->Nastawy[218]), 129);
+        QTest::keyClick(trzeci, Qt::Key_Down);
+        QCOMPARE(int(s->Nastawy[218]), 128);
+        // 50 steps either way: 128 + 60 clicks stops at 178, 128 - 60 at 78.
+        Klik(trzeci, true, 60);
         QCOMPARE(int(s->Nastawy[218]), 178);
+        QVERIFY(!trzeci->findChild<QToolButton*>(QStringLiteral("Gora"))->isEnabled());
+        QTest::keyClick(trzeci, Qt::Key_PageDown);
+        QCOMPARE(int(s->Nastawy[218]), 168);
+        Klik(trzeci, false, 100);
+        QCOMPARE(int(s->Nastawy[218]), 78);
     }
 
     void injectionSequence() {
@@ -146,8 +165,9 @@ private slots:
         };
         for (int n = 41; n <= 44; ++n)
             QVERIFY(!czerwony(n));
-        W_<QSpinBox>(d, "UpDown1")->setValue(25); // setting 44
+        Klik(W_<TStrzalki>(d, "UpDown1"), true, 17); // setting 44, from 8
         QCOMPARE(int(s->Nastawy[44]), 25);
+        QCOMPARE(W_<QLabel>(d, "LabelProgi")->text(), QStringLiteral("Threshold [V]"));
         QVERIFY(czerwony(44) && czerwony(43) && !czerwony(42) && !czerwony(41));
         std::array<unsigned char, 128> r{};
         r[50] = 50;
@@ -174,16 +194,16 @@ private slots:
         Otworz(d);
         QVERIFY(W_<QComboBox>(d, "ComboBox1")->isVisible());
         QCOMPARE(W_<QComboBox>(d, "ComboBox1")->currentIndex(), -1);
-        QVERIFY(!W_<QSpinBox>(d, "UpDown1")->isVisible());
-        QVERIFY(W_<QSpinBox>(d, "UpDown2")->isVisible());
-        QVERIFY(!W_<QSpinBox>(d, "UpDown3")->isVisible());
+        QVERIFY(!W_<TStrzalki>(d, "UpDown1")->isVisible());
+        QVERIFY(W_<TStrzalki>(d, "UpDown2")->isVisible());
+        QVERIFY(!W_<TStrzalki>(d, "UpDown3")->isVisible());
         d->accept();
         d->Klucz = 96;
         Otworz(d);
-        QSpinBox* glosnosc = W_<QSpinBox>(d, "UpDown3");
+        TStrzalki* glosnosc = W_<TStrzalki>(d, "UpDown3");
         for (int n = 0; n < 2; ++n) {
             s->TestGlosnika = 0;
-            glosnosc->stepUp();
+            Klik(glosnosc, true);
             QCOMPARE(int(s->TestGlosnika), 1);
         }
         QCOMPARE(int(s->Nastawy[98]), s->ListaNastaw[98].Domyslna + 2);

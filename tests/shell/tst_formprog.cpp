@@ -11,6 +11,8 @@
 #include "Teksty.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,17 +24,23 @@ namespace {
 
 struct TFakeOkna : TKomunikaty, TOknaPlikow {
     QList<int> pokazane; // text ids, -1 for a question
+    QStringList pytania;
     int odpowiedz = Tak;
     QString wybrany;
+    QString katalogWyboru;
     int Komunikat(int id, int flagi) override {
         pokazane << id;
         return flagi == Pytanie ? odpowiedz : Ok;
     }
-    int KomunikatTekst(const QString&, int flagi) override {
+    int KomunikatTekst(const QString& tekst, int flagi) override {
         pokazane << -1;
+        pytania << tekst;
         return flagi == Pytanie ? odpowiedz : Ok;
     }
-    QString Otworz(const TDialogPliku&) override { return wybrany; }
+    QString Otworz(const TDialogPliku& d) override {
+        katalogWyboru = d.katalog;
+        return wybrany;
+    }
     QString Zapisz(const TDialogPliku&) override { return {}; }
 };
 
@@ -47,6 +55,7 @@ struct TStol {
 
     explicit TStol(int zainstalowana = 23, int status = 0) {
         teksty.Wczytaj();
+        teksty.UstawJezyk(Jezyki::Angielski);
         QByteArray ident = ObrazTestowy::Tozsamosc(zainstalowana);
         ident[38 - 6] = 2;
         st.Otworz();
@@ -151,36 +160,56 @@ private slots:
         t.st.Sloty(2);
         QCOMPARE(t.s.FlashZapis, 1);
         t.d.Timer1OnTimer();
-        QCOMPARE(t.okna.pokazane, QList<int>{1370});
+        QCOMPARE(t.okna.pokazane, (QList<int>{-1, 1370}));
         t.d.show();
         QCOMPARE(t.Lista()->rowCount(), 1);
         t.d.Wgraj();
-        QCOMPARE(t.okna.pokazane, (QList<int>{1370, 1374}));
+        QCOMPARE(t.okna.pokazane, (QList<int>{-1, 1370, 1374}));
         QVERIFY(!t.d.Aktualizuje());
     }
 
-    void downgradeIsAskedOnlyForAnOlderVersion_data() {
+    // Every upload asks which version goes in; an older one says so first. No starts nothing.
+    void uploadAsksFirst_data() {
         QTest::addColumn<int>("wersja");
         QTest::addColumn<int>("status");
-        QTest::addColumn<bool>("pytanie");
-        QTest::newRow("older") << 22 << 0 << true;
-        QTest::newRow("equal") << 23 << 0 << false;
-        QTest::newRow("newer") << 24 << 0 << false;
-        QTest::newRow("older, from the bootloader") << 22 << 1 << false;
+        QTest::addColumn<QString>("pytanie");
+        const QString starsza =
+            QStringLiteral("The selected version is older than the installed one.\n");
+        QTest::newRow("older") << 22 << 0 << starsza + "Update the controller from v23 to v22?";
+        QTest::newRow("equal") << 23 << 0 << "Update the controller from v23 to v23?";
+        QTest::newRow("newer") << 24 << 0 << "Update the controller from v23 to v24?";
+        QTest::newRow("from the bootloader") << 22 << 1 << "Write firmware v22 to the controller?";
     }
-    void downgradeIsAskedOnlyForAnOlderVersion() {
+    void uploadAsksFirst() {
         QFETCH(int, wersja);
         QFETCH(int, status);
-        QFETCH(bool, pytanie);
-        TStol t(23, status);
-        t.okna.odpowiedz = TKomunikaty::Nie;
-        t.Obraz(QStringLiteral("x.img"), ObrazTestowy::Plik(wersja));
+        QFETCH(QString, pytanie);
+        for (const int odpowiedz : {TKomunikaty::Nie, TKomunikaty::Tak}) {
+            TStol t(23, status);
+            t.okna.odpowiedz = odpowiedz;
+            t.Obraz(QStringLiteral("x.img"), ObrazTestowy::Plik(wersja));
+            t.d.show();
+            t.d.Wgraj();
+            QCOMPARE(t.okna.pytania, QStringList{pytanie});
+            const bool tak = odpowiedz == TKomunikaty::Tak;
+            QCOMPARE(t.s.FlashUzbrojony, tak ? 1 : 0);
+            QCOMPARE(t.d.Aktualizuje(), tak);
+            const auto zadanie = t.st.Slot();
+            QCOMPARE(zadanie && zadanie->kod == 0x8E, tak);
+        }
+    }
+
+    // With nothing to list the dialog names the folder it looked in, and browsing starts there.
+    void emptyListNamesItsFolder() {
+        TStol t;
+        t.d.Katalog = t.katalog.filePath(QStringLiteral("Firmware"));
         t.d.show();
+        QCOMPARE(t.Lista()->rowCount(), 0);
+        QCOMPARE(t.Etykieta("Label1"), "No firmware images for this controller in the folder " +
+                                           QDir::toNativeSeparators(t.d.Katalog));
         t.d.Wgraj();
-        QCOMPARE(t.okna.pokazane.contains(-1), pytanie);
-        // Refused, nothing starts; otherwise the update is armed.
-        QCOMPARE(t.s.FlashUzbrojony, pytanie ? 0 : 1);
-        QCOMPARE(t.d.Aktualizuje(), !pytanie);
+        QCOMPARE(t.okna.katalogWyboru, t.d.Katalog);
+        QVERIFY(QFileInfo(t.d.Katalog).isDir());
     }
 
     void progressFollowsTheAcknowledgedBlocks() {
@@ -208,7 +237,7 @@ private slots:
         t.d.Wgraj();
         QVERIFY(t.d.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
         t.d.Timer1OnTimer();
-        QCOMPARE(t.okna.pokazane, QList<int>{1370});
+        QCOMPARE(t.okna.pokazane, (QList<int>{-1, 1370}));
         QVERIFY(!t.d.isVisible());
     }
 
@@ -218,7 +247,7 @@ private slots:
         t.d.show();
         t.Lista()->setCurrentCell(-1, -1);
         t.d.Wgraj();
-        QCOMPARE(t.okna.pokazane, QList<int>{1362});
+        QCOMPARE(t.okna.pokazane, (QList<int>{-1, 1362}));
         QCOMPARE(t.s.FlashUzbrojony, 0);
         QVERIFY(!t.d.Aktualizuje());
         QVERIFY(t.Lista()->isVisible()); // shown afresh

@@ -12,6 +12,7 @@
 #include "OknoTestowe.h"
 #include "PlikTestowy.h"
 #include "ProcesSymulatora.h"
+#include "Strzalki.h"
 #include "TGrafika.h"
 #include "TNastawy.h"
 #include "TScope.h"
@@ -24,7 +25,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
-#include <QSpinBox>
+#include <QToolButton>
 
 class TestWidokiE2e : public QObject {
     Q_OBJECT
@@ -49,6 +50,14 @@ QList<QStringList> ZapisyNastaw(const QString& dziennik) {
             zapisy << o.value(QStringLiteral("payload")).toString().split(QLatin1Char(' ')).mid(2);
     }
     return zapisy;
+}
+
+// One click on an arrow of a dialog's UpDownN.
+void Krok(QWidget* dialog, const char* nazwa, bool gora) {
+    auto* strzalki = dialog->findChild<TStrzalki*>(QLatin1String(nazwa));
+    QTest::mouseClick(
+        strzalki->findChild<QToolButton*>(gora ? QStringLiteral("Gora") : QStringLiteral("Dol")),
+        Qt::LeftButton);
 }
 
 } // namespace
@@ -226,8 +235,16 @@ void TestWidokiE2e::settingDialogsReachTheController() {
         return k.contains(kod) || k.contains(kod | 0x4);
     };
     QTRY_VERIFY_WITH_TIMEOUT(poll(przed, 0x92), 10000);
-    poziom->findChild<QSpinBox*>(QStringLiteral("UpDown1"))->stepUp(); // setting 44
+    // Each step is stored once and written once, with the value it shows.
+    const auto jedenZapis = [&](int nastawa, int wartosc, qsizetype odZapisu) {
+        const QList<QStringList> z = ZapisyNastaw(dziennik).mid(odZapisu);
+        return z.size() == 1 && z[0].value(nastawa).toInt(nullptr, 16) == wartosc;
+    };
+    qsizetype zapisow = ZapisyNastaw(dziennik).size();
+    const int prog = s.Nastawy[44];
+    Krok(poziom, "UpDown1", true); // setting 44
     QTRY_VERIFY_WITH_TIMEOUT(wyslane(), 10000);
+    QVERIFY(jedenZapis(44, prog + 1, zapisow));
     poziom->accept();
     const qsizetype poZamknieciu = kody().size();
     QTRY_VERIFY_WITH_TIMEOUT(poll(poZamknieciu, 0x90), 10000);
@@ -238,9 +255,11 @@ void TestWidokiE2e::settingDialogsReachTheController() {
     korekty->Przygotuj(edytor, TPaleta{}, QStringLiteral("SELVAR"));
     korekty->show();
     const int korekta = s.Nastawy[217];
-    korekty->findChild<QSpinBox*>(QStringLiteral("UpDown2"))->stepDown();
+    zapisow = ZapisyNastaw(dziennik).size();
+    Krok(korekty, "UpDown2", false);
     QCOMPARE(int(s.Nastawy[217]), korekta - 1);
     QTRY_VERIFY_WITH_TIMEOUT(wyslane(), 10000);
+    QVERIFY(jedenZapis(217, korekta - 1, zapisow));
     korekty->accept();
     auto* sekwencja = t.okno->findChild<TFormSeq*>(QStringLiteral("FormSeq"));
     sekwencja->Przygotuj(edytor, TPaleta{}, QStringLiteral("SELVAR"));
@@ -254,8 +273,11 @@ void TestWidokiE2e::settingDialogsReachTheController() {
     grupa->Klucz = 96;
     grupa->Przygotuj(edytor, TPaleta{}, QStringLiteral("SELVAR"));
     grupa->show();
-    grupa->findChild<QSpinBox*>(QStringLiteral("UpDown3"))->stepUp(); // the volume
+    const int glosnosc = s.Nastawy[98];
+    zapisow = ZapisyNastaw(dziennik).size();
+    Krok(grupa, "UpDown3", true); // the volume
     QTRY_VERIFY_WITH_TIMEOUT(wyslane(), 10000);
+    QVERIFY(jedenZapis(98, glosnosc + 1, zapisow));
     grupa->accept();
     QVERIFY(w.Zakoncz());
 }
