@@ -19,6 +19,7 @@ struct TOpcjeModelu {
     bool nauka = true;      // maps and adaptation learn while driving
     bool liczniki = true;   // the operating-time counters run while the engine turns
     int celKalibracji = -1; // the calibration scenario's setting 90; -1 = the ECU's own trim
+    double czynnikGazu = 1.0; // gas delivered off by this factor
 };
 
 // The car with its gas system and the controller's own logic, advanced by model time, and
