@@ -203,7 +203,8 @@ bool Silnik(const QCommandLineParser& p, TOpcje& o) {
     if (!Liczba(p, "speed", 0.01, 1000, o.predkosc) ||
         !Liczba(p, "ignition-at", 0, 1e9, s.zaplonPo) ||
         !Liczba(p, "ignition-off-at", 0, 1e9, s.wylaczeniePo) ||
-        !Liczba(p, "ambient", -40, 50, s.otoczenie) || !Liczba(p, "tank", 0, 100, o.model.zbiornik) ||
+        !Liczba(p, "ambient", -40, 50, s.otoczenie) ||
+        !Liczba(p, "tank", 0, 100, o.model.zbiornik) ||
         !Liczba(p, "gas-factor", 0.5, 2, o.model.czynnikGazu))
         return false;
     if (p.isSet("no-ignition")) s.zaplonPo = -1;

@@ -109,8 +109,7 @@ void Wypisz(const char* co, const TPropozycja& p) {
     for (const TPunktPropozycji& punkt : p.punkty)
         qInfo("%s: %4.1f ms  deviation %+5.1f %%  %3d -> %3d  %+5.1f %%  %3d cells%s", co,
               punkt.pozycja * 0.1, punkt.odchylka * 100, punkt.stara, punkt.nowa, punkt.Procent(),
-              punkt.komorek,
-              punkt.zaMaloKomorek ? "  (too few)" : "");
+              punkt.komorek, punkt.zaMaloKomorek ? "  (too few)" : "");
 }
 
 } // namespace
