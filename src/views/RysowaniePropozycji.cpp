@@ -28,12 +28,13 @@ void Etykieta(QPainter& p, const QRect& r, const QStringList& linie) {
         Napis(p, r.x() + 2, r.y() + i * wysokosc, linie[i]);
 }
 
-QRect Pudelko(const QPainter& p, const TObszarWykresu& a, QPoint punkt, const QStringList& linie) {
+QRect Pudelko(const QPainter& p, const TObszarWykresu& a, QPoint punkt, const QStringList& linie,
+              bool wDol) {
     int szerokosc = 0;
     for (const QString& l : linie)
         szerokosc = std::max(szerokosc, p.fontMetrics().horizontalAdvance(l));
     const QSize rozmiar(szerokosc + 4, p.fontMetrics().height() * int(linie.size()));
-    return MiejsceEtykietyPropozycji(a, punkt, rozmiar);
+    return MiejsceEtykietyPropozycji(a, punkt, rozmiar, wDol);
 }
 
 void Krzywa(QPainter& p, const TObrazWykresu& o, const std::vector<QPoint>& punkty) {
@@ -56,7 +57,8 @@ void Etykiety(QPainter& p, const TObrazWykresu& o, const TObszarWykresu& a,
             linie << T(o, 2255).arg(pp.komorek);
         else if (pp.nowa != pp.stara)
             linie << ZmianaPunktu(pp) << T(o, 2254).arg(pp.komorek);
-        if (!linie.isEmpty()) Etykieta(p, Pudelko(p, a, punkty[i], linie), linie);
+        if (!linie.isEmpty())
+            Etykieta(p, Pudelko(p, a, punkty[i], linie, pp.nowa < pp.stara), linie);
     }
 }
 
@@ -82,11 +84,12 @@ std::vector<QPoint> PunktyPropozycji(const TObszarWykresu& a, const TEdycjaMnozn
     return punkty;
 }
 
-QRect MiejsceEtykietyPropozycji(const TObszarWykresu& a, QPoint punkt, QSize rozmiar) {
+QRect MiejsceEtykietyPropozycji(const TObszarWykresu& a, QPoint punkt, QSize rozmiar, bool wDol) {
     const int lewa =
         std::clamp(punkt.x() - rozmiar.width() / 2, a.x0, a.x0 + a.w - rozmiar.width());
-    const int nad = punkt.y() - 10 - rozmiar.height();
-    return {QPoint(lewa, nad >= a.Gora() ? nad : punkt.y() + 10), rozmiar};
+    const int nad = punkt.y() - 10 - rozmiar.height(), pod = punkt.y() + 10;
+    const bool ponizej = wDol ? pod + rozmiar.height() <= a.yb : nad < a.Gora();
+    return {QPoint(lewa, ponizej ? pod : nad), rozmiar};
 }
 
 QString ZmianaPunktu(const TPunktPropozycji& p) {

@@ -19,9 +19,10 @@ struct TPunktPropozycji;
 // The proposed break points in pixels, drawn as the curve's are (with the adaptation).
 std::vector<QPoint> PunktyPropozycji(const TObszarWykresu& a, const TEdycjaMnoznika& e,
                                      const TPropozycja& propozycja);
-// A label box of the given size for a break point: centred above it, or below it when
-// above would leave the plot.
-QRect MiejsceEtykietyPropozycji(const TObszarWykresu& a, QPoint punkt, QSize rozmiar);
+// A label box of the given size for a proposed break point, centred on it and away from the
+// shown curve: below a point that goes down, above one that goes up, unless that side would
+// leave the plot.
+QRect MiejsceEtykietyPropozycji(const TObszarWykresu& a, QPoint punkt, QSize rozmiar, bool wDol);
 // "-10.2 %" of a changed point, empty for one that stays.
 QString ZmianaPunktu(const TPunktPropozycji& p);
 
