@@ -10,6 +10,7 @@
 #include "OpisSterownika.h"
 #include "PorownanieBlokow.h"
 #include "PropozycjaMnoznika.h"
+#include "RysowaniePropozycji.h"
 #include "SesjaSterownika.h"
 #include "TSterownik.h"
 #include "Wydruk.h"
@@ -56,9 +57,9 @@ QString Tekst(const QList<TBankPropozycji>& banki) {
                            QStringLiteral("change"), QStringLiteral("cells")},
                           Szerokosci);
         for (const TPunktPropozycji& p : b.propozycja.punkty) {
-            const QString zmiana = p.zaMaloKomorek
-                                       ? QStringLiteral("too few")
-                                       : l.toString(p.Procent(), 'f', 1) + QStringLiteral(" %");
+            const QString zmiana = p.zaMaloKomorek     ? QStringLiteral("too few")
+                                   : p.nowa == p.stara ? QStringLiteral("0 %")
+                                                       : ZmianaPunktu(p);
             t += WierszTabeli(
                      {l.toString(p.pozycja * 0.1, 'f', 1), l.toString(p.stara * 0.01, 'f', 2),
                       l.toString(p.nowa * 0.01, 'f', 2), zmiana, QString::number(p.komorek)},
