@@ -18,6 +18,7 @@ TModel::TModel(const TOpcjeModelu& opcje, TPamiecSterownika& p, TTozsamosc& t, T
       liczniki(opcje.liczniki) {
     nauka.Wlacz(opcje.nauka);
     wtrysk.UstawCelKalibracji(opcje.celKalibracji);
+    wtrysk.UstawCzynnikGazu(opcje.czynnikGazu);
     paliwo.PoZmianie = [this](std::uint8_t powod) {
         komunikaty.Zdarzenie({KodKomunikatu::Przelaczenie, powod, 0, 0});
     };

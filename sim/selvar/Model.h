@@ -15,10 +15,11 @@
 
 struct TOpcjeModelu {
     TPlanSilnika plan;
-    double zbiornik = 60.0; // tank level at start, percent
-    bool nauka = true;      // maps and adaptation learn while driving
-    bool liczniki = true;   // the operating-time counters run while the engine turns
-    int celKalibracji = -1; // the calibration scenario's setting 90; -1 = the ECU's own trim
+    double zbiornik = 60.0;   // tank level at start, percent
+    bool nauka = true;        // maps and adaptation learn while driving
+    bool liczniki = true;     // the operating-time counters run while the engine turns
+    int celKalibracji = -1;   // the calibration scenario's setting 90; -1 = the ECU's own trim
+    double czynnikGazu = 1.0; // gas delivered off by this factor
 };
 
 // The car with its gas system and the controller's own logic, advanced by model time, and

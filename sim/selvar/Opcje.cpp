@@ -85,6 +85,11 @@ const TTekstOpcji Teksty[] = {
      "(+2 -2 +1 -1 +3 -3 0 0, so the offsets of 4, 6 or 8 channels cancel out); each unit off "
      "changes that channel's petrol time by 0.05 ms. Implies --no-learning.",
      "n"},
+    {"gas-factor",
+     "Gas delivered is this factor times what the multiplier and corrections give (1.12 = 12 % "
+     "rich, as from a multiplier 12 % too high); on gas the ECU trims its petrol time to make "
+     "up for it, and the gas map learns the trimmed times. Default 1.",
+     "x"},
     {"error",
      "A standing fault at error-frame byte.bit (6..12 . 0..7), e.g. 10.2 = gas injector 3 missing. "
      "Repeatable.",
@@ -198,7 +203,9 @@ bool Silnik(const QCommandLineParser& p, TOpcje& o) {
     if (!Liczba(p, "speed", 0.01, 1000, o.predkosc) ||
         !Liczba(p, "ignition-at", 0, 1e9, s.zaplonPo) ||
         !Liczba(p, "ignition-off-at", 0, 1e9, s.wylaczeniePo) ||
-        !Liczba(p, "ambient", -40, 50, s.otoczenie) || !Liczba(p, "tank", 0, 100, o.model.zbiornik))
+        !Liczba(p, "ambient", -40, 50, s.otoczenie) ||
+        !Liczba(p, "tank", 0, 100, o.model.zbiornik) ||
+        !Liczba(p, "gas-factor", 0.5, 2, o.model.czynnikGazu))
         return false;
     if (p.isSet("no-ignition")) s.zaplonPo = -1;
     s.cieply = p.isSet("warm");

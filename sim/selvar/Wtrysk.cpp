@@ -63,7 +63,7 @@ double TWtrysk::CzasGazu(int kanal, double benzyna, const TKomorka& komorka) con
                             adaptacja / 128.0 +
                         (pamiec.Nastawa(216 + static_cast<std::size_t>(kanal)) - 128) * 0.025 +
                         (pamiec.Nastawa(bank == 1 ? 90 : 92) - 128) * 0.02 + (jalowa - 128) * 0.01;
-    return std::max(0.0, czas);
+    return std::max(0.0, czas * czynnikGazu);
 }
 
 double TWtrysk::BenzynaScenariusza(int kanal, double benzyna) const {

@@ -36,6 +36,9 @@ public:
     // With a target, the ECU's petrol time on gas follows setting 90 or 92 directly
     // instead of its own trim, so a calibration has a known answer.
     void UstawCelKalibracji(int cel) { celKalibracji = cel; }
+    // Gas delivered times this factor, as from a multiplier that is off by it: the ECU's trim
+    // on gas then makes up for it, and the gas map learns the trimmed petrol times.
+    void UstawCzynnikGazu(double czynnik) { czynnikGazu = czynnik; }
     std::uint8_t Maska() const { return maskaWtryskiwaczy; }
     double KorektaEcu() const { return korektaEcu; }
 
@@ -56,4 +59,5 @@ private:
     std::uint8_t maskaWtryskiwaczy = 0xFF;
     double korektaEcu = 0; // fraction added to the ECU's petrol time
     int celKalibracji = -1;
+    double czynnikGazu = 1.0;
 };

@@ -7,6 +7,7 @@
 #include "Kontekst.h"
 #include "OdczytyZgodne.h"
 #include "OpisSterownika.h"
+#include "PorownanieBlokow.h"
 #include "SesjaSterownika.h"
 
 #include <QMap>
@@ -20,36 +21,12 @@ constexpr int KolejnoscZapisu[] = {0, 1, 2, 3, 4, 16, 17, 20, 21, 22, 23, 8, 9, 
 
 using TBloki = QMap<int, QByteArray>; // by mask bit index
 
-constexpr int DaneRamki = 6; // a block's 256 bytes start at frame byte 6
 constexpr int RozmiarBloku = 256;
-
-QByteArray BlokRamki(const unsigned char* ramka) {
-    return QByteArray(reinterpret_cast<const char*>(ramka + DaneRamki), RozmiarBloku);
-}
 
 // The file is loaded offline first, so that a damaged one is refused before the port opens.
 bool PlikUstawienCzytelny(TKontekst& k, const QString& plik) {
     TSterownik probny(k.mapa);
     return WczytajPlikUstawien(probny, k, plik);
-}
-
-// "differs: MapaEcuGaz, 3 bytes, first at 17 (written 0x40, read 0x42)", or empty.
-QString Roznica(const QString& nazwa, const QByteArray& zapisany, const QByteArray& odczytany) {
-    if (zapisany.isEmpty()) return QStringLiteral("differs: %1, never written").arg(nazwa);
-    if (odczytany.isEmpty()) return QStringLiteral("differs: %1, never read back").arg(nazwa);
-    int ile = 0, pierwszy = -1;
-    for (int i = 0; i < RozmiarBloku; ++i)
-        if (zapisany[i] != odczytany[i]) {
-            ++ile;
-            if (pierwszy < 0) pierwszy = i;
-        }
-    if (ile == 0) return {};
-    return QStringLiteral("differs: %1, %2 bytes, first at %3 (written 0x%4, read 0x%5)")
-        .arg(nazwa)
-        .arg(ile)
-        .arg(pierwszy)
-        .arg(quint8(zapisany[pierwszy]), 2, 16, QLatin1Char('0'))
-        .arg(quint8(odczytany[pierwszy]), 2, 16, QLatin1Char('0'));
 }
 
 // The bytes written, but for the cells the controller reported learning since the write

@@ -15,4 +15,5 @@ int KomendaPokaz(TKontekst& k);   // show
 int KomendaRoznice(TKontekst& k); // diff
 int KomendaObd(TKontekst& k);
 int KomendaFlash(TKontekst& k);
-int KomendaRaport(TKontekst& k); // report
+int KomendaRaport(TKontekst& k);     // report
+int KomendaPropozycja(TKontekst& k); // propose

@@ -16,12 +16,13 @@ struct TKomenda {
     bool elmMozliwy = false;       // --elm-port may be given as well
 };
 constexpr TKomenda Komendy[] = {
-    {"info", 0, true, false},     {"errors", 0, true, false},
-    {"backup", 1, true, false},   {"restore", 1, true, false},
-    {"live", 0, true, false},     {"record", 1, true, false},
-    {"osc2csv", 2, false, false}, {"show", 1, false, false, true},
-    {"diff", 2, false, false},    {"obd", 0, false, true},
-    {"flash", 1, true, false},    {"report", 1, false, false, true, true},
+    {"info", 0, true, false},           {"errors", 0, true, false},
+    {"backup", 1, true, false},         {"restore", 1, true, false},
+    {"live", 0, true, false},           {"record", 1, true, false},
+    {"osc2csv", 2, false, false},       {"show", 1, false, false, true},
+    {"diff", 2, false, false},          {"obd", 0, false, true},
+    {"flash", 1, true, false},          {"report", 1, false, false, true, true},
+    {"propose", 1, false, false, true},
 };
 
 const TKomenda* ZnajdzKomende(const QString& nazwa) {
@@ -33,18 +34,14 @@ const TKomenda* ZnajdzKomende(const QString& nazwa) {
 // Options that only some commands take.
 struct TOpcjaKomendy {
     const char* opcja;
-    const char* komendy[6];
+    const char* komendy[7];
 };
 constexpr TOpcjaKomendy OpcjeKomend[] = {
-    {"count", {"live"}},
-    {"csv", {"live"}},
-    {"clear", {"obd"}},
-    {"force", {"backup", "osc2csv", "record", "report"}},
-    {"output", {"report"}},
-    {"yes", {"flash"}},
-    {"seconds", {"record"}},
-    {"all", {"show"}},
-    {"json", {"info", "errors", "live", "show", "diff", "obd"}},
+    {"count", {"live"}},    {"csv", {"live"}},
+    {"clear", {"obd"}},     {"force", {"backup", "osc2csv", "record", "report"}},
+    {"output", {"report"}}, {"yes", {"flash"}},
+    {"apply", {"propose"}}, {"seconds", {"record"}},
+    {"all", {"show"}},      {"json", {"info", "errors", "live", "show", "diff", "obd", "propose"}},
 };
 
 TRozbiorOpcji Blad(const QString& tekst) {
@@ -75,6 +72,7 @@ void DodajOpcje(QCommandLineParser& p) {
         {"csv", {}},
         {"clear", {}},
         {"yes", {}},
+        {"apply", {}},
         {"seconds", {}, "N"},
         {"all", {}},
         {"json", {}},
@@ -144,6 +142,8 @@ QString Wartosci(const QCommandLineParser& p, TOpcjeCli& o) {
     o.json = p.isSet(QStringLiteral("json"));
     o.wszystkie = p.isSet(QStringLiteral("all"));
     o.tak = p.isSet(QStringLiteral("yes"));
+    o.zastosuj = p.isSet(QStringLiteral("apply"));
+    if (o.zastosuj && o.port.isEmpty()) return QStringLiteral("propose --apply needs --port");
     o.wyjscie = p.value(QStringLiteral("output"));
     if (o.komenda == QLatin1String("report") && o.wyjscie.isEmpty())
         return QStringLiteral("report needs -o REPORT.pdf");
@@ -221,6 +221,14 @@ QString TekstPomocy() {
         "                            controller, with its errors): identity, history,\n"
         "                            settings, multiplier chart and map grids, on A4;\n"
         "                            with --elm-port also the car's VIN\n"
+        "  propose FILE.set [--apply]\n"
+        "                            a correction of the multiplier from the collected\n"
+        "                            petrol and gas maps (or, with --port instead of\n"
+        "                            the file, the controller's): per break point its\n"
+        "                            position, old and new value, change and the cells\n"
+        "                            behind it; fewer than 3 cells leave it, no step\n"
+        "                            goes beyond 15 %; --apply (with --port) writes it\n"
+        "                            and reads it back, as restore does\n"
         "\n"
         "Options:\n"
         "  --port N|PATH       controller port: 1..1023 serial port COMn, 1024+i FTDI\n"
@@ -239,9 +247,10 @@ QString TekstPomocy() {
         "  --seconds N         record: stop after N seconds\n"
         "  --all               show: every setting of the catalogue, also those no page\n"
         "                      of the editor shows\n"
-        "  --json              info, errors, show, diff, obd: one JSON document; live:\n"
-        "                      one JSON object a line\n"
+        "  --json              info, errors, show, diff, obd, propose: one JSON\n"
+        "                      document; live: one JSON object a line\n"
         "  --yes               flash: install a version older than the installed one\n"
+        "  --apply             propose: write the proposal to the controller\n"
         "  -q, --quiet         no progress messages\n"
         "  -h, --help          show this help\n"
         "  -v, --version       show the version\n"

@@ -8,7 +8,7 @@
 // What the command line asks for, checked before anything is opened.
 struct TOpcjeCli {
     QString komenda;       // info, errors, backup, restore, live, record, osc2csv, show, diff, obd,
-                           // flash, report
+                           // flash, report, propose
     QStringList argumenty; // the command's files
     QString port;          // --port: a number or a device path
     QString portElm;       // --elm-port
@@ -24,6 +24,7 @@ struct TOpcjeCli {
     bool json = false;      // one JSON document, or one object a line for live
     bool wszystkie = false; // show --all
     bool tak = false;       // flash --yes: an older version may go on
+    bool zastosuj = false;  // propose --apply
     QString wyjscie;        // report -o: the PDF to write
 };
 

@@ -23,12 +23,13 @@ struct TWpisKomendy {
     TKomenda wykonaj;
 };
 constexpr TWpisKomendy Wykonawcy[] = {
-    {"info", KomendaInfo},       {"errors", KomendaBledy},
-    {"backup", KomendaKopia},    {"restore", KomendaPrzywrocenie},
-    {"live", KomendaNaZywo},     {"record", KomendaNagrywanie},
-    {"osc2csv", KomendaOsc2Csv}, {"show", KomendaPokaz},
-    {"diff", KomendaRoznice},    {"obd", KomendaObd},
-    {"flash", KomendaFlash},     {"report", KomendaRaport},
+    {"info", KomendaInfo},          {"errors", KomendaBledy},
+    {"backup", KomendaKopia},       {"restore", KomendaPrzywrocenie},
+    {"live", KomendaNaZywo},        {"record", KomendaNagrywanie},
+    {"osc2csv", KomendaOsc2Csv},    {"show", KomendaPokaz},
+    {"diff", KomendaRoznice},       {"obd", KomendaObd},
+    {"flash", KomendaFlash},        {"report", KomendaRaport},
+    {"propose", KomendaPropozycja},
 };
 
 int Wykonaj(const TOpcjeCli& opcje) {

@@ -28,10 +28,18 @@ void TForm1::KomendaKlik(QPushButton* przycisk) {
         break;
     case 312:
     case 322:
-        if (Potwierdz(2102)) s.KasujMapeEcuGaz();
+        if (Potwierdz(2102)) {
+            s.KasujMapeEcuGaz();
+            grafika->MapaGazuSkasowana();
+        }
         break;
     case 313:
         if (Potwierdz(2103)) grafika->KasujPokazanyMnoznik();
+        break;
+    case 314:
+    case 315:
+    case 316:
+        KomendaPropozycji(Tag(przycisk));
         break;
     case 321:
         if (Potwierdz(2101)) s.KasujMapeEcuBen();

@@ -168,9 +168,7 @@ void TForm1::ZakladkaMapyKlik(QToolButton*) {
     }
     switch (ZakladkaMapy) {
     case 0:
-        Komenda(1268, 311, Czerwony, 0);
-        Komenda(1269, 312, Zielony, 1);
-        Komenda(1271, 313, Fioletowy, 2);
+        KomendyMnoznika();
         break;
     case 1:
         if (Widok > 0) {
@@ -201,6 +199,18 @@ void TForm1::ZakladkaMapyKlik(QToolButton*) {
     for (int n : {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26})
         UstawKolorNapisu(Przycisk(n), Przycisk(n)->isChecked() ? paleta.KolorWybrany : KolorOkna());
     UlozKomendy();
+}
+
+void TForm1::KomendyMnoznika() {
+    Komenda(1268, 311, Czerwony, 0);
+    Komenda(1269, 312, Zielony, 1);
+    if (grafika->Propozycja()) {
+        Komenda(2251, 315, paleta.KolorWybrany, 2);
+        Komenda(2252, 316, KolorOkna(), 3);
+    } else {
+        Komenda(1271, 313, Fioletowy, 2);
+        Komenda(2250, 314, KolorOkna(), 3);
+    }
 }
 
 void TForm1::ZakladkaObdKlik(QToolButton*) {

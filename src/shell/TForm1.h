@@ -187,6 +187,10 @@ private:
                  const QString& dopisek = {});
     void UkryjKomendy();
     void KomendaKlik(QPushButton* przycisk);
+    // The multiplier chart's commands: the erase buttons and the road calibration's proposal,
+    // or, while a proposal is shown, Apply and Discard in place of the last two.
+    void KomendyMnoznika();
+    void KomendaPropozycji(int tag);
     bool Potwierdz(int idPytania);
     void PrzeniesNastawy(QWidget* panel, int wysokosc);
     // The bottom area's height: fixed, or a rule of the centre's height that holds after

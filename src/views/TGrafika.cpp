@@ -1,6 +1,7 @@
 #include "TGrafika.h"
 
 #include "Paleta.h"
+#include "RysowaniePropozycji.h"
 #include "RysowanieWykresu.h"
 #include "TSiatkaMapy.h"
 #include "TSterownik.h"
@@ -121,7 +122,11 @@ void TGrafika::Skladaj() {
     const bool fokus = uchwytFokusu && uchwytFokusu->hasFocus();
     if (!obraz.isNull() && Wykres()) {
         QPainter malarz(&obraz);
-        if (TrybMapy == 0) RysujDaneMnoznika(malarz, ObrazWykresu(), mnoznik, fokus);
+        if (TrybMapy == 0) {
+            RysujDaneMnoznika(malarz, ObrazWykresu(), mnoznik, fokus);
+            RysujPropozycje(malarz, ObrazWykresu(), mnoznik, propozycja ? &*propozycja : nullptr,
+                            notaPropozycji);
+        }
         // A curve that has lost its points is shown, and stored, as the flat default.
         if (TrybKrzywej() && krzywa.Zgubiona()) krzywa.Kasuj();
         if (TrybKrzywej()) RysujKrzywaKorekty(malarz, ObrazWykresu(), krzywa, fokus);

@@ -2,6 +2,7 @@
 
 #include "EdycjaKrzywej.h"
 #include "EdycjaMnoznika.h"
+#include "PropozycjaMnoznika.h"
 #include "Siatki.h"
 
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QKeyEvent;
 class QLineEdit;
@@ -54,6 +56,19 @@ public:
     void DaneBiezace(const unsigned char* ramka);
     void Klawisz(int klawisz, Qt::KeyboardModifiers shift);
     void UstawPalete(const TPaleta* paleta);
+
+    // The road calibration on the multiplier chart: a correction of the shown bank proposed
+    // from the collected maps and drawn dashed over the curve; nothing is written before
+    // Zastosuj, which writes it as one step of undo. Zastosuj refuses (false) a proposal the
+    // curve has moved away from since, and drops it.
+    void Zaproponuj();
+    bool Zastosuj();
+    void Odrzuc();
+    const std::optional<TPropozycja>& Propozycja() const { return propozycja; }
+    // The chart's note about the proposal (text id, 0 none); the one after Zastosuj asks for
+    // the gas map to be collected again and goes once it is erased.
+    int NotaPropozycji() const { return notaPropozycji; }
+    void MapaGazuSkasowana();
 
     // The one-second refresh; public so that tests drive it tick by tick.
     void TimerOnTimer();
@@ -130,4 +145,6 @@ private:
     TSiatkaMapy* siatkaB = nullptr;
     int liczbaWGore = 0, liczbaWDol = 0; // Ctrl+Up and Ctrl+Down presses in a row
     QPoint naglowek{-1, -1};             // the header under edit
+    std::optional<TPropozycja> propozycja;
+    int notaPropozycji = 0;
 };

@@ -111,7 +111,7 @@ void TestZakladki::zakladkaGlowna_data() {
                            << TPasek{{{"Erase petrol map", 311, QColor(0xFF0000u)},
                                       {"Erase gas map", 312, QColor(0x00A000u)},
                                       {"Erase adjustments", 313, QColor(0x800080u)},
-                                      {}}};
+                                      {"Propose correction", 314, Systemowy()}}};
     QTest::newRow("3 diagnostics")
         << 3 << "PanelBledy,PanelInfo,PanelNasInfoObd,RichEditBledy,RichEditInfo"
         << "Nastawy1,Grafika1,Scope1,PanelLeft,PanelTopTab2,PanelTopTab3,PanelObd,Panel80"
@@ -156,7 +156,7 @@ void TestZakladki::podzakladkaMapy_data() {
                                     << TPasek{{{"Erase petrol map", 311, czerwony},
                                                {"Erase gas map", 312, zielony},
                                                {"Erase adjustments", 313, fiolet},
-                                               {}}};
+                                               {"Propose correction", 314, Systemowy()}}};
     QTest::newRow("RPM corrections") << 12 << 1 << "Panel80,Panel81,Panel82,Panel83,SpeedButton90"
                                      << "Nastawy1,PanelNasInfoObd"
                                      << TPasek{{{"Erase petrol map", 321, czerwony},
