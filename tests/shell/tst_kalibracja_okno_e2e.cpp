@@ -7,7 +7,9 @@
 
 #include "OknoTestowe.h"
 #include "ProcesSymulatora.h"
+#include "TNastawy.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTableWidget>
@@ -47,12 +49,15 @@ private slots:
     void finishedBoxLeavesTheLinkRunning() {
         QTemporaryDir katalog;
         const QString dziennik = katalog.filePath(QStringLiteral("zadania.jsonl"));
+        const QString bloki = katalog.filePath(QStringLiteral("bloki"));
+        QVERIFY(QDir().mkpath(bloki));
         TProcesSymulatora symulator(QStringLiteral(SELVAR_SIM),
                                     {QStringLiteral("--warm"), QStringLiteral("--channels"),
                                      QStringLiteral("4"), QStringLiteral("--speed"),
                                      QStringLiteral("10"), QStringLiteral("--calibration-target"),
                                      QStringLiteral("150"), QStringLiteral("--latency"),
-                                     QStringLiteral("0"), QStringLiteral("--log"), dziennik});
+                                     QStringLiteral("0"), QStringLiteral("--log"), dziennik,
+                                     QStringLiteral("--blocks-dir"), bloki});
         TOpcjeOkna opcje;
         opcje.PortSterownika = symulator.Sciezka();
         TOknoTestowe t([](QSettings& u) { u.setValue(QStringLiteral("Selvar2/Lang"), 0); }, opcje);
@@ -92,6 +97,19 @@ private slots:
         // The revolutions kept changing on the panel while the box was open.
         QVERIFY2(obroty.size() >= 2, qPrintable(obroty.join(QLatin1Char(' '))));
         qInfo("setting 90 after calibration: %d", t.s().Nastawy[90]);
+
+        // What the run measured reaches the controller: the editor shows what it holds.
+        TSterownik& s = t.s();
+        QVERIFY(Tykaj(
+            t, [&] { return s.DoZapisu == 0 && s.BezPotwierdzenia == 0; }, 10000));
+        QFile plik(bloki + QStringLiteral("/Nastawy.bin"));
+        QVERIFY(plik.open(QIODevice::ReadOnly));
+        const QByteArray sterownik = plik.readAll();
+        QVERIFY(sterownik.size() > 94);
+        for (int n = 83; n <= 94; ++n)
+            QCOMPARE(int(s.Nastawy[n]), int(quint8(sterownik[n])));
+        qInfo("setting 86 after calibration: %s",
+              qPrintable(t.W<TNastawy>("Nastawy1")->StrWartosc(86)));
     }
 };
 
