@@ -108,6 +108,10 @@ const TTekstOpcji Teksty[] = {
      "Bootloader: share 0..1 of firmware blocks written whose acknowledgement is lost.", "p"},
     {"corrupt-acks",
      "Bootloader: share 0..1 of firmware block acknowledgements with one bit flipped.", "p"},
+    {"unacked-writes",
+     "The first n block writes are stored but not acknowledged, as if each acknowledgement "
+     "were lost on the line; the tool's resend is then acknowledged.",
+     "n"},
     {"stall-block",
      "Bootloader: answer nothing once this many blocks are written (for --stall-seconds).", "n"},
     {"stall-seconds", "How long the --stall-block silence lasts. Default for good.", "s"},
@@ -241,6 +245,7 @@ bool Zaklocenia(const QCommandLineParser& p, TOpcje& o) {
     if (!Liczba(p, "drop-acks", 0, 1, z.pominPotwierdzenia) ||
         !Liczba(p, "corrupt-acks", 0, 1, z.znieksztalcPotwierdzenia) ||
         !Calkowita(p, "stall-block", 0, 224, z.ciszaPoBlokach) ||
+        !Calkowita(p, "unacked-writes", 0, 1000000, z.zapisyBezPotwierdzenia) ||
         !Liczba(p, "stall-seconds", 0, 1e9, z.ciszaBlokowPrzez))
         return false;
     z.dziel = p.isSet("split");

@@ -93,6 +93,9 @@ void TSymulator::Odpowiedz(const TZadanie& z, double teraz) {
     // The block is written; only its acknowledgement is lost or damaged on the way back.
     const bool potwierdzenie = wBootloaderze && z.kod == Rozkaz::BlokFlash;
     if (potwierdzenie && zaklocenia.PominPotwierdzenie()) odpowiedzi.clear();
+    const bool zapisBloku = !wBootloaderze && !odpowiedzi.empty() &&
+                            TPamiecSterownika::PoZapisie(z.start, z.kod).has_value();
+    if (zapisBloku && zaklocenia.ZapisBezPotwierdzenia()) odpowiedzi.clear();
     // The blocks folder is current before the acknowledgement leaves.
     zrzut.ZapiszZmienione();
     const int opoznienie = swobody.OpoznienieMs();

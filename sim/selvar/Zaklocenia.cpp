@@ -40,6 +40,10 @@ void TZaklocenia::Znieksztalc(TBajty& ramka) {
     if (Los(opcje.znieksztalc)) Odwroc(ramka);
 }
 
+bool TZaklocenia::ZapisBezPotwierdzenia() {
+    return zapisow++ < opcje.zapisyBezPotwierdzenia;
+}
+
 void TZaklocenia::ZnieksztalcPotwierdzenie(TBajty& ramka) {
     if (Los(opcje.znieksztalcPotwierdzenia)) Odwroc(ramka);
 }

@@ -15,7 +15,9 @@ struct TOpcjeZaklocen {
     // The bootloader: blocks written whose acknowledgement is lost, or damaged, on the line.
     double pominPotwierdzenia = 0;
     double znieksztalcPotwierdzenia = 0;
-    int ciszaPoBlokach = -1;        // silent once this many blocks are written; -1 never
+    int ciszaPoBlokach = -1; // silent once this many blocks are written; -1 never
+    // The controller: this many first block writes stored without their acknowledgement.
+    int zapisyBezPotwierdzenia = 0;
     double ciszaBlokowPrzez = 1e12; // s that silence lasts
 };
 
@@ -42,6 +44,8 @@ public:
     // wrong bytes. True when the frame was changed.
     bool ZnieksztalcNiewidocznie(TBajty& jawna);
     bool PominPotwierdzenie() { return Los(opcje.pominPotwierdzenia); }
+    // True for the first block writes chosen, which are stored but not acknowledged.
+    bool ZapisBezPotwierdzenia();
     void ZnieksztalcPotwierdzenie(TBajty& naPrzewodzie);
     // True while the bootloader, holding that many blocks, answers nothing.
     bool BootloaderMilczy(std::size_t odebrane, double teraz);
@@ -55,4 +59,5 @@ private:
     TOpcjeZaklocen opcje;
     std::mt19937 los;
     double poczatekCiszy = -1;
+    int zapisow = 0;
 };

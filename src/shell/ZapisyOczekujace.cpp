@@ -35,7 +35,7 @@ void TZapisyOczekujace::Pokaz(int ile) {
     setText(ile < 0 ? QString() : ile ? QString::number(ile) : QStringLiteral("\u2713"));
     setStyleSheet(ile > 0 ? QStringLiteral("color: #C00000; font-weight: bold")
                           : QStringLiteral("color: #008000; font-weight: bold"));
-    setToolTip(ile > 0 ? t.PodajTekst(2112).arg(ile) : QString());
+    setToolTip(ile == 1 ? t.PodajTekst(2124) : ile > 1 ? t.PodajTekst(2112).arg(ile) : QString());
 }
 
 QStringList NazwyBlokow(int maska, const TTeksty& t) {

@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QToolButton>
@@ -32,6 +33,7 @@ class TestWidokiE2e : public QObject {
 
 private slots:
     void clickReachesTheController();
+    void pendingWritesWaitForTheController();
     void mapViewEditsReachTheController();
     void scopeRecordsReadsBackAndExports();
     void settingDialogsReachTheController();
@@ -52,6 +54,20 @@ QList<QStringList> ZapisyNastaw(const QString& dziennik) {
     return zapisy;
 }
 
+// A click on the + of setting 50 in the settings editor; false when the row is not shown.
+bool Plus50(TOknoTestowe& t) {
+    auto* edytor = t.W<TNastawy>("Nastawy1");
+    TKomorka komorka{-1, -1};
+    for (int wiersz = 0; wiersz < int(edytor->Mapa().size()); ++wiersz)
+        if (edytor->Mapa()[size_t(wiersz)][0] == 50) komorka = {0, wiersz};
+    if (!edytor->isVisible() || komorka.Wiersz <= 0) return false;
+    const QRect r = edytor->ProstokatKomorki(komorka.Kolumna, komorka.Wiersz);
+    const QPoint plus(edytor->Uklad().Strefy[0][PoczatekPlusa] + 4, r.center().y());
+    QTest::mousePress(edytor, Qt::LeftButton, {}, plus);
+    QTest::mouseRelease(edytor, Qt::LeftButton, {}, plus);
+    return true;
+}
+
 // One click on an arrow of a dialog's UpDownN.
 void Krok(QWidget* dialog, const char* nazwa, bool gora) {
     auto* strzalki = dialog->findChild<TStrzalki*>(QLatin1String(nazwa));
@@ -69,17 +85,8 @@ void TestWidokiE2e::clickReachesTheController() {
     TSterownik& s = t.s();
     const QString dziennik = w.dziennik;
 
-    auto* edytor = t.W<TNastawy>("Nastawy1");
-    QVERIFY(edytor->isVisible());
-    TKomorka komorka{-1, -1};
-    for (int wiersz = 0; wiersz < int(edytor->Mapa().size()); ++wiersz)
-        if (edytor->Mapa()[size_t(wiersz)][0] == 50) komorka = {0, wiersz};
-    QVERIFY(komorka.Wiersz > 0);
     const int przed = s.Nastawy[50];
-    const QRect r = edytor->ProstokatKomorki(komorka.Kolumna, komorka.Wiersz);
-    const QPoint plus(edytor->Uklad().Strefy[0][PoczatekPlusa] + 4, r.center().y());
-    QTest::mousePress(edytor, Qt::LeftButton, {}, plus);
-    QTest::mouseRelease(edytor, Qt::LeftButton, {}, plus);
+    QVERIFY(Plus50(t));
     QCOMPARE(int(s.Nastawy[50]), przed + 1);
 
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -91,6 +98,28 @@ void TestWidokiE2e::clickReachesTheController() {
     s.CzytajZeSterownika(Bloki::Nastawy);
     QTRY_VERIFY_WITH_TIMEOUT(s.DoOdczytu == 0, 10000);
     QCOMPARE(int(s.Nastawy[50]), przed + 1);
+    QVERIFY(w.Zakoncz());
+}
+
+// The controller stores the first write without acknowledging it: the window counts it as
+// waiting until its resend is acknowledged.
+void TestWidokiE2e::pendingWritesWaitForTheController() {
+    TOknoNaSymulatorze w(
+        {QStringLiteral("--no-ignition"), QStringLiteral("--unacked-writes"), QStringLiteral("1")});
+    QVERIFY(w.Polacz());
+    TOknoTestowe& t = *w.okno;
+    TSterownik& s = t.s();
+    auto* wskaznik = t.W<QLabel>("PanelZapisy");
+    QTRY_COMPARE_WITH_TIMEOUT(wskaznik->text(), QStringLiteral("\u2713"), 5000);
+    QVERIFY(Plus50(t));
+    const QString dziennik = w.dziennik;
+    QTRY_VERIFY_WITH_TIMEOUT(!ZapisyNastaw(dziennik).isEmpty() && s.BezPotwierdzenia != 0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(wskaznik->text(), QStringLiteral("1"), 5000);
+    QCOMPARE(wskaznik->toolTip(), QStringLiteral("1 change waiting for the controller"));
+    QTRY_COMPARE_WITH_TIMEOUT(wskaznik->text(), QStringLiteral("\u2713"), 15000);
+    // Acknowledged only once resent.
+    QCOMPARE(ZapisyNastaw(dziennik).size(), 2);
+    QCOMPARE(s.BezPotwierdzenia, 0);
     QVERIFY(w.Zakoncz());
 }
 
