@@ -8,11 +8,10 @@
 #include "MapaPortow.h"
 #include "SymulatorTestowy.h"
 #include "TSterownik.h"
+#include "TykanieLacza.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 namespace {
 
@@ -40,16 +39,7 @@ struct TKalibracja {
         };
     }
 
-    bool Czekaj(const std::function<bool()>& warunek, int ms) {
-        QElapsedTimer czas;
-        czas.start();
-        while (!warunek()) {
-            if (czas.elapsed() > ms) return false;
-            s.Timer1OnTimer();
-            QThread::usleep(2500);
-        }
-        return true;
-    }
+    bool Czekaj(const std::function<bool()>& warunek, int ms) { return TykajDo(s, warunek, ms); }
 
     // Connected, everything read, and the engine idling.
     bool Gotowy() {

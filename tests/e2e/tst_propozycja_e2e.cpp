@@ -8,12 +8,11 @@
 #include "PropozycjaMnoznika.h"
 #include "SymulatorTestowy.h"
 #include "TSterownik.h"
+#include "TykanieLacza.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <cmath>
 
@@ -44,16 +43,7 @@ struct TJazda {
     }
     int tryb = -1;
 
-    bool Czekaj(const std::function<bool()>& warunek, int ms) {
-        QElapsedTimer czas;
-        czas.start();
-        while (!warunek()) {
-            if (czas.elapsed() > ms) return false;
-            s.Timer1OnTimer();
-            QThread::usleep(2500);
-        }
-        return true;
-    }
+    bool Czekaj(const std::function<bool()>& warunek, int ms) { return TykajDo(s, warunek, ms); }
     bool Spokoj() {
         return Czekaj([this] { return (s.DoZapisu | s.BezPotwierdzenia | s.DoOdczytu) == 0; },
                       20000);
