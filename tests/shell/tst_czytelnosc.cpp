@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -127,7 +128,12 @@ private slots:
         // "Wyłączenie przed pełnym otwarciem wtryskiwacza" runs under its value box here.
         const QString nazwa = e.StrNazwa(70);
         QCOMPARE(nazwa, QStringLiteral("Wyłączenie przed pełnym otwarciem wtryskiwacza"));
-        QCOMPARE(e.Podpowiedz(srodek(70)), nazwa + QStringLiteral(": ") + e.StrWartosc(70));
+        const QString whole = nazwa + QStringLiteral(": ") + e.StrWartosc(70);
+        QCOMPARE(e.Podpowiedz(srodek(70)), whole);
+        // As the mouse resting there asks for it.
+        QHelpEvent pytanie(QEvent::ToolTip, srodek(70), e.mapToGlobal(srodek(70)));
+        QApplication::sendEvent(&e, &pytanie);
+        QCOMPARE(QToolTip::text(), whole);
         // A short name and value need no tip.
         QCOMPARE(e.Podpowiedz(srodek(20)), QString());
     }
