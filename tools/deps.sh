@@ -3,7 +3,7 @@
 # test renders with), only when one is missing.
 set -e
 # With --fuzz also clang and its libFuzzer runtime, which only the fuzz targets need.
-PAKIETY="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev clang-format poppler-utils"
+PAKIETY="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev clang-format poppler-utils"
 [ "$1" = "--fuzz" ] && PAKIETY="$PAKIETY clang libclang-rt-14-dev"
 BRAK=""
 for p in $PAKIETY; do

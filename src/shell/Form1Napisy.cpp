@@ -35,6 +35,8 @@ constexpr TNapis Podpowiedzi[] = {
     {"SpeedButton50", 1261}, {"SpeedButton51", 1262}, {"SpeedButton52", 1263},
     {"SpeedButton53", 1106}, {"SpeedButton54", 1105}, {"SpeedButton55", 1259},
     {"SpeedButton56", 1107}, {"SpeedButton91", 1725}, {"SpeedButton90", 1718},
+    {"SpeedButton60", 2200}, {"SpeedButton61", 2201}, {"SpeedButton62", 2202},
+    {"SpeedButton70", 2203}, {"SpeedButton71", 2204},
 };
 
 constexpr TNapis NapisyPrzyciskow[] = {
@@ -54,6 +56,7 @@ const char* const NazwyJezykow[] = {"English", "Polski (Polish)", "Русски�
 
 void TForm1::ZastosujNapisy() {
     teksty.Wczytaj();
+    tlumaczQt.Ustaw(teksty.Jezyk());
     for (const TNapis& n : NapisyMenu) {
         const QString nazwa = QString::fromLatin1(n.nazwa);
         if (QMenu* m = menuBar()->findChild<QMenu*>(nazwa))

@@ -41,15 +41,17 @@ void TForm1::UlozPrawa() {
 void TForm1::RysujObrazObd() {
     if (panel1->width() <= 100) return;
     const int szerokosc = panel1->width() - 90;
-    QPixmap obszar(szerokosc, 48);
+    const qreal skala = devicePixelRatioF();
+    QPixmap obszar(QSize(szerokosc, 48) * skala);
+    obszar.setDevicePixelRatio(skala);
     obszar.fill(paleta.Tlo);
-    const QPixmap obraz = Obrazki::Wczytaj(Obrazki::Obd(ProtokolObd));
+    const QPixmap obraz = Obrazki::Wczytaj(Obrazki::Obd(ProtokolObd), skala);
     QPainter p(&obszar);
     if (szerokosc < 136) {
         const int w = szerokosc - 4, h = w * 48 / 135;
         p.drawPixmap(QRect(0, 48 - h, w, h), obraz);
     } else {
-        p.drawPixmap((szerokosc - obraz.width()) / 2, 0, obraz);
+        p.drawPixmap((szerokosc - int(obraz.deviceIndependentSize().width())) / 2, 0, obraz);
     }
     p.end();
     image2->setPixmap(obszar);

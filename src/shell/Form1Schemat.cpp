@@ -20,6 +20,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -37,10 +38,26 @@ void KoloryTla(QWidget* w, const TPaleta& p) {
     w->setPalette(pal);
 }
 
+// The desktop's own palette, as it was before the first scheme replaced it.
+const QPalette& PaletaPulpitu() {
+    static const QPalette pulpit = QApplication::palette();
+    return pulpit;
+}
+
+// Qt hands a new application palette on to the widgets from the event loop; here at once,
+// so that the captions made readable next see the new button face.
+void PaletaDlaWszystkich(const QPalette& nowa) {
+    QApplication::setPalette(nowa);
+    QToolTip::setPalette(nowa);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
+}
+
 } // namespace
 
 void TForm1::ZastosujSchemat() {
-    paleta = PaletaSchematu(Schemat, QApplication::palette());
+    paleta = PaletaSchematu(Schemat, PaletaPulpitu());
+    // Application-wide, so that the toolkit's own controls and every dialog follow it too.
+    PaletaDlaWszystkich(PaletaAplikacji(paleta));
     grafika->UstawPalete(&paleta);
     scope->UstawPalete(&paleta);
     nastawy->UstawPalete(&paleta);
@@ -74,10 +91,13 @@ void TForm1::ZastosujSchemat() {
 }
 
 void TForm1::OdswiezStacyjke() {
-    stacyjka = QImage(91, 91, QImage::Format_RGB32);
+    // In the screen's pixels, so that the lamps drawn on it are as sharp as the picture.
+    const qreal skala = devicePixelRatioF();
+    stacyjka = QImage(QSize(91, 91) * skala, QImage::Format_RGB32);
+    stacyjka.setDevicePixelRatio(skala);
     stacyjka.fill(paleta.Tlo);
     QPainter p(&stacyjka);
-    p.drawPixmap(0, 0, Obrazki::Wczytaj(Obrazki::Stacyjka));
+    p.drawPixmap(0, 0, Obrazki::Wczytaj(Obrazki::Stacyjka, skala));
     p.end();
     image1->setPixmap(QPixmap::fromImage(stacyjka));
     // The next live frame paints the lamps anew.
@@ -88,6 +108,8 @@ void TForm1::UstawSchemat(int schemat) {
     Schemat = Schematy::Ogranicz(schemat);
     Akcja(QStringLiteral("MenuColor%1").arg(Schemat))->setChecked(true);
     ZastosujSchemat();
+    // The tab and command captions are made readable on the new button face.
+    WybierzZakladke(-1);
 }
 
 void TForm1::ZastosujWidok() {

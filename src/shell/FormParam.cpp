@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -32,7 +33,7 @@ public:
             p->setPen(kolory->KolorTekstu);
             p->setBrush(kolory->TloEdycji);
             p->drawRect(pole);
-            if (!i.data().toString().isEmpty()) RysujPtaszek(*p, pole.left(), pole.top(), 2);
+            if (!i.data().toString().isEmpty()) RysujPtaszek(*p, pole);
         } else {
             p->setPen(kolory->KolorDialogu);
             p->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
@@ -69,12 +70,14 @@ TFormParam::TFormParam(TSterownik& ster, const TTeksty& tek, QWidget* rodzic)
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->addWidget(siatka);
+    zamknij = PrzyciskZamkniecia(*this, *uklad);
 }
 
 void TFormParam::Przygotuj(const TPaleta& p, const QString& tytul) {
     paleta = &p;
     UstawTlo(this, p.Tlo, p.KolorDialogu);
     setWindowTitle(tytul);
+    zamknij->setText(t.PodajTekst(2205));
 }
 
 int TFormParam::Wykres(int wiersz) const {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QPushButton;
 class QTableWidget;
 class TSterownik;
 class TTeksty;
@@ -33,4 +34,5 @@ private:
     const TTeksty& t;
     const TPaleta* paleta = nullptr;
     QTableWidget* siatka;
+    QPushButton* zamknij = nullptr;
 };

@@ -39,6 +39,7 @@ TFormService::TFormService(TSterownik& ster, const TTeksty& tek, QWidget* rodzic
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(ZbudujStatystyke(), 1);
     uklad->addWidget(ZbudujPrzeglad());
+    zamknij = PrzyciskZamkniecia(*this, *uklad);
     czekanie = new TCzekanieNaOdczyt(*this, s, [this] { Wypelnij(); });
 }
 
@@ -114,11 +115,14 @@ void TFormService::Przygotuj(const TPaleta& paleta, const QString& tytul) {
     label6->setText(t.PodajTekst(1058));
     checkBox1->setText(t.PodajTekst(1355));
     bitBtn2->setText(t.PodajTekst(1354));
+    zamknij->setText(t.PodajTekst(2205));
     for (int k = 0; k < 5; ++k)
         stringGrid1->item(0, k)->setText(t.PodajTekst(1347 + k));
     stringGrid1->item(0, 5)->setText(t.PodajTekst(1346));
-    for (int k = 0; k < 6; ++k)
+    for (int k = 0; k < 6; ++k) {
         stringGrid1->item(0, k)->setBackground(paleta.Tlo);
+        stringGrid1->item(0, k)->setForeground(paleta.KolorDialogu);
+    }
 }
 
 void TFormService::showEvent(QShowEvent* zdarzenie) {

@@ -40,5 +40,6 @@ private:
     QCheckBox* checkBox1 = nullptr;
     QComboBox* comboBox1 = nullptr;
     QPushButton *bitBtn2 = nullptr, *bitBtn3 = nullptr;
+    QPushButton* zamknij = nullptr;
     TCzekanieNaOdczyt* czekanie = nullptr;
 };

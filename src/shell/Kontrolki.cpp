@@ -1,13 +1,19 @@
 #include "Kontrolki.h"
 
+#include "Kontrast.h"
+
 #include <QAbstractButton>
 #include <QBoxLayout>
+#include <QDialog>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVariant>
+
+#include <algorithm>
 
 TPanel::TPanel(const QString& nazwa, QWidget* rodzic, const QString& napis)
     : QLabel(napis, rodzic) {
@@ -17,7 +23,7 @@ TPanel::TPanel(const QString& nazwa, QWidget* rodzic, const QString& napis)
 }
 
 void TPanel::UstawKolory(const QColor& tlo, const QColor& tekst) {
-    UstawTlo(this, tlo, tekst);
+    UstawTlo(this, tlo, Kontrast::Czytelny(tekst, tlo));
 }
 
 QColor TPanel::Tlo() const {
@@ -58,8 +64,9 @@ QToolButton* NowyPrzycisk(const QString& nazwa, QWidget* rodzic, const QString& 
 
 void UstawKolorNapisu(QAbstractButton* przycisk, const QColor& kolor) {
     QPalette p = przycisk->palette();
-    p.setColor(QPalette::ButtonText, kolor);
-    p.setColor(QPalette::WindowText, kolor);
+    const QColor czytelny = Kontrast::Czytelny(kolor, p.color(QPalette::Button));
+    p.setColor(QPalette::ButtonText, czytelny);
+    p.setColor(QPalette::WindowText, czytelny);
     przycisk->setPalette(p);
 }
 
@@ -94,6 +101,18 @@ QBoxLayout* UkladPoziomy(QWidget* w) {
     return Uklad(w, QBoxLayout::LeftToRight);
 }
 
+QPushButton* PrzyciskZamkniecia(QDialog& okno, QBoxLayout& uklad) {
+    auto* rzad = new QHBoxLayout;
+    rzad->setContentsMargins(4, 4, 4, 4);
+    rzad->addStretch(1);
+    auto* zamknij = Nowy<QPushButton>(QStringLiteral("BtnZamknij"), &okno);
+    zamknij->setAutoDefault(false);
+    QObject::connect(zamknij, &QPushButton::clicked, &okno, &QDialog::reject);
+    rzad->addWidget(zamknij);
+    uklad.addLayout(rzad);
+    return zamknij;
+}
+
 void PrzygotujSiatke(QTableWidget& siatka, const QString& nazwa, int kolumny) {
     siatka.setObjectName(nazwa);
     siatka.setColumnCount(kolumny);
@@ -110,10 +129,21 @@ void PrzygotujSiatke(QTableWidget& siatka, const QString& nazwa, int kolumny) {
     siatka.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-void RysujPtaszek(QPainter& p, int x, int y, int dx) {
-    p.setPen(QPen(QColor(0x00, 0x80, 0x00), 3));
-    p.drawPolyline(
-        QPolygon({QPoint(x + dx, y + 6), QPoint(x + dx + 5, y + 12), QPoint(x + dx + 12, y - 1)}));
+void RysujPtaszek(QPainter& p, const QRect& pole) {
+    p.save();
+    // Inside the box's edge line, whatever the pen's width does at the ends.
+    const QRect wnetrze = pole.adjusted(1, 1, -1, -1);
+    p.setClipRect(wnetrze);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double grubosc = std::max(2.0, pole.width() / 7.0);
+    p.setPen(QPen(QColor(0x00, 0x80, 0x00), grubosc, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QRectF r(wnetrze);
+    const auto punkt = [&r](double x, double y) {
+        return QPointF(r.left() + x * r.width(), r.top() + y * r.height());
+    };
+    const QPointF ptaszek[] = {punkt(0.2, 0.5), punkt(0.42, 0.74), punkt(0.8, 0.24)};
+    p.drawPolyline(ptaszek, 3);
+    p.restore();
 }
 
 QFont Czcionka(const QFont& baza, int rozmiar, bool gruba) {

@@ -8,6 +8,8 @@
 #include <functional>
 
 class QAbstractButton;
+class QDialog;
+class QPushButton;
 class QBoxLayout;
 class QPainter;
 class QTableWidget;
@@ -35,6 +37,7 @@ void UstawTag(QObject* obiekt, int tag);
 // A flat button of a tab row or a tool row; przelacznik: it stays pressed.
 QToolButton* NowyPrzycisk(const QString& nazwa, QWidget* rodzic, const QString& napis, int tag,
                           bool przelacznik);
+// The caption colour, darkened or lightened where it would not read on the button's face.
 void UstawKolorNapisu(QAbstractButton* przycisk, const QColor& kolor);
 QColor KolorNapisu(const QAbstractButton* przycisk);
 
@@ -45,12 +48,15 @@ void UstawTlo(QWidget* w, const QColor& tlo, const QColor& tekst);
 QBoxLayout* UkladPionowy(QWidget* w);
 QBoxLayout* UkladPoziomy(QWidget* w);
 
+// A "Close" button at the right end of a new row of the dialog's layout: without a window
+// manager nothing else closes a dialog for the mouse. Its caption is set with the texts.
+QPushButton* PrzyciskZamkniecia(QDialog& okno, QBoxLayout& uklad);
+
 // A grid drawn entirely by its owner: no headers, lines, selection, editing or focus.
 void PrzygotujSiatke(QTableWidget& siatka, const QString& nazwa, int kolumny);
 
-// The green tick of every tick box: from (x + dx, y + 6) down to (x + dx + 5, y + 12) and
-// up to (x + dx + 12, y - 1), x and y the box's top-left corner.
-void RysujPtaszek(QPainter& p, int x, int y, int dx);
+// The green tick of every tick box, drawn inside the box (edge line included) at any size.
+void RysujPtaszek(QPainter& p, const QRect& pole);
 
 // A widget of the frame, created under its component name.
 template <typename T> T* Nowy(const QString& nazwa, QWidget* rodzic) {

@@ -38,7 +38,7 @@ public:
             const QRect pole(r.right() + 1 - 18, r.top() + (r.height() - 14) / 2, 14, 14);
             p->setBrush(kolory.TloEdycji);
             p->drawRect(pole.adjusted(0, 0, -1, -1));
-            if (rysowany) RysujPtaszek(*p, pole.left(), pole.top(), 1);
+            if (rysowany) RysujPtaszek(*p, pole);
         } else if (i.column() == 2) {
             p->drawText(r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                         i.data().toString());

@@ -12,9 +12,15 @@ static void ZarejestrujObrazki() {
     (void)zarejestrowane;
 }
 
-QPixmap Obrazki::Wczytaj(const QString& nazwa) {
+QPixmap Obrazki::Wczytaj(const QString& nazwa, qreal skala) {
     ZarejestrujObrazki();
-    QPixmap obraz(QStringLiteral(":/obrazki/") + nazwa + QStringLiteral(".png"));
+    const QString sciezka = QStringLiteral(":/obrazki/") + nazwa;
+    QPixmap obraz;
+    // Named in full, so that the choice is the ratio given and not the application's.
+    if (skala > 1 && obraz.load(sciezka + QStringLiteral("@2x.png")))
+        obraz.setDevicePixelRatio(2);
+    else
+        obraz.load(sciezka + QStringLiteral(".png"));
     if (!obraz.isNull()) obraz.setMask(obraz.createMaskFromColor(Qt::white));
     return obraz;
 }

@@ -1,5 +1,6 @@
 #include "SiatkaCzasow.h"
 
+#include "Kontrast.h"
 #include "Kontrolki.h"
 #include "Paleta.h"
 #include "TSterownik.h"
@@ -28,7 +29,7 @@ void Pole(QPainter* p, const QRect& r, bool zaznaczone, const TPaleta& kolory) {
     p->setPen(kolory.KolorTekstu);
     p->setBrush(kolory.TloEdycji);
     p->drawRect(r.adjusted(0, 0, -1, -1));
-    if (zaznaczone) RysujPtaszek(*p, r.left(), r.top(), 2);
+    if (zaznaczone) RysujPtaszek(*p, r);
 }
 
 class TRysowanieCzasow : public QStyledItemDelegate {
@@ -58,7 +59,8 @@ public:
             p->setFont(Czcionka(siatka.font(), siatka.RozmiarWartosci, true));
             const QColor kolor =
                 i.column() == 1 ? QColor(0xFF, 0x00, 0x00) : QColor(0x00, 0xA0, 0x00);
-            p->setPen(siatka.BezLacza() ? kolory.TekstNieaktywny : kolor);
+            p->setPen(siatka.BezLacza() ? kolory.TekstNieaktywny
+                                        : Kontrast::Czytelny(kolor, kolory.TloWartosci));
             p->drawText(r.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
                         i.data().toString());
         }

@@ -1,5 +1,7 @@
 #include "SiatkaObdOkna.h"
 
+#include "Kontrast.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -18,7 +20,9 @@ protected:
         QStyledItemDelegate::initStyleOption(opcje, indeks);
         if (const TObslugaSiatki* o = siatka.Obsluga())
             if (const auto k = o->MyGridPidyDrawCell(indeks.column(), indeks.row()))
-                opcje->palette.setColor(QPalette::Text, QColor::fromRgb(QRgb(k->rgb)));
+                opcje->palette.setColor(QPalette::Text,
+                                        Kontrast::Czytelny(QColor::fromRgb(QRgb(k->rgb)),
+                                                           opcje->palette.color(QPalette::Base)));
     }
 
 private:
@@ -135,7 +139,9 @@ void DodajLinieKolorem(QTextEdit& tekst, const QString& linia, std::optional<QCo
     kursor.movePosition(QTextCursor::End);
     QTextCharFormat format;
     // Without a colour of its own a line takes the panel's text colour, also after a scheme change.
-    if (kolor) format.setForeground(*kolor);
+    // The reader's and the log's colours are made for white: on a dark panel they are lightened.
+    if (kolor)
+        format.setForeground(Kontrast::Czytelny(*kolor, tekst.palette().color(QPalette::Base)));
     // Each line ends its paragraph, so an empty first line is kept like any other.
     kursor.insertText(linia, format);
     kursor.insertBlock();

@@ -7,6 +7,7 @@
 #include "Paleta.h"
 #include "Preferencje.h"
 #include "Teksty.h"
+#include "TlumaczQt.h"
 
 #include <QFile>
 #include <QImage>
@@ -274,6 +275,7 @@ private:
     QSettings& ustawienia;
     TOpcjeOkna opcje;
     TTeksty teksty;
+    TTlumaczQt tlumaczQt;
     TKomunikatyOkna komunikaty;
     // The boxes the links ask for, shown after their tick.
     TKomunikatyOdlozone komunikatyLaczy{komunikaty};

@@ -21,7 +21,11 @@ struct TPaleta {
     QColor TekstEdytora;                   // value cells of the settings editor
     QColor CiemnaKrawedz, JasnaKrawedz;    // edges of the settings editor's buttons
     QColor KolorOstrzezenia;
-    QColor TloWartosci; // value cells of the live grids
+    QColor TloWartosci;  // value cells of the live grids
+    QColor TloPrzycisku; // face of the toolkit's own buttons, tabs and scroll bars
+    // Titles of the settings editor's switching frames; KolorBenzyny also marks the
+    // corrections button when an injector is corrected.
+    QColor KolorGazu, KolorBenzyny;
 
     // Charts of the map view and the oscilloscope.
     QColor TloWykresu, KolorRamki, KolorSiatki, KolorKursora;

@@ -13,7 +13,7 @@
 
 namespace {
 
-const QColor Zielony(0, 160, 0), Czerwony(255, 0, 0), Haczyk(0, 128, 0), Krzyzyk(180, 0, 0);
+const QColor Haczyk(0, 128, 0), Krzyzyk(180, 0, 0);
 
 bool JestNastawa(int i) {
     return i > 0 && i < LiczbaNastaw;
@@ -95,8 +95,8 @@ void Ramka(const TKomorkaRys& k, int znacznik) {
     const int srodekX = znacznik == Komorki::RamkaSilnika ? k.o.szerokosc / 2
                         : k.kolumna == 0 ? k.o.uklad.Strefy[0][LewyMargines] + cwierc
                                          : k.o.uklad.Strefy[1][LewyMargines] + cwierc;
-    const QColor kolor = znacznik == Komorki::RamkaNaGaz       ? Zielony
-                         : znacznik == Komorki::RamkaNaBenzyne ? Czerwony
+    const QColor kolor = znacznik == Komorki::RamkaNaGaz       ? k.o.paleta.KolorGazu
+                         : znacznik == Komorki::RamkaNaBenzyne ? k.o.paleta.KolorBenzyny
                                                                : k.o.paleta.KolorBanera;
     Tytul(k, tytul, srodekX, kolor);
 }
@@ -143,7 +143,7 @@ void RzadPrzyciskow(const TKomorkaRys& k) {
     Przycisk(k, k.x[PoczatekPola], k.x[KoniecPrzyciskow], true);
     const QColor tekst = k.o.paleta.KolorDialogu;
     NapisWPrzycisku(k, k.x[LewyMargines], koniecLewego, korekty,
-                    KorektyWtryskiwaczyZmienione(k.o.s) ? Czerwony : tekst);
+                    KorektyWtryskiwaczyZmienione(k.o.s) ? k.o.paleta.KolorBenzyny : tekst);
     NapisWPrzycisku(k, k.x[PoczatekPola], k.x[KoniecPrzyciskow], kalkulator, tekst);
 }
 
@@ -298,6 +298,24 @@ int SzerokoscNazw(const TSterownik& s, const TMapaStrony& mapa, const QFont& czc
             if (JestNastawa(wpis) && PokazywanaNastawa(s.ListaNastaw[wpis]))
                 najszersza = std::max(najszersza, fm.horizontalAdvance(NazwaNastawy(s, wpis)));
     return najszersza;
+}
+
+QString PodpowiedzNastawy(const TObrazNastaw& o, int kolumna, int indeks) {
+    if (!JestNastawa(indeks) || kolumna < 0 || kolumna > 1) return {};
+    const TStrefy& x = o.uklad.Strefy[std::size_t(kolumna)];
+    QFont gruba = o.czcionka;
+    gruba.setBold(true);
+    const QFontMetrics fm(gruba);
+    const TNastawa& n = o.s.ListaNastaw[indeks];
+    const QString nazwa = PokazywanaNastawa(n) ? NazwaNastawy(o.s, indeks) : QString();
+    const QString wartosc = TekstWartosci(o.s, indeks, WartoscNastawy(o.s, indeks), o.jezyk);
+    // The same places the painting uses: the name runs under the box, the value is chopped.
+    const int xNazwy = std::max(x[PoczatekPola] - o.szerokoscNazw - 4, x[LewyMargines]);
+    const bool nazwaUcieta = xNazwy + fm.horizontalAdvance(nazwa) > x[PoczatekPola];
+    const bool wartoscUcieta =
+        fm.horizontalAdvance(wartosc) >= KoniecPola(x, FormaNastawy(n)) - x[PoczatekPola] - 1;
+    if (!nazwaUcieta && !wartoscUcieta) return {};
+    return nazwa.isEmpty() ? wartosc : nazwa + QStringLiteral(": ") + wartosc;
 }
 
 bool KorektyWtryskiwaczyZmienione(const TSterownik& s) {

@@ -31,5 +31,8 @@ void RysujNastawy(QPainter& p, const TObrazNastaw& o, int pierwszyWidoczny, int 
 
 // Width of the widest setting name of a page in a font.
 int SzerokoscNazw(const TSterownik& s, const TMapaStrony& mapa, const QFont& czcionka);
+// The whole name and value of a setting cell whose name runs under its value box or whose
+// value is cut short, as "name: value"; empty when both show whole.
+QString PodpowiedzNastawy(const TObrazNastaw& o, int kolumna, int indeks);
 // Text 1281 turns red while any channel's injector correction is not neutral.
 bool KorektyWtryskiwaczyZmienione(const TSterownik& s);

@@ -1,5 +1,7 @@
 #include "Schematy.h"
 
+#include "Kontrast.h"
+
 namespace {
 
 QColor Rgb(unsigned rgb) {
@@ -16,13 +18,17 @@ void StylWindows(TPaleta& p, const QPalette& s) {
     p.TloEdycji = s.color(QPalette::Base);
     p.TloWyboru = s.color(QPalette::Highlight);
     p.TekstWyboru = s.color(QPalette::HighlightedText);
-    p.TloNieaktywne = Rgb(0xEBEBEB);
+    // The fixed light grey of inactive boxes would glare on a dark desktop; there they are a
+    // shade darker than the desktop's buttons instead.
+    const bool ciemnyPulpit = Kontrast::Ciemny(p.Tlo);
+    p.TloNieaktywne = ciemnyPulpit ? Rozjasnij(p.Tlo, -12) : Rgb(0xEBEBEB);
     p.TekstNieaktywny = Rgb(0xAAAAAA);
     p.KolorDialogu = s.color(QPalette::ButtonText);
     p.LiniaEdytora = s.color(QPalette::Shadow);
     p.TekstEdytora = s.color(QPalette::Text);
     p.CiemnaKrawedz = Rozjasnij(p.Tlo, -50);
     p.JasnaKrawedz = Rozjasnij(p.Tlo, 30);
+    p.TloPrzycisku = s.color(QPalette::Button);
 }
 
 // The fixed colours of the Grey and Black styles, in the order of StylStaly.
@@ -55,6 +61,8 @@ void StylStaly(TPaleta& p, const TStylStaly& s) {
     p.TekstEdytora = Rgb(s.tekstEdytora);
     p.CiemnaKrawedz = Rozjasnij(p.Tlo, s.ciemna);
     p.JasnaKrawedz = Rozjasnij(p.Tlo, s.jasna);
+    // The toolkit's buttons stand out from the background as the editor's light edge does.
+    p.TloPrzycisku = p.JasnaKrawedz;
 }
 
 void Wykresy(TPaleta& p, bool czarne) {
@@ -67,12 +75,54 @@ void Wykresy(TPaleta& p, bool czarne) {
     p.KolorWypelnienia = czarne ? p.Tlo : Rozjasnij(p.Tlo, 30);
 }
 
+// Every pair that misses the contrast is mended on the side its row names, as little as
+// reaches it; the desktop's and the fixed colours stay wherever they already read well.
+void Czytelne(TPaleta& p) {
+    // A text colour shared by several backgrounds may be moved by one and then another; the
+    // second pass sees them all settled.
+    for (int przebieg = 0; przebieg < 2; ++przebieg)
+        for (const TParaKolorow& para : Schematy::Pary()) {
+            QColor& tekst = p.*para.tekst;
+            QColor& tlo = p.*para.tlo;
+            if (para.zmienTlo)
+                tlo = Kontrast::Czytelny(tlo, tekst);
+            else
+                tekst = Kontrast::Czytelny(tekst, tlo);
+        }
+}
+
 } // namespace
+
+const std::vector<TParaKolorow>& Schematy::Pary() {
+    static const std::vector<TParaKolorow> pary = {
+        {"window text", &TPaleta::KolorTekstu, &TPaleta::Tlo, false},
+        {"live grid labels", &TPaleta::KolorTekstu, &TPaleta::TloEtykiet, false},
+        {"text panels", &TPaleta::KolorTekstu, &TPaleta::TloEdycji, false},
+        {"buttons", &TPaleta::KolorTekstu, &TPaleta::TloPrzycisku, false},
+        {"selected tab", &TPaleta::KolorWybrany, &TPaleta::TloPrzycisku, false},
+        {"banners", &TPaleta::KolorBanera, &TPaleta::Tlo, false},
+        {"live values", &TPaleta::KolorBanera, &TPaleta::TloWartosci, false},
+        {"selected cell", &TPaleta::TekstWyboru, &TPaleta::TloWyboru, false},
+        {"inactive cell", &TPaleta::TekstNieaktywny, &TPaleta::TloNieaktywne, false},
+        {"inactive button", &TPaleta::TekstNieaktywny, &TPaleta::TloPrzycisku, false},
+        {"dialog text", &TPaleta::KolorDialogu, &TPaleta::Tlo, false},
+        {"editor values", &TPaleta::TekstEdytora, &TPaleta::TloEdycji, false},
+        // The value text also reads on dark boxes, so the warning fill gives way.
+        {"warning box", &TPaleta::TekstEdytora, &TPaleta::KolorOstrzezenia, true},
+        {"editor buttons", &TPaleta::KolorDialogu, &TPaleta::KolorWypelnienia, false},
+        {"corrections button", &TPaleta::KolorBenzyny, &TPaleta::KolorWypelnienia, false},
+        {"switching to gas title", &TPaleta::KolorGazu, &TPaleta::Tlo, false},
+        {"switching to petrol title", &TPaleta::KolorBenzyny, &TPaleta::Tlo, false},
+    };
+    return pary;
+}
 
 TPaleta PaletaSchematu(int schemat, const QPalette& systemowa) {
     const int n = Schematy::Ogranicz(schemat);
     TPaleta p;
     p.KolorOstrzezenia = Rgb(0xFAC8C8);
+    p.KolorGazu = Rgb(0x00A000);
+    p.KolorBenzyny = Rgb(0xFF0000);
     switch (n / 2) {
     case 0:
         StylWindows(p, systemowa);
@@ -85,5 +135,37 @@ TPaleta PaletaSchematu(int schemat, const QPalette& systemowa) {
         break;
     }
     Wykresy(p, n % 2 == 1);
+    Czytelne(p);
     return p;
+}
+
+QPalette PaletaAplikacji(const TPaleta& p) {
+    QPalette a;
+    const bool ciemny = Kontrast::Ciemny(p.Tlo);
+    const QColor& przycisk = p.TloPrzycisku;
+    for (auto grupa : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const bool wylaczona = grupa == QPalette::Disabled;
+        const QColor& tekst = wylaczona ? p.TekstNieaktywny : p.KolorTekstu;
+        a.setColor(grupa, QPalette::Window, p.Tlo);
+        a.setColor(grupa, QPalette::WindowText, tekst);
+        a.setColor(grupa, QPalette::Base, wylaczona ? p.TloNieaktywne : p.TloEdycji);
+        a.setColor(grupa, QPalette::AlternateBase, Rozjasnij(p.TloEdycji, ciemny ? 12 : -12));
+        a.setColor(grupa, QPalette::Text, tekst);
+        a.setColor(grupa, QPalette::PlaceholderText, p.TekstNieaktywny);
+        a.setColor(grupa, QPalette::Button, przycisk);
+        a.setColor(grupa, QPalette::ButtonText, tekst);
+        a.setColor(grupa, QPalette::BrightText, ciemny ? Qt::white : Qt::black);
+        a.setColor(grupa, QPalette::Light, Rozjasnij(przycisk, 40));
+        a.setColor(grupa, QPalette::Midlight, Rozjasnij(przycisk, 20));
+        a.setColor(grupa, QPalette::Mid, Rozjasnij(przycisk, -40));
+        a.setColor(grupa, QPalette::Dark, Rozjasnij(przycisk, -80));
+        a.setColor(grupa, QPalette::Shadow, Rozjasnij(przycisk, -120));
+        a.setColor(grupa, QPalette::Highlight, p.TloWyboru);
+        a.setColor(grupa, QPalette::HighlightedText, p.TekstWyboru);
+        a.setColor(grupa, QPalette::ToolTipBase, p.TloEdycji);
+        a.setColor(grupa, QPalette::ToolTipText, p.KolorTekstu);
+        a.setColor(grupa, QPalette::Link, p.KolorBanera);
+        a.setColor(grupa, QPalette::LinkVisited, p.KolorBanera);
+    }
+    return a;
 }

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -168,19 +169,39 @@ void TNastawy::PoprawWybory() {
         }
 }
 
-void TNastawy::paintEvent(QPaintEvent*) {
-    PoprawWybory();
-    QPainter malarz(this);
+TObrazNastaw TNastawy::Obraz() const {
     static const TPaleta Domyslna{};
     QFont czcionka = font();
     czcionka.setPointSize(rozmiarCzcionki);
-    const TObrazNastaw obraz{s,        paleta ? *paleta : Domyslna,
-                             uklad,    mapa,
-                             czcionka, QLocale(),
-                             width(),  szerokoscNazw,
-                             Strona,   Poziom,
-                             Wybrana,  hasFocus() && tagListy == 0};
-    RysujNastawy(malarz, obraz, PierwszyWidoczny(), height());
+    return {s,        paleta ? *paleta : Domyslna,
+            uklad,    mapa,
+            czcionka, QLocale(),
+            width(),  szerokoscNazw,
+            Strona,   Poziom,
+            Wybrana,  hasFocus() && tagListy == 0};
+}
+
+void TNastawy::paintEvent(QPaintEvent*) {
+    PoprawWybory();
+    QPainter malarz(this);
+    RysujNastawy(malarz, Obraz(), PierwszyWidoczny(), height());
+}
+
+QString TNastawy::Podpowiedz(QPoint punkt) const {
+    if (Wierszy() == 0) return {};
+    const TKomorka k = KomorkaPod(punkt, uklad, PierwszyWidoczny(), Wierszy());
+    return PodpowiedzNastawy(Obraz(), k.Kolumna, Komorka(k));
+}
+
+bool TNastawy::event(QEvent* zdarzenie) {
+    if (zdarzenie->type() != QEvent::ToolTip) return QWidget::event(zdarzenie);
+    const auto* pomoc = static_cast<QHelpEvent*>(zdarzenie);
+    const QString tekst = Podpowiedz(pomoc->pos());
+    if (tekst.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(pomoc->globalPos(), tekst, this);
+    return true;
 }
 
 void TNastawy::mousePressEvent(QMouseEvent* zdarzenie) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RysowanieNastaw.h"
 #include "StronyNastaw.h"
 #include "UkladNastaw.h"
 
@@ -59,6 +60,8 @@ public:
     QRect ProstokatKomorki(int kolumna, int wiersz) const;
     int PierwszyWidoczny() const;
     QListWidget* ListaWartosci() const { return lista; }
+    // The tool tip at a point of the editor: a cut name or value shown whole.
+    QString Podpowiedz(QPoint punkt) const;
     QLineEdit* EdycjaKodu() const { return edycjaKodu; }
 
     int Strona = Strony::Glowna;
@@ -66,6 +69,7 @@ public:
     TKomorka Wybrana{0, 1};
 
 protected:
+    bool event(QEvent* zdarzenie) override;
     void paintEvent(QPaintEvent* zdarzenie) override;
     void mousePressEvent(QMouseEvent* zdarzenie) override;
     void mouseReleaseEvent(QMouseEvent* zdarzenie) override;
@@ -85,6 +89,7 @@ private:
     void KlawiszStrzalki(int klawisz);
     void OtworzDialog(int indeks);
     void PoprawWybory();
+    TObrazNastaw Obraz() const;
     void UstawCzcionke();
     void UstawPrzewijanie();
     int Wierszy() const { return int(mapa.size()); }

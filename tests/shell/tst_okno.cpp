@@ -158,7 +158,8 @@ void TestOkno::brakPolaczeniaIJednaProbaOtwarcia() {
     auto* status = t.W<QLabel>("PanelStatus");
     QCOMPARE(status->text(), QStringLiteral("BRAK POŁĄCZENIA"));
     QCOMPARE(status->palette().color(QPalette::Window), QColor(0xFF, 0xFB, 0xF0));
-    QCOMPARE(status->palette().color(QPalette::WindowText), QColor(0xFF, 0x00, 0x00));
+    // Red darkened to read on the cream (L 0.9657, so L <= 0.1757): red 234 has 0.1749.
+    QCOMPARE(status->palette().color(QPalette::WindowText), QColor(0xEA, 0x00, 0x00));
     // The attempt comes once a second, on the tenth 100 ms tick; failing, it stops the
     // automatic reconnection.
     for (int takt = 2; takt <= 9; ++takt)

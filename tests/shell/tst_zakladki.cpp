@@ -24,6 +24,9 @@ using TPasek = std::array<TKomenda, 4>;
 
 // The caption colour of the selected tab and command in the default Grey schemes.
 const QColor Wybrany(QRgb(0x0000A0));
+// Red and green captions darkened just enough to read on the Grey buttons (#F0F0F0, L 0.8714,
+// so L <= 0.1548): red 221 (L 0.1537; 222 has 0.1553) and green 128 (L 0.1544; 129 has 0.1570).
+const QColor Czerwony(0xDD0000u), Zielony(0x008000u);
 
 QColor Systemowy() {
     return QApplication::palette().color(QPalette::WindowText);
@@ -108,8 +111,8 @@ void TestZakladki::zakladkaGlowna_data() {
         << TPasek{{{}, {}, {}, {"Start  [Enter]", 201, w}}};
     QTest::newRow("2 map") << 2 << "Grafika1,PanelTopTab2,Panel80,Nastawy1"
                            << "Scope1,PanelLeft,PanelTopTab3,PanelBledy,Panel50,SpeedButton21"
-                           << TPasek{{{"Erase petrol map", 311, QColor(0xFF0000u)},
-                                      {"Erase gas map", 312, QColor(0x00A000u)},
+                           << TPasek{{{"Erase petrol map", 311, Czerwony},
+                                      {"Erase gas map", 312, Zielony},
                                       {"Erase adjustments", 313, QColor(0x800080u)},
                                       {"Propose correction", 314, Systemowy()}}};
     QTest::newRow("3 diagnostics")
@@ -150,7 +153,7 @@ void TestZakladki::podzakladkaMapy_data() {
     QTest::addColumn<QString>("widoczne");
     QTest::addColumn<QString>("ukryte");
     QTest::addColumn<TPasek>("pasek");
-    const QColor czerwony(0xFF0000u), zielony(0x00A000u), fiolet(0x800080u), w;
+    const QColor czerwony = Czerwony, zielony = Zielony, fiolet(0x800080u), w;
     QTest::newRow("corrections 2D") << 11 << 0 << "Nastawy1,PanelNasInfoObd,Panel80,Panel82"
                                     << "Panel81,Panel83"
                                     << TPasek{{{"Erase petrol map", 311, czerwony},
@@ -253,8 +256,8 @@ void TestZakladki::podzakladkaObd_data() {
                                    {{"Read errors", 395, s}, {"Clear OBD errors", 396, s}, {}, {}}};
     QTest::newRow("OBD maps") << 34 << "Grafika1,Panel80"
                               << "Nastawy1,PanelNasInfoObd"
-                              << TPasek{{{"Erase petrol map", 324, QColor(0xFF0000u)},
-                                         {"Erase gas map", 325, QColor(0x00A000u)},
+                              << TPasek{{{"Erase petrol map", 324, Czerwony},
+                                         {"Erase gas map", 325, Zielony},
                                          {"Clear corrections", 323, {}},
                                          {}}};
 }

@@ -178,7 +178,8 @@ void TestZdarzenia::powodCzekaniaCoDrugaSekunde() {
 void TestZdarzenia::kolorZakladkiDiagnostyki_data() {
     QTest::addColumn<int>("flagi");
     QTest::addColumn<QColor>("kolor");
-    QTest::newRow("active errors") << 0x0C << QColor(0xFF0000u);
+    // Red darkened to read on the Grey tab face #F0F0F0; green already reads there.
+    QTest::newRow("active errors") << 0x0C << QColor(0xDD0000u);
     QTest::newRow("stored errors") << 0x10 << QColor(0x008000u);
     QTest::newRow("bit 2") << 0x04 << QColor(0x008000u);
     QTest::newRow("none") << 0x03 << QColor();

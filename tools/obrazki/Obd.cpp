@@ -47,8 +47,7 @@ TWyglad Wyglad(const QString& rodzaj) {
 QImage RysujObd(const QString& rodzaj) {
     // On a transparent ground: the edges of the letters blend into any background, where on
     // white they left a light fringe on the dark schemes.
-    QImage obraz(135, 48, QImage::Format_ARGB32);
-    obraz.fill(Qt::transparent);
+    QImage obraz = PrzezroczystyObraz(135, 48);
     QPainter p(&obraz);
     const TWyglad w = Wyglad(rodzaj);
     Gniazdo(p, w.obudowa, w.styki);
